@@ -1,0 +1,35 @@
+// The screen-reader speech library VOSKUSR.dll, bound at load time by
+// ordinal alone (3, 6, 9, 13) through the import library `voskusr_import`.
+// The calls carry no context; texts are NUL-terminated code page 932 strings
+// that only need to live for the duration of the call.
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+extern "C" {
+// Sets a reader option; the result is the option's earlier value, which the
+// caller passes back later to restore it. `reserved` is always 0.
+__declspec(dllimport) int __stdcall ReaderSetMode(int option, int value, int reserved);
+// Speaks text; flag 0 for announcements, 1 for the answer to a keystroke.
+__declspec(dllimport) int __stdcall ReaderSpeak(const char* text, int flag);
+// Speaks list and position information; a and b are always 4 and 1.
+__declspec(dllimport) int __stdcall ReaderSpeakEx(const char* text, int a, int b);
+// Cuts off whatever the reader is saying.
+__declspec(dllimport) int __stdcall ReaderStop();
+}
+
+namespace reader {
+
+// The reader mode the file dialog sets for its lifetime.
+inline constexpr int kModeOption = 0x20002;
+inline constexpr int kModeValue = 0x80100;
+
+// The calls above with UTF-16 text, converted to code page 932.
+int SetMode(int option, int value);           // ReaderSetMode(option, value, 0)
+int Speak(std::wstring_view text, int flag);  // ReaderSpeak(text, flag)
+void SpeakEx(std::wstring_view text);         // ReaderSpeakEx(text, 4, 1); an empty text is not passed
+void Stop();                                  // ReaderStop()
+
+} // namespace reader
