@@ -1,0 +1,83 @@
+#include "tests/support/transcript_reader.h"
+
+#include <atomic>
+#include <chrono>
+#include <fstream>
+#include <sstream>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <cstdlib>
+#include <unistd.h>
+#endif
+
+#include "speech/transcript_format.h"
+
+namespace testsupport {
+
+std::vector<std::string> ReadTranscriptLines(const std::filesystem::path& file)
+{
+    std::vector<std::string> lines;
+    std::ifstream in(file, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::vector<std::vector<std::wstring>> ReadTranscript(const std::filesystem::path& file)
+{
+    std::vector<std::vector<std::wstring>> entries;
+    for (const std::string& line : ReadTranscriptLines(file))
+        entries.push_back(speech::transcript::ParseLine(line));
+    return entries;
+}
+
+namespace {
+
+std::filesystem::path UniqueTempPath()
+{
+    static std::atomic<unsigned> counter{0};
+#ifdef _WIN32
+    unsigned long pid = GetCurrentProcessId();
+#else
+    unsigned long pid = static_cast<unsigned long>(getpid());
+#endif
+    auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
+    std::ostringstream name;
+    name << "vemo-transcript-" << pid << '-' << ticks << '-' << counter++ << ".txt";
+    return std::filesystem::temp_directory_path() / name.str();
+}
+
+void SetVariable(const std::filesystem::path* value)
+{
+#ifdef _WIN32
+    SetEnvironmentVariableW(L"SPEECH_TRANSCRIPT", value ? value->c_str() : nullptr);
+#else
+    if (value)
+        setenv("SPEECH_TRANSCRIPT", value->c_str(), 1);
+    else
+        unsetenv("SPEECH_TRANSCRIPT");
+#endif
+}
+
+} // namespace
+
+ScopedTranscript::ScopedTranscript() : path_(UniqueTempPath())
+{
+    std::ofstream(path_, std::ios::binary | std::ios::trunc);
+    SetVariable(&path_);
+}
+
+ScopedTranscript::~ScopedTranscript()
+{
+    SetVariable(nullptr);
+    std::error_code ignored;
+    std::filesystem::remove(path_, ignored);
+}
+
+} // namespace testsupport

@@ -1,0 +1,36 @@
+// Reading the speech transcript (see speech/transcript.h) in tests.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace testsupport {
+
+// The lines of a transcript file as written (UTF-8, escapes kept), without
+// their line ends. A missing file has no lines.
+std::vector<std::string> ReadTranscriptLines(const std::filesystem::path& file);
+
+// The lines split into fields, escapes undone (the marker comes back as
+// U+F8F2).
+std::vector<std::vector<std::wstring>> ReadTranscript(const std::filesystem::path& file);
+
+// A fresh, empty transcript file in the temporary folder, named in
+// SPEECH_TRANSCRIPT for as long as the object lives; the variable is removed
+// and the file deleted afterwards.
+class ScopedTranscript {
+public:
+    ScopedTranscript();
+    ~ScopedTranscript();
+    ScopedTranscript(const ScopedTranscript&) = delete;
+    ScopedTranscript& operator=(const ScopedTranscript&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::vector<std::string> Lines() const { return ReadTranscriptLines(path_); }
+    std::vector<std::vector<std::wstring>> Entries() const { return ReadTranscript(path_); }
+
+private:
+    std::filesystem::path path_;
+};
+
+} // namespace testsupport
