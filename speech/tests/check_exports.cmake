@@ -1,7 +1,8 @@
 # Checks that a DLL exports exactly the given ordinals and no names.
 # cmake -DOBJDUMP=<objdump> -DDLL=<file> -DORDINALS=3,6,9,13 -P check_exports.cmake
 string(REPLACE "," ";" ORDINALS "${ORDINALS}")
-execute_process(COMMAND "${OBJDUMP}" -p "${DLL}"
+# objdump translates its headings; read them in English.
+execute_process(COMMAND "${CMAKE_COMMAND}" -E env LC_ALL=C LANGUAGE= "${OBJDUMP}" -p "${DLL}"
     OUTPUT_VARIABLE dump RESULT_VARIABLE result)
 if(NOT result EQUAL 0)
     message(FATAL_ERROR "${OBJDUMP} failed on ${DLL}")
