@@ -19,6 +19,18 @@ inline constexpr int kChoices = 5;
 inline constexpr int kRelaxedPoints = 20;
 inline constexpr int kTimeLimit = 10;         // ticks of the 1000 ms answer clock
 inline constexpr int kAllCorrectBonus = 100;
+inline constexpr int kBlinkTicks = 14;        // 100 ms ticks of the question-number lamp
+inline constexpr int kPauseRounds = 1001;     // event rounds after each judged question
+
+// A colour as red, green, blue.
+struct Rgb {
+    int r = 0, g = 0, b = 0;
+    friend bool operator==(const Rgb&, const Rgb&) = default;
+};
+// Outlines of the two lamps, whatever the display style: green, and light
+// yellow while the question-number lamp blinks or once the stage is cleared.
+inline constexpr Rgb kLampGreen{0, 128, 0};
+inline constexpr Rgb kLampLit{255, 255, 192};
 
 // Right answers needed to clear a stage (1 to 5): 2, 3, 3, 4 (the semi-final)
 // and 5 (the final stage). Stages past 5 count as the final one.

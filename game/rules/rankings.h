@@ -25,6 +25,15 @@ struct RankEntry {
 // Place 1 first.
 using RankTable = std::array<RankEntry, kPlaces>;
 
+// Both tables of a quiz.
+struct Rankings {
+    RankTable relaxed;
+    RankTable quickPress;
+
+    RankTable& Of(Mode mode) { return mode == Mode::QuickPress ? quickPress : relaxed; }
+    const RankTable& Of(Mode mode) const { return mode == Mode::QuickPress ? quickPress : relaxed; }
+};
+
 // The table of a quiz that has none stored yet.
 RankTable DefaultTable(Mode mode);
 

@@ -11,14 +11,6 @@
 
 namespace rules {
 
-struct Rankings {
-    RankTable relaxed;
-    RankTable quickPress;
-
-    RankTable& Of(Mode mode) { return mode == Mode::QuickPress ? quickPress : relaxed; }
-    const RankTable& Of(Mode mode) const { return mode == Mode::QuickPress ? quickPress : relaxed; }
-};
-
 // The settings-store key of a quiz, below HKEY_CURRENT_USER. quizFileName
 // is the file's name with its extension, without its folder, so files of
 // one name in different folders share their tables.

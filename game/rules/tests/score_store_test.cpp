@@ -34,11 +34,6 @@ protected:
     }
 };
 
-TEST_F(ScoreStore, KeyOfAQuizFile)
-{
-    EXPECT_EQ(ScoreKeyPath(L"歴史.zlq"), L"Software\\VB and VBA Program Settings\\Vemo\\歴史.zlq");
-}
-
 TEST_F(ScoreStore, FixedWidthNamesCountCodePage932Bytes)
 {
     EXPECT_EQ(FixedWidthName(L"ポチ"), L"ポチ        ");
