@@ -5,9 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <string>
+#include <thread>
 #include <vector>
 
+#include "speech/transcript.h"
 #include "tests/support/transcript_reader.h"
 #include "win/cp932.h"
 
@@ -95,6 +98,40 @@ TEST(Voskusr, WritesNothingWithoutATranscript)
     EXPECT_EQ(ReaderSpeak("a", 1), 1);
     ReaderStop();
     EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST(Voskusr, ItsLinesAndTheProgramsNeverMix)
+{
+    // The DLL writes with its own copy of the transcript code; the lines of
+    // both copies must come out whole all the same.
+    testsupport::ScopedTranscript transcript;
+    constexpr int kLines = 400;
+    const std::wstring programText(1500, L'p');
+    const std::string readerText(2500, 'r');
+    std::atomic<bool> started{false};
+    std::thread reader([&] {
+        started = true;
+        for (int i = 0; i < kLines; ++i)
+            ReaderSpeakEx(readerText.c_str(), 4, 1);
+    });
+    while (!started)
+        std::this_thread::yield();
+    for (int i = 0; i < kLines; ++i)
+        speech::transcript::Write({L"voice", L"Speak", L"0", programText});
+    reader.join();
+
+    int readerLines = 0, programLines = 0, broken = 0;
+    for (const std::string& line : transcript.Lines()) {
+        if (line == "reader\tSpeakEx\t4\t1\t" + readerText)
+            ++readerLines;
+        else if (line == "voice\tSpeak\t0\t" + std::string(programText.begin(), programText.end()))
+            ++programLines;
+        else
+            ++broken;
+    }
+    EXPECT_EQ(broken, 0);
+    EXPECT_EQ(readerLines, kLines);
+    EXPECT_EQ(programLines, kLines);
 }
 
 } // namespace
