@@ -4,6 +4,7 @@
 # VEMO_BUILD_DIR lets several builds of one checkout live side by side.
 build_dir="${VEMO_BUILD_DIR:-$top/build}"
 native_dir="$build_dir/native"
+win32_dir="$build_dir/win32"
 wine_dir="$build_dir/wine"
 wine_base_prefix="$wine_dir/base"
 
@@ -58,4 +59,14 @@ configure_and_build_native() {
         cmake -S "$top" -B "$native_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug >/dev/null
     fi
     cmake --build "$native_dir"
+}
+
+# The 32-bit release build: the programs and DLLs only, no tests (this
+# machine cannot run 32-bit programs; the 64-bit build is the tested one).
+configure_and_build_win32() {
+    if [ ! -f "$win32_dir/build.ninja" ]; then
+        cmake -S "$top" -B "$win32_dir" -G Ninja -DVEMO_TESTS=OFF \
+            -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" >/dev/null
+    fi
+    cmake --build "$win32_dir"
 }
