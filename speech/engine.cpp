@@ -98,8 +98,9 @@ struct Engine::Impl {
         win::ComPtr<ISpObjectToken> current;
         if (FAILED(voice->GetVoice(current.put())) || !current)
             return false; // no voice installed
-        // A SAPI that creates voices but cannot speak fails already here.
-        return SUCCEEDED(voice->Speak(L"", kSpeakFlags, nullptr));
+        // A SAPI that creates voices but cannot speak fails already here:
+        // purging an empty queue is the least a working voice does.
+        return SUCCEEDED(voice->Speak(nullptr, SPF_PURGEBEFORESPEAK, nullptr));
     }
 
     void Purge()
