@@ -11,6 +11,8 @@
 
 namespace speech {
 
+// An engine belongs to the thread that first calls it: the SAPI voice lives
+// in that thread's COM apartment. Calls are serialised inside.
 class Engine {
 public:
     // Creates nothing yet: SAPI is brought up on the first call, on the
