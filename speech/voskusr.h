@@ -4,6 +4,14 @@
 // page 932) strings; the library copies them before it returns.
 #pragma once
 
+// Callers import the functions; the library itself defines them (and exports
+// them through its .def file, never by name).
+#ifdef VOSKUSR_BUILDING
+#define VOSKUSR_API
+#else
+#define VOSKUSR_API __declspec(dllimport)
+#endif
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -11,20 +19,20 @@ extern "C" {
 // Sets option to value and returns the value the option held before (0 for
 // an option never set), which the caller later passes back to restore it.
 // reserved is 0.
-int __stdcall ReaderSetMode(int option, int value, int reserved);
+VOSKUSR_API int __stdcall ReaderSetMode(int option, int value, int reserved);
 
 // Speaks text. flag 1 cuts off what is being said first; flag 0 queues the
 // text behind it. Returns 1 when text was given to the speech engine, 0 for a
 // null or empty text.
-int __stdcall ReaderSpeak(const char* text, int flag);
+VOSKUSR_API int __stdcall ReaderSpeak(const char* text, int flag);
 
 // Cuts off what is being said and speaks text (a list item, details, a
 // folder). The two integers are passed through to the transcript. Returns
 // like ReaderSpeak.
-int __stdcall ReaderSpeakEx(const char* text, int a, int b);
+VOSKUSR_API int __stdcall ReaderSpeakEx(const char* text, int a, int b);
 
 // Cuts off what is being said. Returns 1.
-int __stdcall ReaderStop(void);
+VOSKUSR_API int __stdcall ReaderStop(void);
 
 #ifdef __cplusplus
 }
