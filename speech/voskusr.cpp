@@ -17,7 +17,8 @@
 
 namespace {
 
-std::mutex g_lock;
+std::mutex g_lock;                // guards all of the state below
+std::map<int, int> g_options;     // option -> value last set
 
 // The engine lives until the process ends. It is deliberately never
 // destroyed: releasing speech objects while the loader unloads this DLL
@@ -26,12 +27,6 @@ speech::Engine& TheEngine()
 {
     static speech::Engine* engine = new speech::Engine();
     return *engine;
-}
-
-std::map<int, int>& Options()
-{
-    static std::map<int, int>* options = new std::map<int, int>();
-    return *options;
 }
 
 std::wstring Number(int n)
@@ -53,7 +48,7 @@ extern "C" int __stdcall ReaderSetMode(int option, int value, int reserved)
         int previous = 0;
         {
             std::lock_guard lock(g_lock);
-            auto [it, inserted] = Options().try_emplace(option, value);
+            auto [it, inserted] = g_options.try_emplace(option, value);
             if (!inserted)
                 previous = std::exchange(it->second, value);
         }
