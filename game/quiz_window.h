@@ -1,0 +1,169 @@
+// The game's main window: menu bar, question box, choice list, the two lamps
+// and the display styles. It owns every piece of game state for the life of
+// the program, under the names the rest of the game uses.
+//
+// The handlers live in several files:
+//   quiz_window.cpp          creation, load, activation, unload, commands,
+//                            the question box's focus announcements
+//   quiz_window_display.cpp  controls, layout, colours, SetStyle and the lamps
+//   quiz_window_open.cpp     the open command (mnuFileOpen)
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "game/file_system.h"
+#include "game/logic/lamps.h"
+#include "game/logic/layout.h"
+#include "game/logic/menu_tree.h"
+#include "game/logic/styles.h"
+#include "game/voice.h"
+#include "win/handles.h"
+#include "win/message_loop.h"
+#include "win/window.h"
+
+namespace game {
+
+class QuizWindow : public win::Window {
+public:
+    QuizWindow();
+    ~QuizWindow() override;
+
+    // Loads the window and leaves it invisible: the load handler runs (random
+    // seed, menus, speech object, blank displays, the stored style). Returns
+    // false when the window could not be made.
+    bool Load(HINSTANCE instance);
+    // Makes the loaded window visible and active.
+    void Show();
+    // Ends the program the way closing the window does: the unload handler
+    // speaks the farewell, then the window goes and the program ends.
+    void Unload();
+    // True from the end of the unload handler on.
+    bool Unloaded() const { return unloaded_; }
+
+    // --- state of the game -------------------------------------------------
+    std::unique_ptr<game::Voice> Voice; // the speech object, for every window
+    FileSystem Fso;
+
+    std::array<char, 256> QRec{}, GenreRec{}; // one question / genre record
+    std::wstring QText;                       // last decoded question
+    std::array<std::wstring, 5> AText;        // and its answers
+    std::array<std::wstring, 8> GenreName;
+    std::array<std::int32_t, 8> GenreCount{};
+    std::int32_t QuizTotal = 0;
+    std::wstring QuizPath;
+
+    bool QuizLoaded = false;
+    bool Playing = false;
+    bool SpeedMode = false;
+    bool Answering = false;
+    bool Closing = false;
+    bool QLineOn = false;
+    std::int32_t QLineTicks = 0;
+    std::int32_t Elapsed = 0;
+
+    std::array<std::int16_t, 4001> UsedQ{};
+    std::int32_t CurQ = 0;
+    std::array<int, 5> Order{};
+    std::int32_t Need = 0;
+    std::int32_t StageCorrect = 0;
+    std::int32_t TotalAsked = 0;
+    std::int32_t TotalCorrect = 0;
+    std::int32_t EasyScore = 0;
+    std::int32_t SpeedScore = 0;
+
+    std::array<std::wstring, 5> NameE, NameT;
+    std::array<std::int32_t, 5> ScoreE{}, ScoreT{};
+
+    // --- controls ----------------------------------------------------------
+    HWND TextQ() const { return textQ_; }
+    HWND SelA() const { return selA_; }
+    HWND TextMesBox() const { return textMesBox_; }
+    HWND Mes1(int i) const { return mes1_[static_cast<size_t>(i)]; }
+    HWND Mes2(int i) const { return mes2_[static_cast<size_t>(i)]; }
+    HMENU Menu() const { return menu_.get(); }
+
+    // Timers of the game loop, both off at start.
+    enum TimerId : UINT_PTR { TimeUp = 1, TimerQLine = 2 };
+    void EnableTimer(TimerId timer, bool on);
+
+    // --- helpers -----------------------------------------------------------
+    // StopSpeech, then 1001 passes of letting pending events run.
+    void CancelAndWait();
+
+    // Enables or disables one menu command.
+    void EnableCommand(int id, bool enabled);
+    bool CommandIsEnabled(int id) const;
+    // Sets every state-governed command as the state wants it.
+    void ApplyMenuState(MenuState state);
+
+    // --- display (quiz_window_display.cpp) --------------------------------
+    // Stores the style, checks its menu item and recolours the window.
+    void SetStyle(int Index);
+    int CurrentStyle() const { return style_; }
+    void Mes1Disp(int MonNo);
+    void Mes2Disp(int MonNo);
+    void Mes2DispS(const std::wstring& str);
+    // The lamp outlines; a style change resets them to the style's colour.
+    void SetLampBorder(int lamp, COLORREF color);
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    // Handlers (quiz_window.cpp).
+    void Form_Load();
+    void Form_Activate();
+    void Form_Unload();
+    void OnCommand(int id, int notifyCode, HWND control);
+    void mnuFileQuit_Click();
+    void mnuQuizeCancel_Click();
+    void mnuQuizeRevoice_Click();
+    void TextQ_GotFocus();
+    void TextQ_LostFocus();
+
+    // The open command (quiz_window_open.cpp).
+    void mnuFileOpen_Click();
+
+    // Display (quiz_window_display.cpp).
+    void CreateControls();
+    void LayOut();
+    void ApplyStyleColors();
+    void Paint(HDC dc);
+    LRESULT ControlColor(HDC dc, HWND control);
+    RECT Pixels(const layout::Twips& r) const;
+
+    HWND textQ_ = nullptr, selA_ = nullptr, textMesBox_ = nullptr;
+    std::array<HWND, kMes1Count> mes1_{};
+    std::array<HWND, kMes2Count> mes2_{};
+    win::UniqueMenu menu_;
+    win::UniqueAccel accel_;
+    std::optional<win::AcceleratorFilter> accelFilter_;
+    std::optional<win::ScopedMessageFilter> accelScope_;
+    // Tab and Shift+Tab move between the question box and the choices.
+    class TabFilter : public win::MessageFilter {
+    public:
+        explicit TabFilter(QuizWindow& owner) : owner_(owner) {}
+        bool PreTranslateMessage(MSG& msg) override;
+
+    private:
+        QuizWindow& owner_;
+    };
+    TabFilter tabFilter_{*this};
+    std::optional<win::ScopedMessageFilter> tabScope_;
+    HWND lastFocus_ = nullptr;
+
+    int dpi_ = 96;
+    int style_ = 0;
+    std::array<COLORREF, 2> lampBorder_{};
+    win::UniqueFont questionFont_, mes1Font_, mes1DigitFont_, mes2Font_, mes2DigitFont_;
+    win::UniqueBrush lampBrush_, questionBrush_, answerBrush_;
+    bool unloaded_ = false;
+};
+
+} // namespace game
