@@ -1,0 +1,208 @@
+#include "tests/support/e2e/driver.h"
+
+#include "tests/support/transcript_reader.h"
+#include "win/registry.h"
+#include "win/window.h"
+
+namespace e2e {
+
+namespace {
+
+// Time left of a wait that started at `start`.
+DWORD Remaining(DWORD start, DWORD timeoutMs)
+{
+    DWORD spent = GetTickCount() - start;
+    return spent >= timeoutMs ? 0 : timeoutMs - spent;
+}
+
+// Calls check() until it is true, waking on `signal` (or every 200 ms, in
+// case a change notification was missed); false on time-out.
+bool WaitUntil(const std::function<bool()>& check, const std::function<HANDLE()>& signal, DWORD timeoutMs)
+{
+    DWORD start = GetTickCount();
+    for (;;) {
+        if (check())
+            return true;
+        DWORD left = Remaining(start, timeoutMs);
+        if (left == 0)
+            return false;
+        HANDLE h = signal ? signal() : nullptr;
+        if (h)
+            WaitForSingleObject(h, left < 200 ? left : 200);
+        else
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, left < 50 ? left : 50, QS_ALLINPUT);
+    }
+}
+
+struct FindData {
+    DWORD pid;
+    const std::wstring* className;
+    HWND found;
+};
+
+BOOL CALLBACK FindProc(HWND hwnd, LPARAM lParam)
+{
+    auto* data = reinterpret_cast<FindData*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    wchar_t cls[128] = {};
+    GetClassNameW(hwnd, cls, 128);
+    if (pid == data->pid && *data->className == cls && IsWindowVisible(hwnd)) {
+        data->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+} // namespace
+
+Process::Process(const std::filesystem::path& exe)
+{
+    STARTUPINFOW si = {sizeof si};
+    PROCESS_INFORMATION pi = {};
+    std::wstring command = L"\"" + exe.wstring() + L"\"";
+    std::wstring folder = exe.parent_path().wstring();
+    if (CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
+                       &pi)) {
+        CloseHandle(pi.hThread);
+        process_.reset(pi.hProcess);
+        id_ = pi.dwProcessId;
+    }
+}
+
+Process::~Process()
+{
+    if (Running()) {
+        TerminateProcess(process_.get(), 1);
+        WaitForSingleObject(process_.get(), 5000);
+    }
+}
+
+bool Process::Running() const
+{
+    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
+}
+
+bool Process::WaitForExit(DWORD timeoutMs)
+{
+    return process_ && WaitForSingleObject(process_.get(), timeoutMs) == WAIT_OBJECT_0;
+}
+
+DWORD Process::ExitCode() const
+{
+    DWORD code = STILL_ACTIVE;
+    if (process_)
+        GetExitCodeProcess(process_.get(), &code);
+    return code;
+}
+
+HWND WaitForWindow(DWORD processId, const std::wstring& className, DWORD timeoutMs)
+{
+    FindData data = {processId, &className, nullptr};
+    WaitUntil(
+        [&] {
+            EnumWindows(FindProc, reinterpret_cast<LPARAM>(&data));
+            return data.found != nullptr;
+        },
+        nullptr, timeoutMs);
+    return data.found;
+}
+
+bool WaitFor(const std::function<bool()>& check, DWORD timeoutMs)
+{
+    return WaitUntil(check, nullptr, timeoutMs);
+}
+
+COLORREF ScreenColor(HWND window, POINT client)
+{
+    ClientToScreen(window, &client);
+    HDC screen = GetDC(nullptr);
+    COLORREF c = GetPixel(screen, client.x, client.y);
+    ReleaseDC(nullptr, screen);
+    return c;
+}
+
+std::wstring Title(HWND window)
+{
+    return win::GetText(window);
+}
+
+HWND FocusOf(HWND window)
+{
+    GUITHREADINFO info = {sizeof info};
+    DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (GetGUIThreadInfo(thread, &info) && info.hwndFocus)
+        return info.hwndFocus;
+    return window;
+}
+
+void PressKey(HWND window, UINT virtualKey)
+{
+    HWND target = FocusOf(window);
+    UINT scan = MapVirtualKeyW(virtualKey, MAPVK_VK_TO_VSC);
+    PostMessageW(target, WM_KEYDOWN, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16));
+    PostMessageW(target, WM_KEYUP, virtualKey, 1 | (static_cast<LPARAM>(scan) << 16) | 0xC0000000);
+}
+
+void PostCommand(HWND window, int commandId)
+{
+    PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
+}
+
+std::vector<std::wstring> SaidLines(const std::filesystem::path& transcript)
+{
+    std::vector<std::wstring> lines;
+    for (const auto& fields : testsupport::ReadTranscript(transcript)) {
+        std::wstring line;
+        for (const auto& f : fields)
+            line += (line.empty() ? L"" : L" ") + f;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+std::optional<size_t> WaitForLine(const std::filesystem::path& transcript, const std::wstring& line, size_t from,
+                                  DWORD timeoutMs)
+{
+    std::optional<size_t> found;
+    std::wstring folder = transcript.parent_path().wstring();
+    HANDLE change = FindFirstChangeNotificationW(folder.c_str(), FALSE,
+                                                 FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE);
+    WaitUntil(
+        [&] {
+            auto lines = SaidLines(transcript);
+            for (size_t i = from; i < lines.size(); ++i)
+                if (lines[i] == line) {
+                    found = i;
+                    return true;
+                }
+            return false;
+        },
+        [&]() -> HANDLE {
+            if (change == INVALID_HANDLE_VALUE)
+                return nullptr;
+            FindNextChangeNotification(change);
+            return change;
+        },
+        timeoutMs);
+    if (change != INVALID_HANDLE_VALUE)
+        FindCloseChangeNotification(change);
+    return found;
+}
+
+bool WaitForUserString(const std::wstring& keyPath, const std::wstring& name, const std::wstring& expected,
+                       DWORD timeoutMs)
+{
+    win::RegKey key = win::RegKey::Create(HKEY_CURRENT_USER, keyPath, KEY_READ | KEY_NOTIFY);
+    win::UniqueHandle changed(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    return WaitUntil([&] { return key.ReadString(name) == expected; },
+                     [&]() -> HANDLE {
+                         if (!key || !changed)
+                             return nullptr;
+                         RegNotifyChangeKeyValue(key.get(), FALSE, REG_NOTIFY_CHANGE_LAST_SET, changed.get(), TRUE);
+                         return changed.get();
+                     },
+                     timeoutMs);
+}
+
+} // namespace e2e

@@ -1,0 +1,81 @@
+// Driving a program of ours from another process in end-to-end tests.
+//
+// Under Wine another process can post keys and commands to a window and read
+// window titles, but cannot read a menu: menu states are checked in process
+// or by their effect. Every wait here has a time-out and wakes on the signal
+// it waits for (a change of the transcript's folder, a registry change, the
+// process ending), never on a fixed sleep.
+#pragma once
+
+#include <windows.h>
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "win/handles.h"
+
+namespace e2e {
+
+// A program started for a test. Killed when still running at destruction.
+class Process {
+public:
+    // Starts exe (with the test's environment, which the program inherits).
+    explicit Process(const std::filesystem::path& exe);
+    ~Process();
+    Process(const Process&) = delete;
+    Process& operator=(const Process&) = delete;
+
+    bool Started() const { return static_cast<bool>(process_); }
+    DWORD Id() const { return id_; }
+    bool Running() const;
+    // Waits for the process to end; false on time-out.
+    bool WaitForExit(DWORD timeoutMs);
+    DWORD ExitCode() const;
+
+private:
+    win::UniqueHandle process_;
+    DWORD id_ = 0;
+};
+
+// A visible top-level window of the process with that class name, waiting up
+// to timeoutMs for it to appear; null on time-out.
+HWND WaitForWindow(DWORD processId, const std::wstring& className, DWORD timeoutMs);
+
+// The window's title.
+std::wstring Title(HWND window);
+
+// The control that has the keyboard focus in the window's thread (or the
+// window itself when none has).
+HWND FocusOf(HWND window);
+
+// Posts a key press (down and up) to the focused control of the window's
+// thread.
+void PressKey(HWND window, UINT virtualKey);
+
+// Posts a menu command, as choosing the item does.
+void PostCommand(HWND window, int commandId);
+
+// Checks `check` until it is true, letting this thread's messages run
+// between checks; false on time-out. For states that send no signal (what a
+// window shows on screen).
+bool WaitFor(const std::function<bool()>& check, DWORD timeoutMs);
+
+// The colour on screen at a point of the window's client area.
+COLORREF ScreenColor(HWND window, POINT client);
+
+// Transcript entries joined with spaces, one string per line.
+std::vector<std::wstring> SaidLines(const std::filesystem::path& transcript);
+
+// Waits until the transcript has a line equal to `line` at or after index
+// `from`; returns its index, or nothing on time-out.
+std::optional<size_t> WaitForLine(const std::filesystem::path& transcript, const std::wstring& line, size_t from,
+                                  DWORD timeoutMs);
+
+// Waits until a per-user string value equals `expected`; false on time-out.
+bool WaitForUserString(const std::wstring& keyPath, const std::wstring& name, const std::wstring& expected,
+                       DWORD timeoutMs);
+
+} // namespace e2e
