@@ -55,11 +55,10 @@ std::wstring ChooseFace(FontPitch pitch)
     return pitch == FontPitch::Fixed ? fixed : proportional;
 }
 
-win::UniqueFont MakeFont(FontPitch pitch, double points, FontSizing sizing, bool bold)
+win::UniqueFont MakeFont(FontPitch pitch, double points, bool bold)
 {
     LOGFONTW lf = {};
-    int pixels = layout::PointsToPixels(points, ScreenDpi());
-    lf.lfHeight = sizing == FontSizing::Cell ? pixels : -pixels;
+    lf.lfHeight = -layout::PointsToPixels(points, ScreenDpi());
     lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     lf.lfCharSet = SHIFTJIS_CHARSET;
     lf.lfQuality = CLEARTYPE_QUALITY;

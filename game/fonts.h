@@ -22,18 +22,9 @@ std::wstring ChooseFace(FontPitch pitch);
 // characters.
 bool HasJapaneseFace(const std::wstring& face);
 
-// How a size in points is taken.
-enum class FontSizing {
-    // The character cell (one line) is that high: text laid out for the
-    // classic faces, whose line is exactly one em, keeps its lines and
-    // columns in a face with taller lines.
-    Cell,
-    // The em is that high: text that sizes its box to itself.
-    Em,
-};
-
-// A font of the chosen face, size in points at the screen's resolution.
-win::UniqueFont MakeFont(FontPitch pitch, double points, FontSizing sizing, bool bold = false);
+// A font of the chosen face whose em is `points` high at the screen's
+// resolution.
+win::UniqueFont MakeFont(FontPitch pitch, double points, bool bold = false);
 
 // The screen's resolution in dots per inch, vertically.
 int ScreenDpi();

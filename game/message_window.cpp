@@ -39,7 +39,7 @@ void MesDisp::ShowModal(HWND owner)
 void MesDisp::Form_Load(HWND owner)
 {
     dpi_ = ScreenDpi();
-    font_ = MakeFont(FontPitch::Proportional, layout::kMessagePoints, FontSizing::Em);
+    font_ = MakeFont(FontPitch::Proportional, layout::kMessagePoints);
     {
         win::WindowDC dc(hwnd());
         win::SelectObjectGuard guard(dc.get(), font_.get());

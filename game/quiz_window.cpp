@@ -271,6 +271,9 @@ LRESULT QuizWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         EndPaint(hwnd(), &ps);
         return 0;
     }
+    case WM_DRAWITEM:
+        DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:

@@ -136,6 +136,7 @@ private:
     void ApplyStyleColors();
     void Paint(HDC dc);
     LRESULT ControlColor(HDC dc, HWND control);
+    void DrawItem(const DRAWITEMSTRUCT& item);
     RECT Pixels(const layout::Twips& r) const;
 
     HWND textQ_ = nullptr, selA_ = nullptr, textMesBox_ = nullptr;

@@ -4,8 +4,10 @@
 
 #include <string>
 
+#include "game/em_text.h"
 #include "game/fonts.h"
 #include "game/logic/texts.h"
+#include "game/text_box.h"
 #include "win/message_loop.h"
 #include "win/registry.h"
 
@@ -35,6 +37,13 @@ void SetFont(HWND control, const win::UniqueFont& font)
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), FALSE);
 }
 
+// A lamp label draws itself: new text needs a new paint.
+void SetCaption(HWND label, const std::wstring& text)
+{
+    SetWindowTextW(label, text.c_str());
+    InvalidateRect(label, nullptr, FALSE);
+}
+
 } // namespace
 
 RECT QuizWindow::Pixels(const layout::Twips& t) const
@@ -46,32 +55,33 @@ RECT QuizWindow::Pixels(const layout::Twips& t) const
 void QuizWindow::CreateControls()
 {
     dpi_ = ScreenDpi();
-    questionFont_ = MakeFont(FontPitch::Fixed, layout::kQuestionPoints, FontSizing::Cell);
-    mes1Font_ = MakeFont(FontPitch::Proportional, layout::kMes1Points, FontSizing::Cell);
-    mes1DigitFont_ = MakeFont(FontPitch::Fixed, layout::kMes1Points, FontSizing::Cell);
-    mes2Font_ = MakeFont(FontPitch::Proportional, layout::kMes2Points, FontSizing::Cell);
-    mes2DigitFont_ = MakeFont(FontPitch::Fixed, layout::kMes2Points, FontSizing::Cell);
+    // Full-size type in lines one em high (em_text.h).
+    questionFont_ = MakeFont(FontPitch::Fixed, layout::kQuestionPoints);
+    mes1Font_ = MakeFont(FontPitch::Proportional, layout::kMes1Points);
+    mes1DigitFont_ = MakeFont(FontPitch::Fixed, layout::kMes1Points);
+    mes2Font_ = MakeFont(FontPitch::Proportional, layout::kMes2Points);
+    mes2DigitFont_ = MakeFont(FontPitch::Fixed, layout::kMes2Points);
 
     // Tab order: the question box, then the choices.
-    textQ_ = MakeControl(hwnd(), L"EDIT", L"", WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL);
-    selA_ = MakeControl(hwnd(), L"LISTBOX", L"", WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT);
-    textMesBox_ = MakeControl(hwnd(), L"EDIT", texts::kStartupText, ES_MULTILINE | ES_READONLY);
-    for (HWND edit : {textQ_, textMesBox_}) {
-        SetFont(edit, questionFont_);
-        SendMessageW(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    }
+    textQ_ = CreateTextBox(hwnd(), WS_TABSTOP, L"");
+    selA_ = MakeControl(hwnd(), L"LISTBOX", L"",
+                        WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS);
+    textMesBox_ = CreateTextBox(hwnd(), 0, texts::kStartupText);
+    SetFont(textQ_, questionFont_);
+    SetFont(textMesBox_, questionFont_);
     SetFont(selA_, questionFont_);
+    SendMessageW(selA_, LB_SETITEMHEIGHT, 0, layout::PointsToPixels(layout::kQuestionPoints, ScreenDpi()));
 
     Mes1Captions mes1 = InitialMes1Captions();
     for (int i = 0; i < kMes1Count; ++i) {
         mes1_[static_cast<size_t>(i)] = MakeControl(hwnd(), L"STATIC", mes1[static_cast<size_t>(i)].c_str(),
-                                                    SS_CENTER | SS_NOPREFIX);
+                                                    SS_OWNERDRAW);
         SetFont(mes1_[static_cast<size_t>(i)], i == 1 ? mes1DigitFont_ : mes1Font_);
     }
     Mes2Captions mes2 = InitialMes2Captions();
     for (int i = 0; i < kMes2Count; ++i) {
         mes2_[static_cast<size_t>(i)] = MakeControl(hwnd(), L"STATIC", mes2[static_cast<size_t>(i)].c_str(),
-                                                    SS_CENTER | SS_NOPREFIX);
+                                                    SS_OWNERDRAW);
         SetFont(mes2_[static_cast<size_t>(i)], i == kMes2NumberIndex ? mes2DigitFont_ : mes2Font_);
     }
     LayOut();
@@ -173,25 +183,59 @@ LRESULT QuizWindow::ControlColor(HDC dc, HWND control)
     return reinterpret_cast<LRESULT>(answerBrush_.get());
 }
 
+void QuizWindow::DrawItem(const DRAWITEMSTRUCT& item)
+{
+    HDC dc = item.hDC;
+    RECT r = item.rcItem;
+    auto font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
+    win::SelectObjectGuard guard(dc, font);
+    if (item.CtlType == ODT_STATIC) {
+        // A lamp label: one character, centred in its label.
+        LRESULT brush = ControlColor(dc, item.hwndItem);
+        ::FillRect(dc, &r, reinterpret_cast<HBRUSH>(brush));
+        SetBkMode(dc, TRANSPARENT);
+        int top = r.top + (r.bottom - r.top - EmHeight(dc)) / 2;
+        DrawEmLine(dc, r.left, r.right, top, win::GetText(item.hwndItem), DT_CENTER);
+        return;
+    }
+    // A choice; the selected one in the colours swapped.
+    if (item.itemID == static_cast<UINT>(-1))
+        return;
+    const DisplayStyle& s = StyleColors(style_);
+    bool selected = (item.itemState & ODS_SELECTED) != 0;
+    COLORREF back = ToColorRef(selected ? s.answerFore : s.answerBack);
+    COLORREF fore = ToColorRef(selected ? s.answerBack : s.answerFore);
+    FillRect(dc, r, back);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, fore);
+    LRESULT length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
+    std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    LRESULT got = SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(text.data()));
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    DrawEmLine(dc, r.left, r.right, r.top + (r.bottom - r.top - EmHeight(dc)) / 2, text, DT_LEFT);
+    if (item.itemState & ODS_FOCUS)
+        DrawFocusRect(dc, &r);
+}
+
 void QuizWindow::Mes1Disp(int MonNo)
 {
     Mes1Captions captions = QuestionNumberCaptions(MonNo);
     for (int i = 0; i < kMes1Count; ++i)
-        SetWindowTextW(mes1_[static_cast<size_t>(i)], captions[static_cast<size_t>(i)].c_str());
+        SetCaption(mes1_[static_cast<size_t>(i)], captions[static_cast<size_t>(i)]);
 }
 
 void QuizWindow::Mes2DispS(const std::wstring& str)
 {
     Mes2Captions captions = SpreadCaptions(str);
     for (int i = 0; i < kMes2Count; ++i)
-        SetWindowTextW(mes2_[static_cast<size_t>(i)], captions[static_cast<size_t>(i)].c_str());
+        SetCaption(mes2_[static_cast<size_t>(i)], captions[static_cast<size_t>(i)]);
 }
 
 void QuizWindow::Mes2Disp(int MonNo)
 {
     Mes2Captions captions = NeedCaptions(MonNo);
     for (int i = 0; i < kMes2Count; ++i)
-        SetWindowTextW(mes2_[static_cast<size_t>(i)], captions[static_cast<size_t>(i)].c_str());
+        SetCaption(mes2_[static_cast<size_t>(i)], captions[static_cast<size_t>(i)]);
 }
 
 } // namespace game

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "game/em_text.h"
+#include "game/fonts.h"
+#include "game/logic/layout.h"
 #include "game/logic/texts.h"
 #include "game/program_state.h"
 #include "game/tests/window_test_support.h"
@@ -290,6 +293,56 @@ TEST_F(QuizWindowTest, CancelAndWaitStopsSpeechAndRunsPendingEvents)
     window.CancelAndWait();
     EXPECT_TRUE(ran);
     EXPECT_EQ(Said(transcript).back(), L"voice StopSpeech");
+}
+
+} // namespace
+} // namespace game
+
+namespace game {
+namespace {
+
+TEST_F(QuizWindowTest, QuestionBoxHoldsFiveLinesOfTwelveAndTheListFiveChoices)
+{
+    Load(L"0");
+    HWND box = window.TextQ();
+    RECT client;
+    GetClientRect(box, &client);
+    win::WindowDC dc(box);
+    win::SelectObjectGuard guard(dc.get(), reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+
+    // The longest question: 58 full-width characters.
+    std::wstring question(58, L'問');
+    std::vector<std::wstring> lines = WrapLines(dc.get(), question, client.right);
+    ASSERT_EQ(lines.size(), 5u);
+    EXPECT_EQ(lines[0].size(), 12u);
+    EXPECT_LE(5 * EmHeight(dc.get()), client.bottom);
+    // 24 points: 32 pixels at 96 dots per inch.
+    EXPECT_EQ(EmHeight(dc.get()), layout::PointsToPixels(24, ScreenDpi()));
+
+    // Line ends start new lines; a final one adds none.
+    EXPECT_EQ(WrapLines(dc.get(), L"ab\r\ncd\r\n", client.right), (Lines{L"ab", L"cd"}));
+    EXPECT_EQ(WrapLines(dc.get(), L"", client.right), (Lines{L""}));
+
+    RECT list;
+    GetClientRect(window.SelA(), &list);
+    EXPECT_LE(5 * SendMessageW(window.SelA(), LB_GETITEMHEIGHT, 0, 0), list.bottom);
+}
+
+} // namespace
+} // namespace game
+
+namespace game {
+namespace {
+
+TEST(Fonts, AJapaneseFaceThatExistsIsChosen)
+{
+    for (FontPitch pitch : {FontPitch::Fixed, FontPitch::Proportional}) {
+        std::wstring face = ChooseFace(pitch);
+        ASSERT_FALSE(face.empty());
+        EXPECT_TRUE(HasJapaneseFace(face)) << face;
+    }
+    EXPECT_FALSE(HasJapaneseFace(L"No Such Face Anywhere"));
+    EXPECT_FALSE(HasJapaneseFace(L""));
 }
 
 } // namespace
