@@ -12,8 +12,8 @@ unsigned StoreFileStyle(FileStyleValues& stored, std::uint32_t mask, const FileS
     if (Selects(mask, 0x1)) {
         std::uint32_t old = stored.style;
         std::uint32_t style = from.style;
-        if ((style & FDS_MULTISELECT) && (style & (FDS_OVERWRITEPROMPT | FDS_FILEMUSTNOTEXIST)))
-            style &= ~FDS_MULTISELECT;
+        if ((style & kMultiSelect) && (style & (kOverwritePrompt | kFileMustNotExist)))
+            style &= ~kMultiSelect;
         stored.style = style;
         if (style != old)
             result |= 0x1;

@@ -8,15 +8,15 @@ namespace lumadlg {
 
 // File dialog style bits.
 enum : std::uint32_t {
-    FDS_MULTISELECT = 0x1,
-    FDS_CREATEPROMPT = 0x2,
-    FDS_FILEMUSTEXIST = 0x4,
-    FDS_OVERWRITEPROMPT = 0x8,
-    FDS_FILEMUSTNOTEXIST = 0x10,
-    FDS_HIDEREADONLY = 0x20,
-    FDS_SHOWHIDDEN = 0x40,
-    FDS_FOCUSLIST = 0x80,
-    FDS_HIDEEXTENSION = 0x100,
+    kMultiSelect = 0x1,
+    kCreatePrompt = 0x2,
+    kFileMustExist = 0x4,
+    kOverwritePrompt = 0x8,
+    kFileMustNotExist = 0x10,
+    kHideReadOnly = 0x20,
+    kShowHidden = 0x40,
+    kFocusList = 0x80,
+    kHideExtension = 0x100,
 };
 
 // Drive kinds of driveTypes.
@@ -41,9 +41,9 @@ enum : std::uint32_t {
 
 // Folder dialog style bits.
 enum : std::uint32_t {
-    FODS_HIDEREADONLY = 0x10000,
-    FODS_SHOWHIDDEN = 0x20000,
-    FODS_NOCREATEFOLDER = 0x40000,
+    kFolderHideReadOnly = 0x10000,
+    kFolderShowHidden = 0x20000,
+    kFolderNoCreate = 0x40000,
 };
 
 // The four values behind the file dialog's extended style record.

@@ -25,6 +25,7 @@ struct FileItem {
     bool typeFetched = false;
     std::uint32_t size = 0; // low 32 bits of the file size; kNoSize for anything but a file
     std::uint64_t lastWrite = 0; // file time as found
+    int icon = -1;          // the system small-icon index once known
 
     bool IsSpecial() const { return kind == ItemKind::UpEntry || kind == ItemKind::DrivesEntry; }
     bool IsFile() const { return kind == ItemKind::File; }

@@ -61,7 +61,7 @@ TEST(Filter, DoubleByteTrailBarDoesNotSplit)
 TEST(FileStyle, MaskSelectsFieldsAndReportsWrites)
 {
     FileStyleValues stored;
-    stored.style = FDS_FILEMUSTEXIST;
+    stored.style = kFileMustExist;
     FileStyleValues in;
     in.style = 0x9; // multi-selection with overwrite prompt
     in.driveTypes = 3;
@@ -71,14 +71,14 @@ TEST(FileStyle, MaskSelectsFieldsAndReportsWrites)
     // The same style again changes nothing.
     EXPECT_EQ(StoreFileStyle(stored, 0x1, in), 0u);
 
-    in.style = FDS_MULTISELECT | FDS_FILEMUSTNOTEXIST;
+    in.style = kMultiSelect | kFileMustNotExist;
     StoreFileStyle(stored, 0x1, in);
-    EXPECT_EQ(stored.style, FDS_FILEMUSTNOTEXIST);
-    in.style = FDS_MULTISELECT | FDS_CREATEPROMPT;
+    EXPECT_EQ(stored.style, kFileMustNotExist);
+    in.style = kMultiSelect | kCreatePrompt;
     StoreFileStyle(stored, 0x1, in);
-    EXPECT_EQ(stored.style, FDS_MULTISELECT | FDS_CREATEPROMPT);
+    EXPECT_EQ(stored.style, kMultiSelect | kCreatePrompt);
 
-    in = {FDS_MULTISELECT | FDS_CREATEPROMPT, 0x8, 0x37, 0x1234};
+    in = {kMultiSelect | kCreatePrompt, 0x8, 0x37, 0x1234};
     EXPECT_EQ(StoreFileStyle(stored, 0, in), 0xEu) << "mask 0 writes all, style unchanged";
     EXPECT_EQ(stored.driveTypes, 0x8u);
     EXPECT_EQ(stored.disabledOps, 0x37u);
@@ -105,12 +105,12 @@ TEST(FileStyle, LoadCopiesOnlyTheSelectedFields)
 TEST(FolderStyle, MaskBitsIncludeTheHookBit)
 {
     FolderStyleValues stored;
-    FolderStyleValues in{FODS_SHOWHIDDEN, 0x4, 0x55};
+    FolderStyleValues in{kFolderShowHidden, 0x4, 0x55};
     EXPECT_EQ(StoreFolderStyle(stored, 0x10000, in), 0x10000u);
     EXPECT_EQ(stored.folderHook, 0x55u);
     EXPECT_EQ(stored.style, 0u);
     EXPECT_EQ(StoreFolderStyle(stored, 0, in), 0x10003u);
-    EXPECT_EQ(stored.style, FODS_SHOWHIDDEN);
+    EXPECT_EQ(stored.style, kFolderShowHidden);
     FolderStyleValues out{1, 1, 1};
     LoadFolderStyle(stored, 0x2, out);
     EXPECT_EQ(out.driveTypes, 0x4u);

@@ -1,0 +1,185 @@
+// CLumaFileDialog: the file open/save dialog behind the FileDlg_ exports.
+//
+// The object lives from FileDlg_Create to FileDlg_Delete and keeps the
+// caller's settings and the chosen paths; the window exists only inside
+// Run(). The class is split over several files by subject:
+//   file_dialog.cpp  the object, the run, initialisation, drive and type boxes,
+//                    OK, cancel and going up;
+//   file_list.cpp    the list: listing, drives, columns, sorting, spoken
+//                    feedback, keys and menus;
+//   name_box.cpp     typed names, activating entries and accepting files.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialogs/core/ex_style.h"
+#include "dialogs/core/file_item.h"
+#include "dialogs/core/typed_name.h"
+#include "dialogs/drives.h"
+#include "dialogs/lumadlg.h"
+#include "win/dialog.h"
+
+class CLumaControlAssist;
+
+namespace lumadlg {
+
+// The dialog's private messages.
+inline constexpr UINT UM_ACTIVATEITEM = WM_USER + 100; // wParam: list index
+inline constexpr UINT UM_TYPEDNAME = WM_USER + 101;    // wParam: const wchar_t* text, or 0
+
+// Shown in the current-folder line and kept as the current folder while the
+// list shows the drives.
+inline constexpr const wchar_t* kMyComputer = L"ﾏｲ ｺﾝﾋﾟｭｰﾀ";
+inline constexpr const wchar_t* kUpEntryName = L"上のフォルダへ";
+inline constexpr const wchar_t* kDrivesEntryName = L"ドライブ選択へ";
+
+class CLumaFileDialog : public win::Dialog, private TypedNameEnv {
+public:
+    // Null strings count as empty. Returns null when out of memory.
+    static std::unique_ptr<CLumaFileDialog> Create(int openMode, const char* defaultExt, const char* fileName,
+                                                   const char* initialFolder, const char* filter, HWND parent);
+    ~CLumaFileDialog() override;
+
+    HLUMADLG Handle() { return reinterpret_cast<HLUMADLG>(this); }
+    bool IsRunning() const { return hwnd() != nullptr; }
+
+    // 1 OK, 2 cancel, -1 no usable drive or no window.
+    int Run();
+    void GetExtendedStyle(FileDlgExStyle& record) const;
+    int SetExtendedStyle(const FileDlgExStyle& record);
+    // Zero-fills the buffer, then copies chosen path `index` cut to size - 1.
+    void GetPathName(char* buffer, int bufferSize, unsigned index) const;
+    int SelectedCount() const { return static_cast<int>(chosen_.size()); }
+    // A guide message under the name box while the dialog runs; else 0.
+    int MessageWnd(const char* text, const char* spokenText);
+    // 1 when the id is one of the six captions.
+    int SetCaption(const char* text, int id);
+
+    // The settings a caller can read back, for tests of the object.
+    const std::vector<std::pair<std::wstring, std::wstring>>& Filters() const { return filters_; }
+
+private:
+    CLumaFileDialog() = default;
+
+    // --- win::Dialog ---
+    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
+    void OnOK() override;
+    void OnCancel() override;
+    void OnDestroy() override;
+
+    // --- file_dialog.cpp: window, boxes, OK, cancel, going up ---
+    void ApplyCaptions();
+    void SetButtonIcons();
+    void FillDriveBox();
+    void FillTypeBox();
+    void AttachAssistant();
+    void OnDriveBoxCommand(int notifyCode);
+    void OnTypeBoxCommand(int notifyCode);
+    int SelectDriveInBox(wchar_t letter);
+    bool GoUpFolder();
+    std::wstring CurrentFilter() const;
+    void EndWithResult(int result);
+    void ShowGuideUnder(int controlId, const std::wstring& text, const std::wstring& spoken);
+    VisibilityRules Rules() const;
+    static BOOL ListEnterHandler(HWND control, int data);
+    static BOOL EditEnterHandler(HWND control, int data);
+    static LRESULT CALLBACK AcceleratorHook(int code, WPARAM wParam, LPARAM lParam);
+
+    // --- file_list.cpp: the list ---
+    void SetUpList();
+    void InsertFolderColumns();
+    void InsertDriveColumns();
+    void ClearList();
+    void SetItemCount();
+    std::uint32_t ListFolder(const std::wstring& folder, const std::wstring& filter, const std::wstring& select);
+    int ShowDriveList(const std::wstring& folder);
+    // ListFolder and, on success, make the folder current and keep its first-file index.
+    bool ListAndEnter(const std::wstring& folder, const std::wstring& filter, const std::wstring& select);
+    bool ShowDrivesAndEnter();
+    void UpdateButtonsAfterListing();
+    void PostSpaceKeyUp();
+    bool SortList(unsigned key);
+    void NextSortOrder();
+    FileItem* ItemAt(int index) const;
+    int FocusedIndex() const;
+    FileItem* FocusedItem() const { return ItemAt(FocusedIndex()); }
+    std::wstring ItemText(int index, int column);
+    std::wstring ColumnZeroText(const FileItem& item) const;
+    void FetchType(FileItem& item) const;
+    int IconOf(const FileItem& item) const;
+    int FindItemByText(const std::wstring& text) const;
+    void SelectAndFocus(int index);
+    void FocusFirstFileOrTop();
+    bool OnListNotify(NMHDR* header, LRESULT& result);
+    void OnListFocus();
+    void OnListKey(WORD key);
+    void SpeakDetail(int command);
+    void SpeakCurrentFolder();
+    void ShowReadingHelp();
+    void ShowOperationsHelp();
+    void AppendFileOpItems(HMENU menu, const FileItem& item) const;
+    void ShowKeyMenu();
+    void ShowMouseMenu(POINT screen);
+    void ShowFileOpsMenu();
+    void ShowReadingMenu();
+    void TrackMenuAt(HMENU menu, POINT screen);
+    bool OpAllowed(std::uint32_t op) const { return (style_.disabledOps & op) == 0; }
+
+    // --- name_box.cpp: typed names and acceptance ---
+    bool IsDriveOffered(wchar_t letter) override;
+    bool IsDriveReady(wchar_t letter) override;
+    bool IsFolderUsable(const std::wstring& path) override;
+    bool IsFileUsable(const std::wstring& folder, const std::wstring& name) override;
+    TypedName ParseTypedName(const std::wstring& text);
+    int ProcessTypedName(const wchar_t* text);
+    int ActivateItem(int index);
+    void AcceptChosen();
+    bool AskOverwrite(const std::wstring& name);
+    bool AskCreate(const std::wstring& name);
+    void AcceptTyped(const std::wstring& folder, const std::wstring& name);
+    void SendTypedName(const std::wstring& text);
+    void OpenShortcut();
+    void SelectNameBoxText();
+    void FocusNextControl();
+
+    // Creation values.
+    bool openMode_ = true;
+    std::wstring defaultExt_;
+    std::wstring initialName_;
+    HWND parent_ = nullptr;
+    std::vector<std::pair<std::wstring, std::wstring>> filters_; // caption, pattern
+    FileStyleValues style_;
+    std::map<int, std::wstring> captions_; // one run's caption overrides
+    std::vector<std::wstring> chosen_;
+
+    // State of one run.
+    std::wstring currentFolder_;
+    bool driveListMode_ = false;
+    std::wstring typedFilter_;
+    int firstFileIndex_ = 0;
+    std::uint32_t sortOrder_ = 0;
+    int rememberedDrive_ = -1;
+    int savedReaderMode_ = 0;
+    HACCEL accel_ = nullptr;
+    HHOOK accelHook_ = nullptr;
+    HWND status_ = nullptr;
+    HWND list_ = nullptr;
+    HIMAGELIST systemIcons_ = nullptr;
+    std::unique_ptr<CLumaControlAssist> assistant_;
+    std::vector<HICON> icons_;
+    std::vector<FileItem> store_;  // the records, in the order found
+    std::vector<FileItem*> items_; // list order
+    int driveCount_ = 0;
+};
+
+} // namespace lumadlg

@@ -1,0 +1,241 @@
+#include "dialogs/tests/dialog_driver.h"
+
+#include <commctrl.h>
+
+#include <fstream>
+
+#include <gtest/gtest.h>
+
+namespace dialogtest {
+
+namespace {
+
+thread_local DialogDriver* t_driver = nullptr;
+
+bool IsDialogClass(HWND hwnd)
+{
+    wchar_t cls[16] = {};
+    return GetClassNameW(hwnd, cls, 16) > 0 && lstrcmpW(cls, L"#32770") == 0;
+}
+
+BOOL CALLBACK CollectText(HWND child, LPARAM param)
+{
+    wchar_t cls[32] = {};
+    GetClassNameW(child, cls, 32);
+    if (lstrcmpiW(cls, L"Static") == 0) {
+        auto* text = reinterpret_cast<std::wstring*>(param);
+        int n = GetWindowTextLengthW(child);
+        std::wstring t(static_cast<std::size_t>(n) + 1, L'\0');
+        GetWindowTextW(child, t.data(), n + 1);
+        t.resize(n);
+        if (!t.empty())
+            *text += (text->empty() ? L"" : L"|") + t;
+    }
+    return TRUE;
+}
+
+struct ButtonSearch {
+    std::wstring caption;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindButton(HWND child, LPARAM param)
+{
+    auto* search = reinterpret_cast<ButtonSearch*>(param);
+    wchar_t cls[32] = {};
+    GetClassNameW(child, cls, 32);
+    if (lstrcmpiW(cls, L"Button") != 0)
+        return TRUE;
+    wchar_t text[128] = {};
+    GetWindowTextW(child, text, 128);
+    if (std::wstring(text).rfind(search->caption, 0) == 0) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK CancelWindow(HWND hwnd, LPARAM)
+{
+    if (IsDialogClass(hwnd))
+        PostMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
+}
+
+} // namespace
+
+DialogDriver::DialogDriver(std::function<void(HWND)> script, UINT timeoutMs) : script_(std::move(script))
+{
+    t_driver = this;
+    hook_ = SetWindowsHookExW(WH_CBT, &DialogDriver::CbtProc, nullptr, GetCurrentThreadId());
+    watchdog_ = SetTimer(nullptr, 0, timeoutMs, &DialogDriver::Watchdog);
+}
+
+DialogDriver::~DialogDriver()
+{
+    if (watchdog_)
+        KillTimer(nullptr, watchdog_);
+    if (hook_)
+        UnhookWindowsHookEx(hook_);
+    t_driver = nullptr;
+    EXPECT_FALSE(timedOut_) << "a dialog did not end in time";
+}
+
+LRESULT CALLBACK DialogDriver::CbtProc(int code, WPARAM wParam, LPARAM lParam)
+{
+    DialogDriver* self = t_driver;
+    if (code == HCBT_ACTIVATE && self) {
+        HWND hwnd = reinterpret_cast<HWND>(wParam);
+        if (IsDialogClass(hwnd)) {
+            if (GetDlgItem(hwnd, 1004) && !self->fileDialog_) {
+                self->fileDialog_ = hwnd;
+                SetTimer(nullptr, 0, 0, &DialogDriver::RunScript);
+            } else if (hwnd != self->fileDialog_ &&
+                       std::find(self->pendingBoxes_.begin(), self->pendingBoxes_.end(), hwnd) ==
+                           self->pendingBoxes_.end()) {
+                self->pendingBoxes_.push_back(hwnd);
+                SetTimer(nullptr, 0, 0, &DialogDriver::AnswerBox);
+            }
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CALLBACK DialogDriver::RunScript(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    DialogDriver* self = t_driver;
+    if (!self || self->scriptRan_ || !IsWindow(self->fileDialog_))
+        return;
+    self->scriptRan_ = true;
+    self->script_(self->fileDialog_);
+}
+
+void CALLBACK DialogDriver::AnswerBox(HWND, UINT, UINT_PTR id, DWORD)
+{
+    KillTimer(nullptr, id);
+    DialogDriver* self = t_driver;
+    if (!self || self->pendingBoxes_.empty())
+        return;
+    HWND box = self->pendingBoxes_.front();
+    self->pendingBoxes_.erase(self->pendingBoxes_.begin());
+    if (!IsWindow(box))
+        return;
+    std::wstring text;
+    EnumChildWindows(box, &CollectText, reinterpret_cast<LPARAM>(&text));
+    self->boxTexts_.push_back(text);
+    if (self->answers_.empty()) {
+        ADD_FAILURE() << "an unexpected box was shown";
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    ButtonSearch search{self->answers_.front()};
+    self->answers_.pop_front();
+    EnumChildWindows(box, &FindButton, reinterpret_cast<LPARAM>(&search));
+    if (!search.found) {
+        ADD_FAILURE() << "no button for the answer";
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(search.found), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(search.found));
+}
+
+void CALLBACK DialogDriver::Watchdog(HWND, UINT, UINT_PTR id, DWORD)
+{
+    DialogDriver* self = t_driver;
+    if (!self)
+        return;
+    self->timedOut_ = true;
+    EnumThreadWindows(GetCurrentThreadId(), &CancelWindow, 0);
+}
+
+std::wstring ControlText(HWND dialog, int id)
+{
+    wchar_t text[1024] = {};
+    GetDlgItemTextW(dialog, id, text, 1024);
+    return text;
+}
+
+std::wstring ListText(HWND list, int item, int column)
+{
+    wchar_t text[520] = {};
+    LVITEMW lv = {};
+    lv.iSubItem = column;
+    lv.pszText = text;
+    lv.cchTextMax = 520;
+    SendMessageW(list, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(&lv));
+    return text;
+}
+
+int ListCount(HWND list)
+{
+    return static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+int ListFocused(HWND list)
+{
+    return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
+std::vector<std::wstring> ListColumn(HWND list, int column)
+{
+    std::vector<std::wstring> texts;
+    for (int i = 0; i < ListCount(list); ++i)
+        texts.push_back(ListText(list, i, column));
+    return texts;
+}
+
+void TypeAndEnter(HWND dialog, const std::wstring& text)
+{
+    SetDlgItemTextW(dialog, 1000, text.c_str());
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDOK)));
+}
+
+void Command(HWND dialog, int id)
+{
+    SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, 0), 0);
+}
+
+TempTree::TempTree()
+{
+    wchar_t base[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, base);
+    static int counter = 0;
+    root_ = std::filesystem::path(base) /
+            (L"lumadlg-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter));
+    std::filesystem::create_directories(root_);
+}
+
+TempTree::~TempTree()
+{
+    std::error_code ignored;
+    for (auto it = std::filesystem::recursive_directory_iterator(root_, ignored);
+         it != std::filesystem::recursive_directory_iterator(); it.increment(ignored))
+        SetFileAttributesW(it->path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    std::filesystem::remove_all(root_, ignored);
+}
+
+std::filesystem::path TempTree::Folder(const std::wstring& relative)
+{
+    std::filesystem::path p = root_ / relative;
+    std::filesystem::create_directories(p);
+    return p;
+}
+
+std::filesystem::path TempTree::File(const std::wstring& relative, std::size_t bytes)
+{
+    std::filesystem::path p = root_ / relative;
+    std::filesystem::create_directories(p.parent_path());
+    std::ofstream out(p, std::ios::binary);
+    std::string data(bytes, 'x');
+    out.write(data.data(), static_cast<std::streamsize>(data.size()));
+    return p;
+}
+
+void TempTree::SetAttributes(const std::wstring& relative, DWORD attributes)
+{
+    SetFileAttributesW((root_ / relative).c_str(), attributes);
+}
+
+} // namespace dialogtest

@@ -1,0 +1,491 @@
+// The file dialog run through the exports and driven on the test's thread:
+// listing, sorting, spoken feedback, typed names, questions, the acceptance
+// hook and the caller's results.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "dialogs/lumadlg.h"
+#include "dialogs/tests/dialog_driver.h"
+#include "tests/support/transcript_reader.h"
+#include "win/cp932.h"
+
+using namespace dialogtest;
+
+namespace {
+
+constexpr int kName = 1000, kFolderLine = 1001, kList = 1004;
+
+std::string Bytes(const std::wstring& text) { return cp932::FromWide(text); }
+
+class FileDialog : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tree.Folder(L"beta");
+        tree.Folder(L"Alpha");
+        tree.File(L"a.zlq", 0);
+        tree.File(L"b.txt", 50);
+        tree.File(L"c.dat", 1123);
+        tree.File(L"d.dat", 1124);
+        tree.File(L"e.dat", 1048576);
+        tree.File(L"Alpha\\inner.zlq", 5);
+    }
+    void TearDown() override
+    {
+        if (dialog)
+            FileDlg_Delete(dialog);
+    }
+
+    HLUMADLG Create(int openMode, const std::wstring& folder, const std::wstring& filter = L"",
+                    const std::wstring& defaultExt = L"")
+    {
+        std::string f = Bytes(folder), flt = Bytes(filter), ext = Bytes(defaultExt);
+        dialog = FileDlg_Create(openMode, ext.empty() ? nullptr : ext.c_str(), nullptr, f.c_str(),
+                                flt.empty() ? nullptr : flt.c_str(), nullptr);
+        return dialog;
+    }
+    void SetStyle(DWORD mask, DWORD style, DWORD driveTypes = 0, FileDlgAcceptHook hook = nullptr)
+    {
+        FileDlgExStyle r = {};
+        r.mask = mask;
+        r.style = style;
+        r.driveTypes = driveTypes;
+        r.acceptHook = hook;
+        FileDlg_SetExtendedStyle(dialog, &r);
+    }
+    std::wstring Path(unsigned index = 0)
+    {
+        char buffer[MAX_PATH * 2];
+        FileDlg_GetPathName(dialog, buffer, sizeof buffer, index);
+        return cp932::ToWide(buffer);
+    }
+    // Texts the reader was given: "SpeakEx:...", "Speak0:...", "Speak1:...".
+    std::vector<std::wstring> Spoken()
+    {
+        std::vector<std::wstring> said;
+        for (const auto& e : transcript.Entries()) {
+            if (e.size() >= 5 && e[0] == L"reader" && e[1] == L"SpeakEx")
+                said.push_back(L"SpeakEx:" + e[4]);
+            else if (e.size() >= 4 && e[0] == L"reader" && e[1] == L"Speak")
+                said.push_back(L"Speak" + e[2] + L":" + e[3]);
+        }
+        return said;
+    }
+    bool WasSpoken(const std::wstring& entry)
+    {
+        auto s = Spoken();
+        return std::find(s.begin(), s.end(), entry) != s.end();
+    }
+
+    TempTree tree;
+    testsupport::ScopedTranscript transcript;
+    HLUMADLG dialog = nullptr;
+};
+
+TEST_F(FileDialog, CancelReturnsTwoAndRestoresTheReaderMode)
+{
+    Create(1, tree.Path());
+    std::wstring title, ok, label;
+    DialogDriver driver([&](HWND d) {
+        wchar_t text[128] = {};
+        GetWindowTextW(d, text, 128);
+        title = text;
+        ok = ControlText(d, IDOK);
+        label = ControlText(d, 1016);
+        EXPECT_EQ(GetFocus(), GetDlgItem(d, kName)) << "the name box has the focus";
+        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path());
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+    EXPECT_TRUE(driver.ScriptRan());
+    EXPECT_EQ(title, L"ファイルを開く");
+    EXPECT_EQ(ok, L"開く");
+    EXPECT_EQ(label, L"現在のドライブ");
+    EXPECT_EQ(FileDlg_GetSelectedCount(dialog), 0);
+
+    std::vector<std::vector<std::wstring>> modes;
+    for (const auto& e : transcript.Entries())
+        if (e.size() >= 4 && e[0] == L"reader" && e[1] == L"SetMode")
+            modes.push_back(e);
+    ASSERT_EQ(modes.size(), 2u);
+    EXPECT_EQ(modes[0][2], L"131074");
+    EXPECT_EQ(modes[0][3], L"524544");
+    ASSERT_GE(modes[0].size(), 6u);
+    EXPECT_EQ(modes[1][2], L"131074");
+    EXPECT_EQ(modes[1][3], modes[0][5]) << "the saved mode is handed back";
+}
+
+TEST_F(FileDialog, CaptionOverridesServeOneRun)
+{
+    Create(0, tree.Path());
+    FileDlg_SetWindowText(dialog, Bytes(L"クイズを開く").c_str(), -1);
+    FileDlg_SetWindowText(dialog, Bytes(L"決定").c_str(), 1);
+    FileDlg_SetWindowText(dialog, Bytes(L"場所").c_str(), 1017);
+    std::vector<std::wstring> seen;
+    auto record = [&](HWND d) {
+        wchar_t text[128] = {};
+        GetWindowTextW(d, text, 128);
+        seen.push_back(text);
+        seen.push_back(ControlText(d, IDOK));
+        seen.push_back(ControlText(d, 1017));
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    };
+    {
+        DialogDriver driver(record);
+        EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+    }
+    {
+        DialogDriver driver(record);
+        EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+    }
+    EXPECT_EQ(seen, (std::vector<std::wstring>{L"クイズを開く", L"決定", L"場所", L"ファイル名をつけて保存", L"保存",
+                                               L"現在のフォルダ"}));
+}
+
+TEST_F(FileDialog, ListsFoldersThenFilesWithSizes)
+{
+    Create(1, tree.Path());
+    std::vector<std::wstring> names, sizes;
+    DialogDriver driver([&](HWND d) {
+        HWND list = GetDlgItem(d, kList);
+        names = ListColumn(list, 0);
+        sizes = ListColumn(list, 1);
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    FileDlg_DoModal(dialog);
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"上のフォルダへ", L"Alpha", L"beta", L"a.zlq", L"b.txt", L"c.dat",
+                                                L"d.dat", L"e.dat"}));
+    EXPECT_EQ(sizes, (std::vector<std::wstring>{L"", L"", L"", L"0KB", L"1KB", L"1KB", L"2KB", L"1,024KB"}));
+}
+
+TEST_F(FileDialog, RootListsTheDriveEntryFirst)
+{
+    std::wstring root = tree.Path().substr(0, 3);
+    Create(1, root);
+    std::vector<std::wstring> names;
+    DialogDriver driver([&](HWND d) {
+        names = ListColumn(GetDlgItem(d, kList), 0);
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    FileDlg_DoModal(dialog);
+    ASSERT_FALSE(names.empty());
+    EXPECT_EQ(names[0], L"ドライブ選択へ");
+    EXPECT_EQ(std::count(names.begin(), names.end(), L"上のフォルダへ"), 0);
+}
+
+TEST_F(FileDialog, HiddenAndReadOnlyRules)
+{
+    tree.File(L".secret", 1);
+    tree.SetAttributes(L".secret", FILE_ATTRIBUTE_HIDDEN);
+    tree.File(L"locked.txt", 1);
+    tree.SetAttributes(L"locked.txt", FILE_ATTRIBUTE_READONLY);
+    auto listed = [&](DWORD style) {
+        Create(1, tree.Path());
+        SetStyle(0x1, style);
+        std::vector<std::wstring> names;
+        DialogDriver driver([&](HWND d) {
+            names = ListColumn(GetDlgItem(d, kList), 0);
+            PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+        });
+        FileDlg_DoModal(dialog);
+        FileDlg_Delete(dialog);
+        dialog = nullptr;
+        return names;
+    };
+    auto has = [](const std::vector<std::wstring>& v, const wchar_t* name) {
+        return std::find(v.begin(), v.end(), name) != v.end();
+    };
+    auto plain = listed(0);
+    EXPECT_FALSE(has(plain, L".secret"));
+    EXPECT_TRUE(has(plain, L"locked.txt"));
+    auto both = listed(FDS_SHOWHIDDEN | FDS_HIDEREADONLY);
+    EXPECT_TRUE(has(both, L".secret"));
+    EXPECT_FALSE(has(both, L"locked.txt"));
+}
+
+TEST_F(FileDialog, HiddenExtensionUntilATypedFilter)
+{
+    Create(1, tree.Path());
+    SetStyle(0x1, FDS_FILEMUSTEXIST | FDS_HIDEEXTENSION);
+    std::wstring before, after;
+    DialogDriver driver([&](HWND d) {
+        HWND list = GetDlgItem(d, kList);
+        before = ListText(list, 3);
+        TypeAndEnter(d, L"*.zlq");
+        after = ListText(list, 3);
+        EXPECT_EQ(GetFocus(), list) << "the focus moves on to the list";
+        EXPECT_EQ(ListCount(list), 4) << "the up entry, both folders and a.zlq";
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    FileDlg_DoModal(dialog);
+    EXPECT_EQ(before, L"a");
+    EXPECT_EQ(after, L"a.zlq");
+}
+
+TEST_F(FileDialog, SortingAndTheSpokenOrderNames)
+{
+    Create(1, tree.Path());
+    std::vector<std::wstring> bySizeTwice;
+    DialogDriver driver([&](HWND d) {
+        Command(d, 1110);
+        Command(d, 1110);
+        bySizeTwice = ListColumn(GetDlgItem(d, kList), 0);
+        TypeAndEnter(d, L".\\"); // a fresh listing of the same folder
+        for (int i = 0; i < 5; ++i)
+            Command(d, 1113);
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    FileDlg_DoModal(dialog);
+    EXPECT_EQ(bySizeTwice, (std::vector<std::wstring>{L"上のフォルダへ", L"e.dat", L"d.dat", L"c.dat", L"b.txt",
+                                                      L"a.zlq", L"beta", L"Alpha"}));
+    std::vector<std::wstring> names;
+    for (const auto& s : Spoken())
+        if (s.rfind(L"Speak0:", 0) == 0)
+            names.push_back(s.substr(7));
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"名前順", L"サイズ順", L"種類順", L"日時順", L"名前順"}));
+}
+
+TEST_F(FileDialog, FocusFeedbackAndDetails)
+{
+    Create(1, tree.Path());
+    DialogDriver driver([&](HWND d) {
+        HWND list = GetDlgItem(d, kList);
+        SetFocus(list);
+        EXPECT_EQ(ListFocused(list), 3) << "the first file after the folders";
+        Command(d, 1100); // size of a.zlq
+        SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+        SendMessageW(list, WM_KEYUP, VK_DOWN, 0);
+        Command(d, 1101); // type of b.txt: not fetched unless drawn or sorted
+        SendMessageW(list, WM_KEYDOWN, VK_HOME, 0);
+        Command(d, 1100); // the up entry
+        Command(d, 1115);
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    FileDlg_DoModal(dialog);
+    EXPECT_TRUE(WasSpoken(L"SpeakEx:一覧 a.zlq"));
+    EXPECT_TRUE(WasSpoken(L"SpeakEx:0KB"));
+    EXPECT_TRUE(WasSpoken(L"SpeakEx:b.txt"));
+    EXPECT_TRUE(WasSpoken(L"SpeakEx:上のフォルダへ"));
+    EXPECT_TRUE(WasSpoken(L"Speak1:上のフォルダへ"));
+    EXPECT_TRUE(WasSpoken(L"SpeakEx:" + tree.Path()));
+}
+
+TEST_F(FileDialog, GoingUpAndTheDriveList)
+{
+    Create(1, (tree.Root() / L"Alpha").wstring());
+    std::wstring selectedAfterUp, line;
+    bool upDisabled = false;
+    DialogDriver driver([&](HWND d) {
+        HWND list = GetDlgItem(d, kList);
+        SetFocus(list);
+        SendMessageW(list, WM_KEYDOWN, VK_BACK, 0);
+        selectedAfterUp = ListText(list, ListFocused(list));
+        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path() + L"\\");
+        TypeAndEnter(d, L":");
+        line = ControlText(d, kFolderLine);
+        upDisabled = !IsWindowEnabled(GetDlgItem(d, 1015)) && !IsWindowEnabled(GetDlgItem(d, 1012)) &&
+                     !IsWindowEnabled(GetDlgItem(d, 1013)) && !IsWindowEnabled(GetDlgItem(d, 1014));
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    FileDlg_DoModal(dialog);
+    EXPECT_EQ(selectedAfterUp, L"Alpha");
+    EXPECT_EQ(line, L"ﾏｲ ｺﾝﾋﾟｭｰﾀ");
+    EXPECT_TRUE(upDisabled);
+}
+
+TEST_F(FileDialog, TypedFoldersAndRefusals)
+{
+    tree.Folder(L"other");
+    Create(1, tree.Path());
+    DialogDriver driver([&](HWND d) {
+        HWND box = GetDlgItem(d, kName);
+        TypeAndEnter(d, L"Alpha");
+        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path() + L"\\Alpha\\");
+        DWORD start = 1, end = 0;
+        SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(start, 0u);
+        EXPECT_EQ(end, 5u) << "the whole text is selected";
+        TypeAndEnter(d, L"..\\other");
+        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path() + L"\\other\\");
+        TypeAndEnter(d, tree.Path().substr(2) + L"\\Alpha");
+        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path() + L"\\Alpha\\");
+        driver.AnswerNextBox(L"OK");
+        TypeAndEnter(d, L"nothere\\x.zlq");
+        driver.AnswerNextBox(L"OK");
+        TypeAndEnter(d, L"a|b");
+        driver.AnswerNextBox(L"OK");
+        TypeAndEnter(d, L"missing.zlq");
+        // A drive letter in the other case is another drive: "sub" is looked
+        // for at that drive's root.
+        std::wstring other(1, static_cast<wchar_t>(towlower(tree.Path()[0])));
+        driver.AnswerNextBox(L"OK");
+        TypeAndEnter(d, other + L":Alpha");
+        TypeAndEnter(d, tree.Path().substr(0, 3));
+        driver.AnswerNextBox(L"OK");
+        TypeAndEnter(d, L"..");
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+    EXPECT_EQ(driver.BoxTexts(), (std::vector<std::wstring>{L"このパス名は存在しません。", L"このファイル名は無効です。",
+                                                            L"missing.zlq は見つかりません。", L"Alpha は見つかりません。",
+                                                            L"ルートディレクトリです。"}));
+}
+
+TEST_F(FileDialog, WildcardThenEnterOpensTheFocusedEntry)
+{
+    Create(1, tree.Path());
+    DialogDriver driver([&](HWND d) {
+        TypeAndEnter(d, L"*.dat");
+        HWND list = GetDlgItem(d, kList);
+        EXPECT_EQ(ListColumn(list, 0), (std::vector<std::wstring>{L"上のフォルダへ", L"Alpha", L"beta", L"c.dat", L"d.dat", L"e.dat"}));
+        SetFocus(list);
+        TypeAndEnter(d, L"");
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
+    EXPECT_EQ(Path(), tree.Path() + L"\\c.dat");
+}
+
+TEST_F(FileDialog, DefaultExtensionAndTheGamesCall)
+{
+    Create(1, tree.Path(), L"ゼルカクイズデータ(*.zlq)|*.zlq||", L".zlq");
+    FileDlg_SetWindowText(dialog, Bytes(L"クイズを開く").c_str(), -1);
+    std::vector<std::wstring> names;
+    std::wstring type;
+    DialogDriver driver([&](HWND d) {
+        names = ListColumn(GetDlgItem(d, kList), 0);
+        type = ControlText(d, 1003);
+        TypeAndEnter(d, L"a");
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"上のフォルダへ", L"Alpha", L"beta", L"a.zlq"}));
+    EXPECT_EQ(type, L"ゼルカクイズデータ(*.zlq)");
+    EXPECT_EQ(FileDlg_GetSelectedCount(dialog), 1);
+    EXPECT_EQ(Path(), tree.Path() + L"\\a.zlq");
+    EXPECT_EQ(Path(1), L"");
+}
+
+TEST_F(FileDialog, OverwriteQuestionNoKeepsTheDialogOpen)
+{
+    Create(0, tree.Path());
+    bool stillOpen = false;
+    int countAfterNo = -1;
+    DialogDriver driver([&](HWND d) {
+        driver.AnswerNextBox(L"いいえ");
+        TypeAndEnter(d, L"b.txt");
+        stillOpen = IsWindow(d) != FALSE;
+        countAfterNo = FileDlg_GetSelectedCount(dialog);
+        driver.AnswerNextBox(L"はい");
+        TypeAndEnter(d, L"b.txt");
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
+    EXPECT_TRUE(stillOpen);
+    EXPECT_EQ(countAfterNo, 0);
+    ASSERT_EQ(driver.BoxTexts().size(), 2u);
+    EXPECT_NE(driver.BoxTexts()[0].find(L"b.txt\nこのファイルは すでに存在します。\n\n上書き保存しますか？"),
+              std::wstring::npos);
+    EXPECT_EQ(Path(), tree.Path() + L"\\b.txt");
+}
+
+TEST_F(FileDialog, CreatePromptAndMustNotExist)
+{
+    Create(0, tree.Path());
+    SetStyle(0x1, FDS_CREATEPROMPT | FDS_FILEMUSTNOTEXIST);
+    DialogDriver driver([&](HWND d) {
+        driver.AnswerNextBox(L"OK");
+        TypeAndEnter(d, L"a.zlq"); // exists: refused with a guide message
+        driver.AnswerNextBox(L"はい");
+        TypeAndEnter(d, L"fresh.zlq");
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
+    ASSERT_EQ(driver.BoxTexts().size(), 2u);
+    EXPECT_EQ(driver.BoxTexts()[0], L"a.zlq はすでに存在します。");
+    EXPECT_NE(driver.BoxTexts()[1].find(L"fresh.zlqは見つかりません。新規作成しますか？"), std::wstring::npos);
+    EXPECT_EQ(Path(), tree.Path() + L"\\fresh.zlq");
+}
+
+std::vector<std::string> g_hookPaths;
+HLUMADLG g_hookDialog = nullptr;
+int __cdecl RefuseFirst(const char* path, HLUMADLG dialog)
+{
+    g_hookPaths.push_back(path);
+    g_hookDialog = dialog;
+    return g_hookPaths.size() > 1 ? 1 : 0;
+}
+
+TEST_F(FileDialog, HookRefusesThenAccepts)
+{
+    g_hookPaths.clear();
+    Create(1, tree.Path());
+    SetStyle(0x8, 0, 0, &RefuseFirst);
+    std::size_t modesWhileRefused = 0;
+    DialogDriver driver([&](HWND d) {
+        TypeAndEnter(d, L"a.zlq");
+        EXPECT_TRUE(IsWindow(d));
+        for (const auto& e : transcript.Entries())
+            modesWhileRefused += (e.size() > 1 && e[0] == L"reader" && e[1] == L"SetMode");
+        TypeAndEnter(d, L"b.txt");
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
+    EXPECT_EQ(modesWhileRefused, 1u) << "the reader mode is restored only when the dialog ends";
+    ASSERT_EQ(g_hookPaths.size(), 2u);
+    EXPECT_EQ(g_hookDialog, dialog);
+    EXPECT_EQ(cp932::ToWide(g_hookPaths[1]), tree.Path() + L"\\b.txt");
+    EXPECT_EQ(FileDlg_GetSelectedCount(dialog), 1) << "the refused path is not kept";
+    EXPECT_EQ(Path(), tree.Path() + L"\\b.txt");
+}
+
+TEST_F(FileDialog, MultiSelectionTakesEverySelectedFile)
+{
+    Create(1, tree.Path());
+    SetStyle(0x1, FDS_MULTISELECT);
+    DialogDriver driver([&](HWND d) {
+        HWND list = GetDlgItem(d, kList);
+        LVITEMW state = {};
+        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        for (int i : {1, 3, 5, 7}) { // Alpha, a.zlq, c.dat, e.dat
+            state.state = LVIS_SELECTED | (i == 5 ? LVIS_FOCUSED : 0);
+            SendMessageW(list, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&state));
+        }
+        TypeAndEnter(d, L"");
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
+    ASSERT_EQ(FileDlg_GetSelectedCount(dialog), 3);
+    EXPECT_EQ(Path(0), tree.Path() + L"\\a.zlq");
+    EXPECT_EQ(Path(1), tree.Path() + L"\\c.dat");
+    EXPECT_EQ(Path(2), tree.Path() + L"\\e.dat");
+}
+
+TEST_F(FileDialog, LongPathIsCutForASmallBuffer)
+{
+    std::wstring longName(90, L'n');
+    tree.File(longName + L"\\" + longName + L".zlq", 1);
+    Create(1, (tree.Root() / longName).wstring());
+    SetStyle(0x1, FDS_FOCUSLIST);
+    DialogDriver driver([&](HWND d) {
+        EXPECT_EQ(GetFocus(), GetDlgItem(d, kList)) << "FDS_FOCUSLIST";
+        TypeAndEnter(d, L"");
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
+    std::string full = Bytes(tree.Path() + L"\\" + longName + L"\\" + longName + L".zlq");
+    ASSERT_GE(full.size(), 120u);
+    char buffer[100];
+    std::memset(buffer, 0xCC, sizeof buffer);
+    FileDlg_GetPathName(dialog, buffer, sizeof buffer, 0);
+    EXPECT_EQ(std::string(buffer), full.substr(0, 99));
+}
+
+TEST_F(FileDialog, NoOfferedDriveMeansNoWindow)
+{
+    Create(1, tree.Path());
+    SetStyle(0x2, 0, 0x10); // RAM disks only
+    DialogDriver driver([&](HWND d) { PostMessageW(d, WM_COMMAND, IDCANCEL, 0); });
+    EXPECT_EQ(FileDlg_DoModal(dialog), -1);
+    EXPECT_FALSE(driver.ScriptRan());
+}
+
+} // namespace
