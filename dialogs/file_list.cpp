@@ -689,7 +689,7 @@ void CLumaFileDialog::TrackMenuAt(HMENU menu, POINT screen)
 {
     if (GetMenuItemCount(menu) <= 0)
         return;
-    UINT command = TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD | TPM_NONOTIFY, screen.x,
+    UINT command = TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RETURNCMD, screen.x,
                                   screen.y, 0, hwnd(), nullptr);
     if (command)
         SendMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(command, 0), 0);

@@ -147,6 +147,7 @@ void CALLBACK DialogDriver::Watchdog(HWND, UINT, UINT_PTR id, DWORD)
     if (!self)
         return;
     self->timedOut_ = true;
+    EndMenu();
     EnumThreadWindows(GetCurrentThreadId(), &CancelWindow, 0);
 }
 

@@ -488,4 +488,108 @@ TEST_F(FileDialog, NoOfferedDriveMeansNoWindow)
     EXPECT_FALSE(driver.ScriptRan());
 }
 
+
+TEST_F(FileDialog, ChoosingAFileTypeDropsTheTypedFilter)
+{
+    Create(1, tree.Path(), L"Quiz|*.zlq|Data|*.txt;*.DAT||");
+    std::vector<std::wstring> typed, chosen;
+    bool listFocused = false;
+    DialogDriver driver([&](HWND d) {
+        HWND list = GetDlgItem(d, kList);
+        TypeAndEnter(d, L"b.*");
+        typed = ListColumn(list, 0);
+        HWND types = GetDlgItem(d, 1003);
+        SendMessageW(types, CB_SETCURSEL, 1, 0);
+        SendMessageW(d, WM_COMMAND, MAKEWPARAM(1003, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
+        chosen = ListColumn(list, 0);
+        listFocused = GetFocus() == list;
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    FileDlg_DoModal(dialog);
+    EXPECT_EQ(typed, (std::vector<std::wstring>{L"上のフォルダへ", L"Alpha", L"beta", L"b.txt"}));
+    EXPECT_EQ(chosen, (std::vector<std::wstring>{L"上のフォルダへ", L"Alpha", L"beta", L"b.txt", L"c.dat", L"d.dat",
+                                                 L"e.dat"}));
+    EXPECT_TRUE(listFocused);
+}
+
+TEST_F(FileDialog, UpFromARootShowsTheDrives)
+{
+    std::wstring root = tree.Path().substr(0, 3);
+    Create(1, root);
+    std::wstring byKey, byButton;
+    bool nameBoxFocused = false;
+    DialogDriver driver([&](HWND d) {
+        HWND list = GetDlgItem(d, kList);
+        SetFocus(list);
+        SendMessageW(list, WM_KEYDOWN, VK_BACK, 0);
+        byKey = ControlText(d, kFolderLine);
+        EXPECT_EQ(ListText(list, ListFocused(list)).find(root.substr(0, 2)) != std::wstring::npos, true)
+            << "the drive of the folder is selected";
+        TypeAndEnter(d, root);
+        EXPECT_EQ(ControlText(d, kFolderLine), root);
+        HWND up = GetDlgItem(d, 1015);
+        SendMessageW(d, WM_COMMAND, MAKEWPARAM(1015, BN_CLICKED), reinterpret_cast<LPARAM>(up));
+        byButton = ControlText(d, kFolderLine);
+        nameBoxFocused = GetFocus() == GetDlgItem(d, kName);
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    FileDlg_DoModal(dialog);
+    EXPECT_EQ(byKey, L"ﾏｲ ｺﾝﾋﾟｭｰﾀ");
+    EXPECT_EQ(byButton, L"ﾏｲ ｺﾝﾋﾟｭｰﾀ");
+    EXPECT_TRUE(nameBoxFocused);
+}
+
+// Reads the items of the next popup menu the thread opens, then closes it.
+thread_local std::vector<std::wstring>* t_menuItems = nullptr;
+LRESULT CALLBACK ReadMenu(int code, WPARAM wParam, LPARAM lParam)
+{
+    auto* msg = reinterpret_cast<CWPSTRUCT*>(lParam);
+    if (code == HC_ACTION && msg->message == WM_INITMENUPOPUP && t_menuItems && HIWORD(msg->lParam) == 0) {
+        HMENU menu = reinterpret_cast<HMENU>(msg->wParam);
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            wchar_t text[128] = {};
+            GetMenuStringW(menu, i, text, 128, MF_BYPOSITION);
+            t_menuItems->push_back(text[0] ? text : L"-");
+        }
+        t_menuItems = nullptr;
+        EndMenu();
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(FileDialog, ApplicationKeyMenuFollowsTheWithdrawnOperations)
+{
+    auto menuFor = [&](DWORD disabledOps) {
+        Create(1, tree.Path());
+        FileDlgExStyle r = {};
+        r.mask = 0x4;
+        r.disabledOps = disabledOps;
+        FileDlg_SetExtendedStyle(dialog, &r);
+        std::vector<std::wstring> items;
+        DialogDriver driver([&](HWND d) {
+            HWND list = GetDlgItem(d, kList);
+            SetFocus(list); // focuses a.zlq
+            HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &ReadMenu, nullptr, GetCurrentThreadId());
+            t_menuItems = &items;
+            SendMessageW(list, WM_KEYDOWN, VK_APPS, 0);
+            UnhookWindowsHookEx(hook);
+            t_menuItems = nullptr;
+            PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+        });
+        FileDlg_DoModal(dialog);
+        FileDlg_Delete(dialog);
+        dialog = nullptr;
+        return items;
+    };
+    EXPECT_EQ(menuFor(0), (std::vector<std::wstring>{L"コピー(&C)\tCtrl + C", L"削除(&D)\tDelete", L"名前の変更(&N)\tF2",
+                                                     L"フォルダの作成(&F)\tCtrl + N", L"-",
+                                                     L"サイズの読み上げ(&Z)\tAlt + F1", L"種類の読み上げ(&T)\tAlt + F2",
+                                                     L"更新日時の読み上げ(&U)\tAlt + F3",
+                                                     L"現在のフォルダの読み上げ(&L)\tAlt + F5", L"-", L"並び順の切替(&I)"}));
+    EXPECT_EQ(menuFor(0x3F), (std::vector<std::wstring>{L"サイズの読み上げ(&Z)\tAlt + F1", L"種類の読み上げ(&T)\tAlt + F2",
+                                                        L"更新日時の読み上げ(&U)\tAlt + F3",
+                                                        L"現在のフォルダの読み上げ(&L)\tAlt + F5", L"-", L"並び順の切替(&I)"}));
+    EXPECT_TRUE(WasSpoken(L"Speak0:メニューオープン"));
+}
+
 } // namespace
