@@ -163,6 +163,8 @@ BOOL CLumaFileDialog::OnInitDialog()
     typedFilter_.clear();
     firstFileIndex_ = 0;
     sortOrder_ = 0;
+    typeByExtension_.clear();
+    iconByExtension_.clear();
     // 2. Title.
     auto title = captions_.find(-1);
     SetWindowTextW(hwnd(), title != captions_.end() ? title->second.c_str()

@@ -15,6 +15,7 @@
 
 #include <cstdint>
 #include <map>
+#include <unordered_map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -179,7 +180,10 @@ private:
     std::vector<HICON> icons_;
     std::vector<FileItem> store_;  // the records, in the order found
     std::vector<FileItem*> items_; // list order
-    int driveCount_ = 0;
+    // Type names and icons that depend on a file's extension alone, fetched
+    // from the shell once per extension and run.
+    mutable std::unordered_map<std::wstring, std::wstring> typeByExtension_;
+    mutable std::unordered_map<std::wstring, int> iconByExtension_;
 };
 
 } // namespace lumadlg

@@ -66,6 +66,21 @@ void InsertColumn(HWND list, int index, const wchar_t* caption, double fraction,
     SendMessageW(list, LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&column));
 }
 
+// The extension (lower case) when the shell's type name and icon of a file
+// follow from its extension alone; false for kinds whose files carry icons of their own.
+bool ExtensionKey(const FileItem& item, std::wstring& key)
+{
+    if (!item.IsFile())
+        return false;
+    key = ExtensionOf(item.name);
+    if (!key.empty())
+        CharLowerBuffW(key.data(), static_cast<DWORD>(key.size()));
+    for (const wchar_t* own : {L".exe", L".lnk", L".ico", L".cur", L".ani", L".url", L".scr", L".pif"})
+        if (key == own)
+            return false;
+    return true;
+}
+
 const wchar_t* kReadingHelp = L"サイズ読上げ[Alt + F1] 種類読上げ[Alt + F2] 更新日時読上げ[Alt + F3] 整列[Shift + F1]";
 
 } // namespace
@@ -357,10 +372,21 @@ void CLumaFileDialog::FetchType(FileItem& item) const
     if (item.typeFetched)
         return;
     item.typeFetched = true;
+    std::wstring key;
+    bool byExtension = ExtensionKey(item, key);
+    if (byExtension) {
+        auto known = typeByExtension_.find(key);
+        if (known != typeByExtension_.end()) {
+            item.typeName = known->second;
+            return;
+        }
+    }
     std::wstring folder = item.folder.empty() ? WithBackslash(currentFolder_) : item.folder;
     SHFILEINFOW info = {};
     if (SHGetFileInfoW((folder + item.name).c_str(), 0, &info, sizeof info, SHGFI_TYPENAME))
         item.typeName = cp932::CutToBytes(info.szTypeName, 79);
+    if (byExtension)
+        typeByExtension_.emplace(key, item.typeName);
 }
 
 int CLumaFileDialog::IconOf(const FileItem& item) const
@@ -375,9 +401,21 @@ int CLumaFileDialog::IconOf(const FileItem& item) const
     case ItemKind::DrivesEntry:
         record.icon = SmallIconIndex(currentFolder_);
         break;
-    default:
+    default: {
+        std::wstring key;
+        bool byExtension = ExtensionKey(item, key);
+        if (byExtension) {
+            auto known = iconByExtension_.find(key);
+            if (known != iconByExtension_.end()) {
+                record.icon = known->second;
+                break;
+            }
+        }
         record.icon = SmallIconIndex(WithBackslash(currentFolder_) + item.name);
+        if (byExtension)
+            iconByExtension_.emplace(key, record.icon);
         break;
+    }
     }
     return record.icon;
 }

@@ -33,7 +33,8 @@ SIZE_T PrivateBytes()
 {
     PROCESS_MEMORY_COUNTERS_EX counters = {};
     GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof counters);
-    return counters.PrivateUsage;
+    // Some systems leave the private byte count at 0; the working set serves then.
+    return counters.PrivateUsage ? counters.PrivateUsage : counters.WorkingSetSize;
 }
 
 std::filesystem::path MakeFolder(int files)

@@ -3,6 +3,7 @@
 // hook and the caller's results.
 #include <windows.h>
 #include <commctrl.h>
+#include <shlobj.h>
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include "dialogs/tests/dialog_driver.h"
 #include "tests/support/transcript_reader.h"
 #include "win/cp932.h"
+#include "win/handles.h"
 
 using namespace dialogtest;
 
@@ -590,6 +592,50 @@ TEST_F(FileDialog, ApplicationKeyMenuFollowsTheWithdrawnOperations)
                                                         L"更新日時の読み上げ(&U)\tAlt + F3",
                                                         L"現在のフォルダの読み上げ(&L)\tAlt + F5", L"-", L"並び順の切替(&I)"}));
     EXPECT_TRUE(WasSpoken(L"Speak0:メニューオープン"));
+}
+
+TEST_F(FileDialog, MissingInitialFolderFallsBackToADriveRoot)
+{
+    Create(1, tree.Path() + L"\\does-not-exist");
+    std::wstring line;
+    DialogDriver driver([&](HWND d) {
+        line = ControlText(d, kFolderLine);
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+    ASSERT_EQ(line.size(), 3u);
+    EXPECT_EQ(line.substr(1), L":\\");
+}
+
+TEST_F(FileDialog, ShortcutToAFolderOpensIt)
+{
+    {
+        win::ComInit com;
+        win::ComPtr<IShellLinkW> link;
+        win::ComPtr<IPersistFile> file;
+        ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                               link.put_void())));
+        link->SetPath((tree.Root() / L"Alpha").c_str());
+        ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.put_void())));
+        ASSERT_TRUE(SUCCEEDED(file->Save((tree.Root() / L"to-alpha.lnk").c_str(), TRUE)));
+    }
+    Create(1, tree.Path());
+    DialogDriver driver([&](HWND d) {
+        HWND list = GetDlgItem(d, kList);
+        int index = -1;
+        for (int i = 0; i < ListCount(list); ++i)
+            if (ListText(list, i) == L"to-alpha.lnk")
+                index = i;
+        ASSERT_GE(index, 0);
+        LVITEMW state = {};
+        state.state = state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+        SendMessageW(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&state));
+        Command(d, 1116);
+        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path() + L"\\Alpha\\");
+        EXPECT_EQ(GetFocus(), GetDlgItem(d, kName));
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
 }
 
 } // namespace
