@@ -1,0 +1,105 @@
+// The folder dialog's window for one run: template 145 with its drive list
+// box, folder list, icon buttons and status line, driven by the object
+// CLumaFolderDialog that owns the settings and the result.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dialogs/folder/folder_dialog.h"
+#include "dialogs/folder/folder_text.h"
+#include "toolkit/control_assist.h"
+#include "win/dialog.h"
+#include "win/handles.h"
+#include "win/subclass.h"
+
+namespace lumadlg {
+
+class FolderWindow : public win::Dialog {
+public:
+    explicit FolderWindow(CLumaFolderDialog& owner);
+    ~FolderWindow() override;
+
+    int EnableControl(int id, int enable);
+    int MessageWnd(const char* text, const char* spokenText);
+
+    // Opens the focused entry of the folder list (the Enter handler, a
+    // double-click, OK on a navigation entry).
+    void OpenFocused();
+
+protected:
+    BOOL OnInitDialog() override;
+    bool OnCommand(int id, int notifyCode, HWND control) override;
+    bool OnNotify(NMHDR* header, LRESULT& result) override;
+    void OnOK() override;
+    void OnDestroy() override;
+
+private:
+    struct Entry {
+        std::wstring text;
+        EntryKind kind;
+        int icon = -1; // drives: their small icon
+    };
+
+    // Alt+F1 and Alt+F2 reach the folder list as system keys.
+    class ListKeys : public win::Subclass {
+    public:
+        explicit ListKeys(FolderWindow& window) : window_(window) {}
+
+    protected:
+        LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+    private:
+        FolderWindow& window_;
+    };
+
+    bool NoCreateFolder() const;
+    bool ShowHidden() const;
+    bool HideReadOnly() const;
+    std::wstring StartFolder();
+    bool IsStartFolderUsable(const std::wstring& folder) const;
+    void FillDriveBox(std::wstring& start);
+    void SetUpList();
+
+    int ListFolder(const std::wstring& path, const std::wstring& select);
+    int ListDrives(const std::wstring& select);
+    void ClearList();
+    void InsertEntries();
+    void SelectAndFocus(int index);
+    void FitColumn();
+    void SetStatus(const std::wstring& text);
+    void EnableButtons(bool enable);
+    int FocusedIndex() const;
+    int FindEntry(const std::wstring& text) const;
+    std::wstring IconPathOf(const Entry& entry) const;
+    void SelectDriveInBox(wchar_t letter);
+
+    void GoUp(bool fromButton);
+    void ReadAloud(int command);
+    void ShowReadMenu();
+    void ShowListMenu();
+    void TrackMenu(HMENU menu, POINT screenPoint);
+    bool NewFolder();
+    void OnListKey(WORD key);
+    void OnItemChanged(const NMLISTVIEW& change);
+    void OnDriveBoxSelected();
+    void NotReadyGuide(int anchorId);
+    void ReleaseSpace();
+
+    CLumaFolderDialog& owner_;
+    HWND list_ = nullptr;
+    HWND drives_ = nullptr;
+    HWND status_ = nullptr;
+    std::unique_ptr<CLumaControlAssist> assist_;
+    std::vector<std::unique_ptr<Entry>> entries_;
+    win::UniqueIcon icons_[3];
+    ListKeys listKeys_{*this};
+    bool drivesMode_ = false;
+    int driveIndex_ = -1;
+};
+
+} // namespace lumadlg
