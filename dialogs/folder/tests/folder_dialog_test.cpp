@@ -7,6 +7,7 @@
 #include <shlobj.h>
 
 #include <filesystem>
+#include <fstream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "tests/support/transcript_reader.h"
 #include "win/cp932.h"
 #include "win/registry.h"
+#include "win/window.h"
 
 namespace fs = std::filesystem;
 using lumadlg::CLumaFolderDialog;

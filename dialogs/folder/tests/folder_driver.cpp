@@ -38,7 +38,7 @@ Driver::Driver(UINT timeoutMs) : timeoutMs_(timeoutMs)
     wc.lpszClassName = kClassName;
     RegisterClassW(&wc);
     window_ = CreateWindowW(kClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
-    hook_ = SetWindowsHookExW(WH_CBT, CbtProc, nullptr, GetCurrentThreadId());
+    hook_ = SetWindowsHookExW(WH_CALLWNDPROCRET, ShowProc, nullptr, GetCurrentThreadId());
     t_driver = this;
 }
 
@@ -67,14 +67,16 @@ void Driver::Answer(std::wstring title, std::function<void(HWND)> answer)
     answers_.emplace_back(std::move(title), std::move(answer));
 }
 
-LRESULT CALLBACK Driver::CbtProc(int code, WPARAM wParam, LPARAM lParam)
+LRESULT CALLBACK Driver::ShowProc(int code, WPARAM wParam, LPARAM lParam)
 {
-    if (code == HCBT_ACTIVATE && t_driver)
-        t_driver->OnActivate(reinterpret_cast<HWND>(wParam));
+    const auto* message = reinterpret_cast<const CWPRETSTRUCT*>(lParam);
+    if (code == HC_ACTION && t_driver && message->message == WM_SHOWWINDOW && message->wParam &&
+        !(GetWindowLongW(message->hwnd, GWL_STYLE) & WS_CHILD))
+        t_driver->OnShow(message->hwnd);
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-void Driver::OnActivate(HWND window)
+void Driver::OnShow(HWND window)
 {
     if (IsFolderDialog(window)) {
         if (folderDialog_ == window || scriptRan_ || !script_)
@@ -198,7 +200,7 @@ std::wstring StatusText(HWND dialog)
 {
     HWND status = GetDlgItem(dialog, 1005);
     wchar_t text[600] = {};
-    SendMessageW(status, SB_GETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text));
+    SendMessageW(status, SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
     return text;
 }
 

@@ -1,5 +1,5 @@
 // Drives the folder dialog from inside the test process, on its own thread:
-// a thread-local CBT hook sees each dialog activate and hands it, through a
+// a thread-local hook sees each dialog being shown and hands it, through a
 // message to a window of the driver, to the test's script (the folder
 // dialog) or to the next answer queued for its title (input and message
 // boxes). A watchdog timer cancels every dialog of the thread after a
@@ -38,9 +38,9 @@ public:
     void Settle();
 
 private:
-    static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ShowProc(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    void OnActivate(HWND window);
+    void OnShow(HWND window);
 
     HHOOK hook_ = nullptr;
     HWND window_ = nullptr;
