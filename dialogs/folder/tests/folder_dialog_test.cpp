@@ -406,6 +406,93 @@ TEST_F(FolderDialogTest, ReadsTheCurrentDriveAndFolderAloud)
     EXPECT_NE(entries[3][4].find(L"(C:)"), std::wstring::npos);
 }
 
+TEST_F(FolderDialogTest, ContextMenusAreAnnouncedAndFollowTheStyle)
+{
+    ScopedWindowOperation setting(std::nullopt);
+    testsupport::ScopedTranscript transcript;
+    const std::vector<std::wstring> readItems = {L"1114 現在のドライブの読み上げ(&D)\tAlt + F1",
+                                                 L"1115 現在のフォルダの読み上げ(&L)\tAlt + F2"};
+    std::vector<std::wstring> listItems = readItems;
+    listItems.push_back(L"0 ");
+    listItems.push_back(L"1106 フォルダの作成(&F)\tCtrl + N");
+    {
+        auto dialog = MakeDialog(tree_.Path());
+        Run(*dialog, [&](HWND dlg) {
+            Press(driver_, VK_APPS);
+            Command(driver_, dlg, 1013);
+            // Up to the drives with the button; as it becomes disabled, the
+            // focus goes to the list.
+            for (int i = 0; i < 20 && StatusText(dlg) != L"マイ コンピュータ"; ++i) {
+                SetFocus(GetDlgItem(dlg, 1015));
+                Command(driver_, dlg, 1015);
+            }
+            EXPECT_EQ(StatusText(dlg), L"マイ コンピュータ");
+            EXPECT_EQ(GetDlgCtrlID(GetFocus()), 1029);
+            // Neither menu exists in drives mode.
+            Press(driver_, VK_APPS);
+            SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(1013, BN_CLICKED), 0);
+            PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+        });
+        ASSERT_EQ(driver_.Menus().size(), 2u);
+        EXPECT_EQ(driver_.Menus()[0], listItems);
+        EXPECT_EQ(driver_.Menus()[1], readItems);
+    }
+    {
+        auto dialog = MakeDialog(tree_.Path());
+        SetStyle(*dialog, 0x1, 0x40000);
+        Run(*dialog, [&](HWND dlg) {
+            Press(driver_, VK_APPS);
+            PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+        });
+        ASSERT_EQ(driver_.Menus().size(), 3u);
+        EXPECT_EQ(driver_.Menus()[2], readItems);
+    }
+    int announced = 0;
+    for (const auto& entry : transcript.Entries())
+        announced += entry == std::vector<std::wstring>{L"reader", L"Speak", L"0", L"メニューオープン"};
+    EXPECT_EQ(announced, 3);
+}
+
+TEST_F(FolderDialogTest, TheDriveListBoxListsTheChosenDriveAndKeepsItsEntry)
+{
+    ScopedWindowOperation setting(std::nullopt);
+    auto dialog = MakeDialog(tree_.Path());
+    Run(*dialog, [&](HWND dlg) {
+        HWND box = GetDlgItem(dlg, 1002);
+        int count = static_cast<int>(SendMessageW(box, CB_GETCOUNT, 0, 0));
+        ASSERT_GE(count, 2) << "the test needs a second drive (Wine's Z:)";
+        int start = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0));
+        EXPECT_NE(win::GetText(box).find(L"(C:)"), std::wstring::npos);
+        int other = -1;
+        for (int i = 0; i < count && other < 0; ++i) {
+            wchar_t text[300] = {};
+            SendMessageW(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            if (std::wstring(text).find(L"(Z:)") != std::wstring::npos)
+                other = i;
+        }
+        ASSERT_GE(other, 0);
+
+        // A selection moved while the box has the focus, but never
+        // confirmed, is put back when the box loses the focus.
+        SetFocus(box);
+        SendMessageW(box, CB_SETCURSEL, other, 0);
+        SetFocus(GetDlgItem(dlg, 1029));
+        driver_.Settle();
+        EXPECT_EQ(SendMessageW(box, CB_GETCURSEL, 0, 0), start);
+
+        // A confirmed selection lists that drive's root.
+        SetFocus(box);
+        SendMessageW(box, CB_SETCURSEL, other, 0);
+        SendMessageW(dlg, WM_COMMAND, MAKEWPARAM(1002, CBN_SELENDOK), reinterpret_cast<LPARAM>(box));
+        EXPECT_EQ(StatusText(dlg), L"Z:\\");
+        SetFocus(GetDlgItem(dlg, 1029));
+        driver_.Settle();
+        EXPECT_EQ(SendMessageW(box, CB_GETCURSEL, 0, 0), other);
+        PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(dialog->CurrentFolder(), L"Z:\\");
+}
+
 TEST_F(FolderDialogTest, EnableControlAndMessageWndWhileRunning)
 {
     ScopedWindowOperation setting(1);

@@ -73,6 +73,8 @@ LRESULT CALLBACK Driver::ShowProc(int code, WPARAM wParam, LPARAM lParam)
     if (code == HC_ACTION && t_driver && message->message == WM_SHOWWINDOW && message->wParam &&
         !(GetWindowLongW(message->hwnd, GWL_STYLE) & WS_CHILD))
         t_driver->OnShow(message->hwnd);
+    if (code == HC_ACTION && t_driver && message->message == WM_INITMENUPOPUP)
+        t_driver->OnMenu(reinterpret_cast<HMENU>(message->wParam));
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
@@ -96,6 +98,21 @@ void Driver::OnShow(HWND window)
         answers_.pop_front();
     }
     PostMessageW(window_, kRunPending, 0, reinterpret_cast<LPARAM>(window));
+}
+
+void Driver::OnMenu(HMENU menu)
+{
+    std::vector<std::wstring> items;
+    int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[128] = {};
+        GetMenuStringW(menu, static_cast<UINT>(i), text, 128, MF_BYPOSITION);
+        items.push_back(std::to_wstring(GetMenuItemID(menu, i)) + L" " + text);
+    }
+    menus_.push_back(std::move(items));
+    // The menu's own loop dispatches this, and the menu closes.
+    pending_.push_back([](HWND) { EndMenu(); });
+    PostMessageW(window_, kRunPending, 0, 0);
 }
 
 LRESULT CALLBACK Driver::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)

@@ -30,6 +30,10 @@ public:
     void Answer(std::wstring title, std::function<void(HWND)> answer);
     bool AllAnswered() const { return answers_.empty(); }
 
+    // The items of every popup menu opened, one line per item ("1114 text",
+    // "0 " for a separator); each menu is closed as soon as it was read.
+    const std::vector<std::vector<std::wstring>>& Menus() const { return menus_; }
+
     bool ScriptRan() const { return scriptRan_; }
     bool TimedOut() const { return timedOut_; }
 
@@ -41,6 +45,7 @@ private:
     static LRESULT CALLBACK ShowProc(int code, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     void OnShow(HWND window);
+    void OnMenu(HMENU menu);
 
     HHOOK hook_ = nullptr;
     HWND window_ = nullptr;
@@ -48,6 +53,7 @@ private:
     std::function<void(HWND)> script_;
     std::deque<std::pair<std::wstring, std::function<void(HWND)>>> answers_;
     std::vector<std::function<void(HWND)>> pending_;
+    std::vector<std::vector<std::wstring>> menus_;
     HWND folderDialog_ = nullptr;
     bool scriptRan_ = false;
     bool timedOut_ = false;
