@@ -12,23 +12,7 @@
 #include <string>
 
 #include "dialogs/core/ex_style.h"
-
-#if __has_include("dialogs/lumadlg.h")
 #include "dialogs/lumadlg.h"
-#else
-extern "C" {
-typedef struct LumaDialog__* HLUMADLG;
-// The folder hook: code 1 focus moved, code 2 acceptance (0 refuses).
-typedef int(__cdecl* FolderDlgHook)(HLUMADLG dialog, int code, const char* itemName, const char* currentFolder);
-typedef struct FolderDlgExStyle {
-    DWORD reserved;   // never read or written
-    DWORD mask;       // 0x1 style, 0x2 driveTypes, 0x10000 folderHook; 0 = all
-    DWORD style;      // FODS_ flags
-    DWORD driveTypes; // 0x1 fixed, 0x2 removable, 0x4 network, 0x8 CD-ROM, 0x10 RAM disk; 0 = all
-    FolderDlgHook folderHook;
-} FolderDlgExStyle;
-}
-#endif
 
 #if !defined(_WIN64)
 static_assert(sizeof(FolderDlgExStyle) == 20, "the folder dialog's style record is 20 bytes");
