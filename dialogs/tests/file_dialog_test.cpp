@@ -15,6 +15,7 @@
 #include "tests/support/transcript_reader.h"
 #include "win/cp932.h"
 #include "win/handles.h"
+#include "win/registry.h"
 
 using namespace dialogtest;
 
@@ -636,6 +637,37 @@ TEST_F(FileDialog, ShortcutToAFolderOpensIt)
         PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
     });
     EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+}
+
+// With the user's WindowOperation setting on, the control assistant takes
+// the controls over and Enter in the name box and the list goes through the
+// dialog's Enter handlers; refusals are guide messages, shown and spoken.
+TEST_F(FileDialog, EnterHandlersWithWindowOperationOn)
+{
+    const wchar_t* settings = L"Software\\VXN\\System Global\\Settings";
+    ASSERT_TRUE(win::WriteUserDword(settings, L"WindowOperation", 1));
+    Create(1, tree.Path());
+    DialogDriver driver([&](HWND d) {
+        HWND box = GetDlgItem(d, kName);
+        HWND list = GetDlgItem(d, kList);
+        SetFocus(box);
+        SetWindowTextW(box, L"missing.zlq");
+        SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+        EXPECT_TRUE(IsWindow(d));
+        SetWindowTextW(box, L"Alpha");
+        SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path() + L"\\Alpha\\");
+        SetWindowTextW(box, L"");
+        SetFocus(list); // selects inner.zlq, the first file
+        EXPECT_EQ(ListText(list, ListFocused(list)), L"inner.zlq");
+        SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    int result = FileDlg_DoModal(dialog);
+    win::DeleteUserTree(settings);
+    EXPECT_EQ(result, 1);
+    EXPECT_TRUE(WasSpoken(L"Speak1:missing.zlq わ見つかりません"));
+    EXPECT_TRUE(driver.BoxTexts().empty()) << "a guide window, not a message box";
+    EXPECT_EQ(Path(), tree.Path() + L"\\Alpha\\inner.zlq");
 }
 
 } // namespace
