@@ -14,7 +14,7 @@ bool CLumaPushButton::Takes(WPARAM vk) const
 
 LRESULT CLumaPushButton::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    CloseGuideOnInput(msg);
+    CloseGuideOnInput(msg, lParam);
     switch (msg) {
     case WM_GETDLGCODE:
         return DialogCode(wParam, lParam, OperationOn() && QueriedKeyDown(lParam) && Takes(wParam));
@@ -50,7 +50,7 @@ bool CLumaRadioButton::Takes(WPARAM vk) const
 
 LRESULT CLumaRadioButton::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    CloseGuideOnInput(msg);
+    CloseGuideOnInput(msg, lParam);
     switch (msg) {
     case WM_GETDLGCODE:
         return DialogCode(wParam, lParam, OperationOn() && QueriedKeyDown(lParam) && Takes(wParam));
@@ -87,7 +87,7 @@ bool CLumaCheckBox::Takes(WPARAM vk) const
 
 LRESULT CLumaCheckBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    CloseGuideOnInput(msg);
+    CloseGuideOnInput(msg, lParam);
     switch (msg) {
     case WM_GETDLGCODE:
         return DialogCode(wParam, lParam, OperationOn() && QueriedKeyDown(lParam) && Takes(wParam));

@@ -66,7 +66,7 @@ bool CLumaDropListCombo::StepWithSpace(WPARAM& vk)
 
 LRESULT CLumaDropListCombo::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    CloseGuideOnInput(msg);
+    CloseGuideOnInput(msg, lParam);
     switch (msg) {
     case WM_GETDLGCODE:
         return DialogCode(wParam, lParam, OperationOn() && QueriedKeyDown(lParam) && Takes(wParam));
@@ -190,7 +190,7 @@ void CLumaEditCombo::StepSelection()
 LRESULT CLumaEditCombo::HandleEditMessage(UINT msg, WPARAM wParam, LPARAM lParam, win::Subclass& part)
 {
     auto& edit = static_cast<EditPart&>(part);
-    CloseGuideOnInput(msg);
+    CloseGuideOnInput(msg, lParam);
     switch (msg) {
     case WM_GETDLGCODE: {
         LRESULT code = edit.Forward(msg, wParam, lParam);
@@ -232,6 +232,6 @@ LRESULT CLumaEditCombo::HandleEditMessage(UINT msg, WPARAM wParam, LPARAM lParam
 LRESULT CLumaEditCombo::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     // Keys reach the edit part; the combo itself sees the clicks.
-    CloseGuideOnInput(msg);
+    CloseGuideOnInput(msg, lParam);
     return DefaultProc(msg, wParam, lParam);
 }

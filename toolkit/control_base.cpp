@@ -1,8 +1,13 @@
 #include "toolkit/wrappers.h"
 
-void CLumaControl::CloseGuideOnInput(UINT msg)
+void CLumaControl::CloseGuideOnInput(UINT msg, LPARAM lParam)
 {
     switch (msg) {
+    case WM_GETDLGCODE:
+        if (auto* key = reinterpret_cast<const MSG*>(lParam);
+            key && (key->message == WM_KEYDOWN || key->message == WM_SYSKEYDOWN))
+            assist_->CloseGuide();
+        break;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
     case WM_LBUTTONDOWN:

@@ -21,7 +21,7 @@ bool CLumaEdit::Takes(WPARAM vk) const
 
 LRESULT CLumaEdit::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    CloseGuideOnInput(msg);
+    CloseGuideOnInput(msg, lParam);
     switch (msg) {
     case WM_GETDLGCODE:
         return DialogCode(wParam, lParam, OperationOn() && QueriedKeyDown(lParam) && Takes(wParam));

@@ -129,7 +129,7 @@ void CLumaListBox::OnChar(WPARAM ch, LPARAM lParam)
 
 LRESULT CLumaListBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    CloseGuideOnInput(msg);
+    CloseGuideOnInput(msg, lParam);
     switch (msg) {
     case WM_GETDLGCODE:
         return DialogCode(wParam, lParam, OperationOn() && QueriedKeyDown(lParam) && Takes(wParam));

@@ -119,7 +119,7 @@ void CLumaListView::OnChar(WPARAM ch, LPARAM lParam)
 
 LRESULT CLumaListView::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    CloseGuideOnInput(msg);
+    CloseGuideOnInput(msg, lParam);
     switch (msg) {
     case WM_GETDLGCODE:
         return DialogCode(wParam, lParam, OperationOn() && QueriedKeyDown(lParam) && Takes(wParam));

@@ -4,21 +4,14 @@
 // that only need to live for the duration of the call.
 #pragma once
 
-#include <windows.h>
-
 #include <string_view>
 
-extern "C" {
-// Sets a reader option; the result is the option's earlier value, which the
-// caller passes back later to restore it. `reserved` is always 0.
-__declspec(dllimport) int __stdcall ReaderSetMode(int option, int value, int reserved);
-// Speaks text; flag 0 for announcements, 1 for the answer to a keystroke.
-__declspec(dllimport) int __stdcall ReaderSpeak(const char* text, int flag);
-// Speaks list and position information; a and b are always 4 and 1.
-__declspec(dllimport) int __stdcall ReaderSpeakEx(const char* text, int a, int b);
-// Cuts off whatever the reader is saying.
-__declspec(dllimport) int __stdcall ReaderStop();
-}
+// ReaderSetMode(option, value, 0): sets a reader option; the result is the
+// option's earlier value, which the caller passes back later to restore it.
+// ReaderSpeak(text, flag): flag 0 for announcements, 1 for the answer to a
+// keystroke. ReaderSpeakEx(text, 4, 1): list and position information.
+// ReaderStop(): cuts off whatever the reader is saying.
+#include "speech/voskusr.h"
 
 namespace reader {
 

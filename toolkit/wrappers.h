@@ -29,8 +29,10 @@ public:
 
 protected:
     bool OperationOn() const { return assist_->IsOperationOn() != FALSE; }
-    // Closes an open guide on a key press or a mouse click.
-    void CloseGuideOnInput(UINT msg);
+    // Closes an open guide on a key press or a mouse click. Keys that the
+    // dialog manager keeps for itself (Tab, Escape, arrows on buttons) show
+    // only as its WM_GETDLGCODE query carrying the key.
+    void CloseGuideOnInput(UINT msg, LPARAM lParam);
     // The result of WM_GETDLGCODE: the control's own code, plus
     // DLGC_WANTMESSAGE when `want` says the wrapper takes the key.
     LRESULT DialogCode(WPARAM wParam, LPARAM lParam, bool want);
