@@ -29,6 +29,13 @@ void DispatchThrough(HWND dialog, MSG& msg)
     DispatchMessageW(&msg);
 }
 
+// A dialog that has ended (hidden by EndDialog, or gone) gets no more
+// input: there is nothing left to wait for.
+bool Ended(HWND dialog)
+{
+    return dialog && (!IsWindow(dialog) || !IsWindowVisible(dialog));
+}
+
 // Pumps until `seen` says a message is the awaited one (it is dispatched
 // too) or the time is up.
 bool PumpFor(HWND dialog, const std::function<bool(const MSG&)>& seen, DWORD timeoutMs)
@@ -47,9 +54,7 @@ bool PumpFor(HWND dialog, const std::function<bool(const MSG&)>& seen, DWORD tim
             if (found)
                 return true;
         }
-        // A dialog that has ended (hidden by EndDialog, or gone) gets no
-        // more input: there is nothing left to wait for.
-        if (dialog && (!IsWindow(dialog) || !IsWindowVisible(dialog)))
+        if (Ended(dialog))
             return true;
         DWORD elapsed = GetTickCount() - start;
         if (elapsed >= timeoutMs)
@@ -81,7 +86,7 @@ bool PumpUntil(HWND dialog, const std::function<bool()>& done, DWORD timeoutMs)
         return true;
     PumpFor(dialog, [&](const MSG&) { return false; }, 0);
     DWORD start = GetTickCount();
-    while (!done()) {
+    while (!done() && !Ended(dialog)) {
         DWORD elapsed = GetTickCount() - start;
         if (elapsed >= timeoutMs)
             return false;
@@ -90,14 +95,40 @@ bool PumpUntil(HWND dialog, const std::function<bool()>& done, DWORD timeoutMs)
     return true;
 }
 
+namespace {
+
+// Counts the markers that any message loop of the thread has taken from the
+// queue, a nested modal loop included.
+thread_local HHOOK markerHook = nullptr;
+thread_local unsigned postedSeen = 0;
+thread_local unsigned keysSeen = 0;
+
+LRESULT CALLBACK MarkerHook(int code, WPARAM wParam, LPARAM lParam)
+{
+    auto* msg = reinterpret_cast<const MSG*>(lParam);
+    if (code == HC_ACTION && wParam == PM_REMOVE) {
+        if (!msg->hwnd && msg->message == kPostedMarker)
+            ++postedSeen;
+        else if (msg->message == WM_KEYUP && msg->wParam == VK_F24)
+            ++keysSeen;
+    }
+    return CallNextHookEx(markerHook, code, wParam, lParam);
+}
+
+} // namespace
+
 bool Settle(HWND dialog)
 {
+    if (!markerHook)
+        markerHook = SetWindowsHookExW(WH_GETMESSAGE, MarkerHook, nullptr, GetCurrentThreadId());
+    unsigned posted = postedSeen + 1;
     PostThreadMessageW(GetCurrentThreadId(), kPostedMarker, 0, 0);
-    if (!PumpFor(dialog, [](const MSG& m) { return !m.hwnd && m.message == kPostedMarker; }, 5000))
+    if (!PumpUntil(dialog, [&] { return postedSeen >= posted; }))
         return false;
     // Only a key-up: a key-down would close a guide window.
+    unsigned keys = keysSeen + 1;
     InjectKey(VK_F24, true);
-    return PumpFor(dialog, [](const MSG& m) { return m.message == WM_KEYUP && m.wParam == VK_F24; }, 5000);
+    return PumpUntil(dialog, [&] { return keysSeen >= keys; });
 }
 
 // Holds a modifier with an injected key-down. Wine brings the key state in
