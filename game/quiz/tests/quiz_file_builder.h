@@ -1,0 +1,65 @@
+// Builds quiz file bytes for the tests: genre records and question records
+// laid out and transformed as a quiz file stores them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "game/quiz/record.h"
+
+namespace quiz::testing {
+
+// A stored text field: text bytes XOR 0x80, then fill bytes 0x20.
+inline std::string StoredField(std::string_view text, std::size_t width)
+{
+    std::string out(width, static_cast<char>(kFillByte));
+    for (std::size_t i = 0; i < text.size() && i < width; ++i)
+        out[i] = static_cast<char>(static_cast<unsigned char>(text[i]) ^ kTextXor);
+    return out;
+}
+
+inline std::string GenreRecordBytes(std::string_view name, std::int16_t count)
+{
+    std::string rec(kRecordSize, '\0');
+    std::string field(name.substr(0, kGenreNameBytes));
+    field.resize(kGenreNameBytes, ' ');
+    rec.replace(0, kGenreNameBytes, field);
+    const auto u = static_cast<std::uint16_t>(count);
+    rec[kGenreCountOffset] = static_cast<char>(u & 0xFF);
+    rec[kGenreCountOffset + 1] = static_cast<char>(u >> 8);
+    return rec;
+}
+
+inline std::string QuestionRecordBytes(std::string_view text, const std::vector<std::string>& answers)
+{
+    std::string rec = StoredField(text, kQuestionBytes);
+    for (std::size_t k = 0; k < kAnswerCount; ++k)
+        rec += StoredField(k < answers.size() ? answers[k] : std::string(), kAnswerBytes);
+    return rec;
+}
+
+// A question record whose texts name its overall number k: "q<k>" and
+// "a<k>-0" to "a<k>-4".
+inline std::string NumberedQuestion(int k)
+{
+    std::vector<std::string> answers;
+    for (int a = 0; a < 5; ++a)
+        answers.push_back("a" + std::to_string(k) + "-" + std::to_string(a));
+    return QuestionRecordBytes("q" + std::to_string(k), answers);
+}
+
+// Eight genre records with the given counts (missing ones 0), named "g1".."g8",
+// followed by `questions` numbered question records.
+inline std::string QuizFileBytes(const std::vector<std::int16_t>& counts, int questions)
+{
+    std::string file;
+    for (std::size_t g = 0; g < kGenreRecords; ++g)
+        file += GenreRecordBytes("g" + std::to_string(g + 1), g < counts.size() ? counts[g] : 0);
+    for (int k = 0; k < questions; ++k)
+        file += NumberedQuestion(k);
+    return file;
+}
+
+} // namespace quiz::testing
