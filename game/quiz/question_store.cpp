@@ -1,6 +1,8 @@
 #include "game/quiz/question_store.h"
 
 #include <filesystem>
+#include <iterator>
+#include <string_view>
 #include <utility>
 
 #include "win/cp932.h"
@@ -19,6 +21,39 @@ std::wstring GenreDisplayName(std::string_view nameBytes)
     return name;
 }
 
+namespace {
+
+// Converts all texts of a quiz with one conversion call: joined with zero
+// bytes, which no decoded text contains, and split again. Should the split
+// not give back one text per part, each is converted by itself.
+std::vector<std::wstring> ToWideAll(const std::vector<std::string_view>& parts)
+{
+    std::string joined;
+    std::size_t size = 0;
+    for (std::string_view part : parts)
+        size += part.size() + 1;
+    joined.reserve(size);
+    for (std::string_view part : parts) {
+        joined += part;
+        joined += '\0';
+    }
+    const std::wstring wide = cp932::ToWide(joined);
+
+    std::vector<std::wstring> out;
+    out.reserve(parts.size());
+    std::size_t start = 0;
+    for (std::size_t end; (end = wide.find(L'\0', start)) != std::wstring::npos; start = end + 1)
+        out.emplace_back(wide, start, end - start);
+    if (out.size() != parts.size() || start != wide.size()) {
+        out.clear();
+        for (std::string_view part : parts)
+            out.push_back(cp932::ToWide(part));
+    }
+    return out;
+}
+
+} // namespace
+
 QuestionStore MakeStore(const QuizBytes& quiz)
 {
     QuestionStore store;
@@ -27,14 +62,22 @@ QuestionStore MakeStore(const QuizBytes& quiz)
         store.GenreCount[g] = quiz.counts[g];
         store.QuizTotal += quiz.counts[g];
     }
-    store.ListQ.reserve(quiz.questions.size());
-    store.ListA.reserve(quiz.questions.size() * kAnswerCount);
-    for (const DecodedQuestion& q : quiz.questions) {
-        const auto first = static_cast<std::int32_t>(store.ListA.size());
-        for (const std::string& answer : q.answers)
-            store.ListA.push_back(cp932::ToWide(answer));
-        store.ListQ.push_back({cp932::ToWide(q.text), first});
-    }
+
+    // Question texts first, then all answers in order.
+    std::vector<std::string_view> parts;
+    parts.reserve(quiz.questions.size() * (1 + kAnswerCount));
+    for (const DecodedQuestion& q : quiz.questions)
+        parts.push_back(q.text);
+    for (const DecodedQuestion& q : quiz.questions)
+        parts.insert(parts.end(), q.answers.begin(), q.answers.end());
+    std::vector<std::wstring> texts = ToWideAll(parts);
+
+    const std::size_t n = quiz.questions.size();
+    store.ListQ.reserve(n);
+    for (std::size_t i = 0; i < n; ++i)
+        store.ListQ.push_back({std::move(texts[i]), static_cast<std::int32_t>(i * kAnswerCount)});
+    store.ListA.assign(std::make_move_iterator(texts.begin() + static_cast<std::ptrdiff_t>(n)),
+                       std::make_move_iterator(texts.end()));
     return store;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <vector>
 
 namespace quiz {
 
@@ -41,6 +42,11 @@ ReadResult ReadQuiz(std::istream& in)
 
     // Questions follow genre by genre; the first record that is not whole
     // ends the quiz, and later genres then hold nothing.
+    std::size_t promised = 0;
+    for (const GenreRecord& genre : quiz.genres)
+        promised += static_cast<std::size_t>(std::max<int>(genre.count, 0));
+    quiz.questions.reserve(std::min<std::size_t>(promised, 8192));
+
     bool ended = false;
     for (std::size_t g = 0; g < kGenreRecords && !ended; ++g) {
         const int promised = std::max<int>(quiz.genres[g].count, 0);
@@ -61,7 +67,12 @@ ReadResult ReadQuiz(std::istream& in)
 
 ReadResult ReadQuizFile(const std::filesystem::path& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    // Records are read one by one; a large buffer keeps that to a few reads
+    // of the file (the runtime's default buffer is small on Windows).
+    std::vector<char> buffer(64 * 1024);
+    std::ifstream in;
+    in.rdbuf()->pubsetbuf(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    in.open(path, std::ios::binary);
     if (!in.is_open())
         return {ReadError::CannotOpen, {}};
     return ReadQuiz(in);

@@ -1,7 +1,5 @@
 #include "game/quiz/record.h"
 
-#include "win/sjis.h"
-
 namespace quiz {
 
 namespace {
@@ -15,24 +13,15 @@ constexpr bool StartsDoubleByte(unsigned char decoded)
 
 } // namespace
 
-void TrimTrailingSpaces(std::string& bytes)
-{
-    std::size_t keep = 0;
-    for (std::size_t i = 0; i < bytes.size();) {
-        std::size_t len = sjis::CharLength(bytes, i);
-        if (!(len == 1 && bytes[i] == ' '))
-            keep = i + len;
-        i += len;
-    }
-    bytes.resize(keep);
-}
-
 std::string DecodeField(std::span<unsigned char> field)
 {
-    std::string text;
-    text.reserve(field.size());
+    // The text is at most as long as the field: built in place, it becomes a
+    // string with one allocation at most.
+    std::array<char, kRecordSize> text;
+    std::size_t len = 0;
+    std::size_t keep = 0; // length without the trailing half-width spaces
     bool boundary = true; // the next byte begins a character
-    for (std::size_t p = 0; p < field.size(); ++p) {
+    for (std::size_t p = 0; p < field.size() && p < kRecordSize; ++p) {
         const bool trail = !boundary;
         if (boundary) {
             if (field[p] == kFillByte)
@@ -47,18 +36,18 @@ std::string DecodeField(std::span<unsigned char> field)
             continue; // a lead byte: the character completes with the next byte
         const char decoded = static_cast<char>(field[p]);
         if (decoded == '\0') {
-            text += ' ';
-        } else if (trail) {
-            text += static_cast<char>(field[p - 1]);
-            text += decoded;
-        } else {
-            text += decoded; // a single-byte character stands for itself
+            text[len++] = ' ';
+            continue;
         }
+        if (trail)
+            text[len++] = static_cast<char>(field[p - 1]);
+        text[len++] = decoded; // a trail byte, or a single-byte character as itself
+        if (trail || decoded != ' ')
+            keep = len;
     }
     // A lead byte in the last position has no trail byte in the field and
     // was never appended.
-    TrimTrailingSpaces(text);
-    return text;
+    return std::string(text.data(), keep);
 }
 
 DecodedQuestion QDecode(Record& rec)

@@ -62,8 +62,4 @@ DecodedQuestion QDecode(Record& rec);
 
 GenreRecord ParseGenreRecord(const Record& rec);
 
-// Removes trailing half-width spaces that are whole characters (never the
-// trail byte of a double-byte character).
-void TrimTrailingSpaces(std::string& bytes);
-
 } // namespace quiz

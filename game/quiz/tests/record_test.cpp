@@ -117,17 +117,12 @@ TEST(QuizGenreRecord, NameAndSignedLittleEndianCount)
     EXPECT_EQ(g.count, 1);
 }
 
-TEST(QuizTrim, OnlyWholeHalfWidthSpacesAreTrimmed)
+TEST(QuizDecode, OnlyWholeHalfWidthSpacesAreTrimmed)
 {
-    std::string s = kA + "  ";
-    quiz::TrimTrailingSpaces(s);
-    EXPECT_EQ(s, kA);
-    s = "\x82\x20"; // a pair whose trail byte is 0x20 stays whole
-    quiz::TrimTrailingSpaces(s);
-    EXPECT_EQ(s, "\x82\x20");
-    s = "\x81\x40 "; // full-width space stays
-    quiz::TrimTrailingSpaces(s);
-    EXPECT_EQ(s, "\x81\x40");
+    // A pair whose trail byte decodes to 0x20 stays whole; full-width spaces stay.
+    EXPECT_EQ(Decode(std::string("\x02\xA0", 2) + "\x20\x20"), "\x82\x20");
+    EXPECT_EQ(Decode(StoredField(kA + "  " + "\x81\x40", 10)), kA + "  \x81\x40");
+    EXPECT_EQ(Decode(StoredField(kA + " ", 10) + "\x80"), kA);
 }
 
 } // namespace
