@@ -32,6 +32,14 @@ protected:
         return dump.str();
     }
 
+    static std::string ReadAll(const fs::path& p)
+    {
+        std::ifstream in(p, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+
     fs::path dir_;
 };
 
@@ -97,6 +105,11 @@ TEST_F(ZlqRoundTrip, SampleQuizzesComeBackUnchanged)
         EXPECT_EQ(dump.substr(first), expected) << entry.path();
         EXPECT_NE(dump.find("total\t" + std::to_string(questions) + "\n"), std::string::npos);
         EXPECT_GE(questions, 40) << entry.path();
+
+        // The build made the program folder's copy with the maker built for
+        // the build machine: it must be the same file.
+        const fs::path built = fs::path(VEMO_BIN_DIR) / entry.path().stem() += ".zlq";
+        EXPECT_EQ(ReadAll(built), ReadAll(dir_ / "quiz.zlq")) << built;
     }
     EXPECT_GE(files, 2);
 }
