@@ -83,12 +83,17 @@ QuestionStore MakeStore(const QuizBytes& quiz)
 
 ReadError Load_zlq(const std::wstring& path, QuestionStore& store)
 {
-    ReadResult read = ReadQuizFile(std::filesystem::path(path));
-    if (read.error != ReadError::None)
-        return read.error;
-    QuestionStore loaded = MakeStore(read.quiz);
-    std::swap(store, loaded);
-    return ReadError::None;
+    try {
+        ReadResult read = ReadQuizFile(std::filesystem::path(path));
+        if (read.error != ReadError::None)
+            return read.error;
+        QuestionStore loaded = MakeStore(read.quiz);
+        std::swap(store, loaded);
+        return ReadError::None;
+    } catch (...) {
+        // Out of memory on a huge file, say: the old store stays.
+        return ReadError::CannotRead;
+    }
 }
 
 std::wstring LoadErrorMessage(ReadError error)
