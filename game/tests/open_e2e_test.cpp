@@ -1,0 +1,120 @@
+// The open command (F2) of Vemo.exe, run from a folder where a stand-in for
+// the dialog library confirms the path named in VEMO_STANDIN_PATH, or
+// cancels when it is empty, and notes each call the game makes.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "tests/support/e2e/driver.h"
+#include "tests/support/transcript_reader.h"
+#include "win/cp932.h"
+#include "win/module.h"
+
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+constexpr DWORD kTimeout = 20000;
+const std::wstring kHint = L"voice Speak 0  F2でクイズを開いてください";
+const std::wstring kCancelled = L"voice Speak 0 パス";
+
+std::filesystem::path StandInFolder()
+{
+    return std::filesystem::path(win::ModuleFolder(nullptr)) / L"standin";
+}
+
+// An environment variable for as long as the object lives; the started game
+// inherits it.
+class ScopedEnv {
+public:
+    ScopedEnv(const wchar_t* name, const std::wstring& value) : name_(name)
+    {
+        SetEnvironmentVariableW(name_, value.c_str());
+    }
+    ~ScopedEnv() { SetEnvironmentVariableW(name_, nullptr); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const wchar_t* name_;
+};
+
+// The stand-in's notes of the calls, in code page 932 as the game passed its
+// texts, one call per line.
+Lines CallLog(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    Lines lines;
+    size_t start = 0;
+    for (size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(win::cp932::ToWide(std::string_view(bytes).substr(start, end - start)));
+    return lines;
+}
+
+// The game started from the stand-in's folder with a chosen path (empty:
+// the player cancels).
+class GameWithStandIn {
+public:
+    explicit GameWithStandIn(const std::wstring& chosenPath)
+        : log_(std::filesystem::temp_directory_path() / L"vemo_standin_calls.log"),
+          path_(L"VEMO_STANDIN_PATH", chosenPath), logEnv_(L"VEMO_STANDIN_LOG", log_.wstring()),
+          process(StandInFolder() / L"Vemo.exe")
+    {
+    }
+    ~GameWithStandIn() { std::filesystem::remove(log_); }
+
+    // Waits for the activation hint; returns the main window.
+    HWND WaitForMainWindow()
+    {
+        hint = e2e::WaitForLine(transcript.Path(), kHint, 0, kTimeout);
+        if (!hint)
+            return nullptr;
+        return e2e::WaitForWindow(process.Id(), L"VemoQuizWindow", kTimeout);
+    }
+    Lines Calls() const { return CallLog(log_); }
+
+private:
+    std::filesystem::path log_;
+    bool removed_ = std::filesystem::remove(log_);
+    ScopedEnv path_, logEnv_;
+
+public:
+    testsupport::ScopedTranscript transcript; // before the process: it inherits the variable
+    e2e::Process process;
+    std::optional<size_t> hint;
+};
+
+TEST(GameOpen, CancelBeforeAnyLoadSaysPassAndCallsTheDialogAsItShould)
+{
+    GameWithStandIn game(L"");
+    ASSERT_TRUE(game.process.Started()) << StandInFolder();
+    HWND main = game.WaitForMainWindow();
+    ASSERT_TRUE(main);
+
+    e2e::PressKey(main, VK_F2);
+    auto pass = e2e::WaitForLine(game.transcript.Path(), kCancelled, *game.hint, kTimeout);
+    ASSERT_TRUE(pass);
+    EXPECT_EQ(*pass, *game.hint + 2) << "nothing else is said between the hint and the cancel";
+
+    // The settings of the open command reach the library in code page 932,
+    // empty ones as null; a cancelled dialog is deleted without a path read.
+    const std::wstring folder = win::ModuleFolder(nullptr) + L"\\standin";
+    Lines calls = game.Calls();
+    ASSERT_EQ(calls.size(), 4u);
+    EXPECT_EQ(calls[0], L"Create 1|zlq|(null)|" + folder + L"|ゼルカクイズデータ(*.zlq)|*.zlq|||owner");
+    EXPECT_EQ(calls[1], L"SetWindowText クイズを開く|-1");
+    EXPECT_EQ(calls[2], L"DoModal 2");
+    EXPECT_EQ(calls[3], L"Delete");
+
+    // A second cancel says it again; the game still runs and the title stays.
+    e2e::PressKey(main, VK_F2);
+    ASSERT_TRUE(e2e::WaitForLine(game.transcript.Path(), kCancelled, *pass + 1, kTimeout));
+    EXPECT_EQ(e2e::Title(main), L"カルミオ");
+    EXPECT_TRUE(game.process.Running());
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(game.process.WaitForExit(kTimeout));
+}
+
+} // namespace
