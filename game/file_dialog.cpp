@@ -57,7 +57,7 @@ DeleteFn deleteFn = nullptr;
 // A setting in the library's code page; empty gives a null pointer.
 class AnsiSetting {
 public:
-    explicit AnsiSetting(const std::wstring& text) : empty_(text.empty()), bytes_(win::cp932::FromWide(text)) {}
+    explicit AnsiSetting(const std::wstring& text) : empty_(text.empty()), bytes_(cp932::FromWide(text)) {}
     const char* get() const { return empty_ ? nullptr : bytes_.c_str(); }
 
 private:
@@ -114,7 +114,7 @@ std::wstring ShowFileDialog(const FileDialogSettings& settings)
     std::array<char, kPathBufferSize> buffer{};
     getPath(dialog.get(), buffer.data(), kPathBufferSize, 0);
     buffer.back() = '\0'; // whatever the library wrote, the text ends inside the buffer
-    return win::cp932::ToWide(buffer.data());
+    return cp932::ToWide(buffer.data());
 }
 
 } // namespace game

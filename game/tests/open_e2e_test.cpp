@@ -49,7 +49,7 @@ Lines CallLog(const std::filesystem::path& file)
     Lines lines;
     size_t start = 0;
     for (size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1)
-        lines.push_back(win::cp932::ToWide(std::string_view(bytes).substr(start, end - start)));
+        lines.push_back(cp932::ToWide(std::string_view(bytes).substr(start, end - start)));
     return lines;
 }
 
