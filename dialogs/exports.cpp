@@ -11,7 +11,7 @@
 #include <unordered_map>
 
 #include "dialogs/file_dialog.h"
-#include "dialogs/folder_dialog.h"
+#include "dialogs/folder/folder_dialog.h"
 #include "win/sjis.h"
 
 namespace {

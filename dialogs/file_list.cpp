@@ -13,6 +13,7 @@
 #include "dialogs/core/paths.h"
 #include "dialogs/core/sort.h"
 #include "dialogs/resource.h"
+#include "dialogs/shell_icons.h"
 #include "toolkit/reader.h"
 #include "win/cp932.h"
 #include "win/handles.h"
@@ -43,14 +44,6 @@ LocalTime LocalTimeOf(std::uint64_t fileTime)
     if (FileTimeToLocalFileTime(&utc, &local))
         FileTimeToSystemTime(&local, &st);
     return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute};
-}
-
-int SmallIconIndex(const std::wstring& path)
-{
-    SHFILEINFOW info = {};
-    if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
-        return -1;
-    return info.iIcon;
 }
 
 void InsertColumn(HWND list, int index, const wchar_t* caption, double fraction, int format = LVCFMT_LEFT)
@@ -99,9 +92,7 @@ void CLumaFileDialog::SetUpList()
     SetWindowLongPtrW(list_, GWL_STYLE, style);
     SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
 
-    SHFILEINFOW info = {};
-    systemIcons_ = reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(
-        L"*.bmp", FILE_ATTRIBUTE_NORMAL, &info, sizeof info, SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON));
+    systemIcons_ = SystemSmallIcons();
     if (systemIcons_)
         SendMessageW(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(systemIcons_));
 

@@ -2,7 +2,8 @@
 
 #include <new>
 
-#include "dialogs/folder/folder_drives.h"
+#include "dialogs/activation.h"
+#include "dialogs/drives.h"
 #include "dialogs/folder/folder_resource.h"
 #include "dialogs/folder/folder_window.h"
 #include "win/cp932.h"
@@ -27,8 +28,9 @@ int CLumaFolderDialog::Run()
 {
     if (window_)
         return -1;
-    if (!folderdrives::HasUsableDrive(style_.driveTypes))
+    if (FirstUsableDrive(style_.driveTypes).empty())
         return -1;
+    ActivationScope scope;
     FolderWindow window(*this);
     window_ = &window;
     INT_PTR result = window.DoModal(win::CurrentModule(), IDD_LUMA_FOLDER, parent_);

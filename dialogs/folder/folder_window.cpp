@@ -5,8 +5,9 @@
 #include <algorithm>
 
 #include "dialogs/core/paths.h"
-#include "dialogs/folder/folder_drives.h"
+#include "dialogs/drives.h"
 #include "dialogs/folder/folder_resource.h"
+#include "dialogs/shell_icons.h"
 #include "toolkit/message_box.h"
 #include "toolkit/reader.h"
 #include "win/cp932.h"
@@ -169,27 +170,25 @@ bool FolderWindow::IsStartFolderUsable(const std::wstring& folder) const
 void FolderWindow::FillDriveBox(std::wstring& start)
 {
     wchar_t startLetter = start.empty() ? 0 : Lower(start[0]);
-    if (startLetter && !folderdrives::IsReady(startLetter))
+    if (startLetter && !IsDriveReady(startLetter))
         startLetter = 0;
 
     SendMessageW(drives_, CB_RESETCONTENT, 0, 0);
     int startEntry = -1;
     int firstReady = -1;
     std::wstring firstReadyRoot;
-    if (auto roots = folderdrives::LogicalDriveRoots()) {
-        for (const std::wstring& root : *roots) {
-            if (!folderdrives::IsOffered(root, owner_.style_.driveTypes))
-                continue;
-            LRESULT index = SendMessageW(drives_, CB_ADDSTRING, 0,
-                                         reinterpret_cast<LPARAM>(folderdrives::DisplayName(root).c_str()));
-            if (index < 0)
-                continue;
-            if (startLetter && Lower(root[0]) == startLetter && startEntry < 0)
-                startEntry = static_cast<int>(index);
-            if (firstReady < 0 && folderdrives::IsReady(root[0])) {
-                firstReady = static_cast<int>(index);
-                firstReadyRoot = root;
-            }
+    for (const std::wstring& root : LogicalDriveRoots()) {
+        if (!IsDriveOffered(root, owner_.style_.driveTypes))
+            continue;
+        LRESULT index =
+            SendMessageW(drives_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(DriveDisplayName(root).c_str()));
+        if (index < 0)
+            continue;
+        if (startLetter && Lower(root[0]) == startLetter && startEntry < 0)
+            startEntry = static_cast<int>(index);
+        if (firstReady < 0 && IsDriveReady(root[0])) {
+            firstReady = static_cast<int>(index);
+            firstReadyRoot = root;
         }
     }
     if (firstReady < 0)
@@ -213,7 +212,7 @@ void FolderWindow::SetUpList()
     column.pszText = const_cast<wchar_t*>(L"名前");
     column.cx = client.right - client.left;
     ListView_InsertColumn(list_, 0, &column);
-    ListView_SetImageList(list_, folderdrives::SmallIconList(), LVSIL_SMALL);
+    ListView_SetImageList(list_, SystemSmallIcons(), LVSIL_SMALL);
 }
 
 // ------------------------------------------------------------ listing
@@ -303,18 +302,18 @@ int FolderWindow::ListDrives(const std::wstring& select)
 {
     ClearList();
     drivesMode_ = true;
-    auto roots = folderdrives::LogicalDriveRoots();
-    if (!roots)
+    std::vector<std::wstring> roots = LogicalDriveRoots();
+    if (roots.empty())
         return -1;
     wchar_t letter = select.empty() ? 0 : Lower(select[0]);
     int selectIndex = 0;
-    for (const std::wstring& root : *roots) {
-        if (!folderdrives::IsOffered(root, owner_.style_.driveTypes))
+    for (const std::wstring& root : roots) {
+        if (!IsDriveOffered(root, owner_.style_.driveTypes))
             continue;
         if (letter && Lower(root[0]) == letter)
             selectIndex = static_cast<int>(entries_.size());
         entries_.push_back(std::make_unique<Entry>(
-            Entry{folderdrives::DisplayName(root), EntryKind::Drive, folderdrives::SmallIconIndex(root)}));
+            Entry{DriveDisplayName(root), EntryKind::Drive, SmallIconIndex(root)}));
     }
     InsertEntries();
     if (!entries_.empty()) {
@@ -430,7 +429,7 @@ void FolderWindow::OpenFocused()
     }
     case EntryKind::Drive: {
         wchar_t letter = DriveLetterOf(entry.text);
-        if (!letter || !folderdrives::IsReady(letter)) {
+        if (!letter || !IsDriveReady(letter)) {
             NotReadyGuide(IDC_LUMA_FOLDER_LIST);
             return;
         }
@@ -602,7 +601,7 @@ void FolderWindow::OnDriveBoxSelected()
     if (selection < 0)
         return;
     wchar_t letter = DriveLetterOf(win::GetText(drives_));
-    if (letter && folderdrives::IsReady(letter)) {
+    if (letter && IsDriveReady(letter)) {
         owner_.currentFolder_ = std::wstring(1, letter) + L":\\";
         ListFolder(owner_.currentFolder_, L"");
         driveIndex_ = selection;
@@ -719,7 +718,7 @@ bool FolderWindow::OnNotify(NMHDR* header, LRESULT& result)
             lstrcpynW(info->item.pszText, entry->text.c_str(), info->item.cchTextMax);
         if (info->item.mask & LVIF_IMAGE)
             info->item.iImage = entry->kind == EntryKind::Drive ? entry->icon
-                                                                 : folderdrives::SmallIconIndex(IconPathOf(*entry));
+                                                                 : SmallIconIndex(IconPathOf(*entry));
         return true;
     }
     case NM_DBLCLK:

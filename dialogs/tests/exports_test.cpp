@@ -153,14 +153,14 @@ TEST(Exports, FolderDialogObject)
     FolderDlgExStyle in = {};
     in.mask = 0x10000 | 0x2;
     in.style = FODS_SHOWHIDDEN;
-    in.driveTypes = 0x8;
+    in.driveTypes = 0x10; // RAM disks: the test machine has none
     EXPECT_EQ(FolderDlg_SetExtendedStyle(f, &in), 0x10002);
     FolderDlgExStyle out;
     std::memset(&out, 0xCC, sizeof out);
     out.mask = 0;
     EXPECT_EQ(FolderDlg_GetExtendedStyle(f, &out), 1);
     EXPECT_EQ(out.style, 0u) << "style was not selected when stored";
-    EXPECT_EQ(out.driveTypes, 0x8u);
+    EXPECT_EQ(out.driveTypes, 0x10u);
     EXPECT_EQ(out.folderHook, nullptr);
     // Not running: no control to enable, no message, empty result.
     EXPECT_EQ(FolderDlg_EnableControl(f, 1, 0), 0);
@@ -169,6 +169,7 @@ TEST(Exports, FolderDialogObject)
     std::memset(buffer, 0xCC, sizeof buffer);
     FolderDlg_GetPathName(f, buffer, sizeof buffer);
     EXPECT_EQ(std::string(buffer, sizeof buffer), std::string(sizeof buffer, '\0'));
+    // No drive of the kinds offered: no window, -1.
     EXPECT_EQ(FolderDlg_DoModal(f), -1);
     EXPECT_EQ(FolderDlg_Delete(f), 1);
 }

@@ -4,6 +4,8 @@
 
 #include "win/window.h"
 
+#include <gtest/gtest.h>
+
 namespace foldertest {
 
 namespace {
@@ -15,13 +17,6 @@ constexpr UINT kMarker = WM_APP + 2;
 constexpr UINT_PTR kWatchdog = 1;
 constexpr wchar_t kClassName[] = L"FolderTestDriver";
 
-bool IsFolderDialog(HWND window)
-{
-    HWND list = GetDlgItem(window, 1029);
-    wchar_t name[64] = {};
-    return list && GetClassNameW(list, name, 64) && lstrcmpiW(name, WC_LISTVIEWW) == 0;
-}
-
 BOOL CALLBACK CancelWindow(HWND window, LPARAM)
 {
     PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
@@ -30,7 +25,14 @@ BOOL CALLBACK CancelWindow(HWND window, LPARAM)
 
 } // namespace
 
-Driver::Driver(UINT timeoutMs) : timeoutMs_(timeoutMs)
+bool IsFolderDialog(HWND window)
+{
+    HWND list = GetDlgItem(window, 1029);
+    wchar_t name[64] = {};
+    return list && GetClassNameW(list, name, 64) && lstrcmpiW(name, WC_LISTVIEWW) == 0;
+}
+
+Driver::Driver(UINT timeoutMs, std::function<bool(HWND)> isMain) : timeoutMs_(timeoutMs), isMain_(std::move(isMain))
 {
     WNDCLASSW wc = {};
     wc.lpfnWndProc = WindowProc;
@@ -80,8 +82,8 @@ LRESULT CALLBACK Driver::ShowProc(int code, WPARAM wParam, LPARAM lParam)
 
 void Driver::OnShow(HWND window)
 {
-    if (IsFolderDialog(window)) {
-        if (folderDialog_ == window || scriptRan_ || !script_)
+    if (isMain_(window) && (folderDialog_ == window || (!scriptRan_ && script_))) {
+        if (folderDialog_ == window)
             return;
         folderDialog_ = window;
         pending_.push_back([this](HWND dialog) {
@@ -246,22 +248,42 @@ std::function<void(HWND)> TypeAndOk(std::wstring text)
     };
 }
 
+std::wstring BoxMessage(HWND box)
+{
+    std::wstring longest;
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        wchar_t name[16] = {};
+        GetClassNameW(child, name, 16);
+        std::wstring text = win::GetText(child);
+        if (lstrcmpiW(name, L"Static") == 0 && text.size() > longest.size())
+            longest = text;
+    }
+    return longest;
+}
+
 std::function<void(HWND)> PressFirstButton(std::vector<std::wstring>* texts)
 {
     return [texts](HWND box) {
-        if (texts) {
-            // The message is the box's longest static text.
-            std::wstring longest;
-            for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-                wchar_t name[16] = {};
-                GetClassNameW(child, name, 16);
-                std::wstring text = win::GetText(child);
-                if (lstrcmpiW(name, L"Static") == 0 && text.size() > longest.size())
-                    longest = text;
-            }
-            texts->push_back(longest);
-        }
+        if (texts)
+            texts->push_back(BoxMessage(box));
         PostMessageW(box, WM_COMMAND, MAKEWPARAM(9005, BN_CLICKED), 0);
+    };
+}
+
+std::function<void(HWND)> PressButton(std::wstring caption, std::vector<std::wstring>* texts)
+{
+    return [caption, texts](HWND box) {
+        if (texts)
+            texts->push_back(BoxMessage(box));
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            if (IsWindowVisible(child) && win::GetText(child) == caption) {
+                PostMessageW(box, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(child), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(child));
+                return;
+            }
+        }
+        ADD_FAILURE() << "no button of that caption";
+        PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
     };
 }
 

@@ -15,14 +15,19 @@
 
 namespace foldertest {
 
+// True for the library's folder dialog.
+bool IsFolderDialog(HWND window);
+
 class Driver {
 public:
-    explicit Driver(UINT timeoutMs = 20000);
+    // isMain picks the dialog that the scripts of Run() act on; every other
+    // dialog shown is matched against the queued answers.
+    explicit Driver(UINT timeoutMs = 20000, std::function<bool(HWND)> isMain = IsFolderDialog);
     ~Driver();
     Driver(const Driver&) = delete;
     Driver& operator=(const Driver&) = delete;
 
-    // Runs `call` (which runs the folder dialog); `script` runs once in the
+    // Runs `call` (which runs the main dialog); `script` runs once in the
     // dialog's loop, as soon as it is shown. Returns what call returned.
     int Run(const std::function<int()>& call, std::function<void(HWND)> script);
 
@@ -50,6 +55,7 @@ private:
     HHOOK hook_ = nullptr;
     HWND window_ = nullptr;
     UINT timeoutMs_;
+    std::function<bool(HWND)> isMain_;
     std::function<void(HWND)> script_;
     std::deque<std::pair<std::wstring, std::function<void(HWND)>>> answers_;
     std::vector<std::function<void(HWND)>> pending_;
@@ -81,5 +87,9 @@ bool FocusEntry(HWND dialog, const std::wstring& text);
 // button, recording its text.
 std::function<void(HWND)> TypeAndOk(std::wstring text);
 std::function<void(HWND)> PressFirstButton(std::vector<std::wstring>* texts);
+// Answers a message box with the button of that caption, recording its text.
+std::function<void(HWND)> PressButton(std::wstring caption, std::vector<std::wstring>* texts);
+// The message of a box: its longest static text.
+std::wstring BoxMessage(HWND box);
 
 } // namespace foldertest
