@@ -180,6 +180,24 @@ void QuizWindow::OnCommand(int id, int notifyCode, HWND control)
     case mnuQuizeRevoice:
         mnuQuizeRevoice_Click();
         break;
+    case mnuQuizeCheck:
+        mnuQuizeCheck_Click();
+        break;
+    case mnuToolInfo:
+        mnuToolInfo_Click();
+        break;
+    case mnuToolDownload1:
+        mnuToolDownload1_Click();
+        break;
+    case mnuToolDownload2:
+        mnuToolDownload2_Click();
+        break;
+    case mnuHelpDoc:
+        mnuHelpDoc_Click();
+        break;
+    case mnuHelpVersion:
+        mnuHelpVersion_Click();
+        break;
     case mnuViewStyleID0:
     case mnuViewStyleID1:
     case mnuViewStyleID2:

@@ -7,6 +7,8 @@
 //                            the question box's focus announcements
 //   quiz_window_display.cpp  controls, layout, colours, SetStyle and the lamps
 //   quiz_window_open.cpp     the open command (mnuFileOpen)
+//   quiz_window_tools.cpp    quiz information, the question-and-answer
+//                            view, manual, version and download commands
 #pragma once
 
 #include <windows.h>
@@ -28,6 +30,8 @@
 #include "win/window.h"
 
 namespace game {
+
+class Launcher;
 
 class QuizWindow : public win::Window {
 public:
@@ -112,6 +116,10 @@ public:
     // The lamp outlines; a style change resets them to the style's colour.
     void SetLampBorder(int lamp, COLORREF color);
 
+    // Programs the window starts (editor, browser) go through this launcher;
+    // the system's own unless another is given. It must outlive the window.
+    void UseLauncher(Launcher& launcher) { launcher_ = &launcher; }
+
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -129,6 +137,15 @@ private:
 
     // The open command (quiz_window_open.cpp).
     void mnuFileOpen_Click();
+
+    // Information, manual, version and downloads (quiz_window_tools.cpp).
+    void mnuToolInfo_Click();
+    void mnuQuizeCheck_Click();
+    void mnuHelpDoc_Click();
+    void mnuHelpVersion_Click();
+    void mnuToolDownload1_Click();
+    void mnuToolDownload2_Click();
+    Launcher& launcher();
 
     // Display (quiz_window_display.cpp).
     void CreateControls();
@@ -165,6 +182,7 @@ private:
     win::UniqueFont questionFont_, mes1Font_, mes1DigitFont_, mes2Font_, mes2DigitFont_;
     win::UniqueBrush lampBrush_, questionBrush_, answerBrush_;
     bool unloaded_ = false;
+    Launcher* launcher_ = nullptr;
 };
 
 } // namespace game
