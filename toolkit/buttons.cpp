@@ -4,40 +4,34 @@
 
 using namespace toolkit;
 
-// Push button: Up / Down move to the previous / next control; Space becomes
-// Right (Shift+Space: Left), which the dialog manager turns into a move to
-// the next (previous) button of the group. Enter presses it as usual.
+namespace {
+
+// Space becomes Right (Shift+Space: Left), which the dialog manager turns
+// into a move to the next (previous) button of the group; Up / Down move to
+// the previous / next control; Enter moves on.
+void MoveLikeAButton(HWND button, WPARAM vk)
+{
+    if (vk == VK_SPACE)
+        keys::DialogKey(button, keys::ShiftDown() ? VK_LEFT : VK_RIGHT);
+    else if (vk == VK_UP)
+        keys::MoveToPreviousControl();
+    else
+        keys::MoveToNextControl();
+}
+
+} // namespace
+
+// Push button: Up / Down and Space move as above. Enter presses it as usual.
 bool CLumaPushButton::Takes(WPARAM vk) const
 {
     return vk == VK_SPACE || vk == VK_UP || vk == VK_DOWN;
 }
 
-LRESULT CLumaPushButton::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+std::optional<LRESULT> CLumaPushButton::OnKey(WPARAM vk, LPARAM)
 {
-    CloseGuideOnInput(msg, lParam);
-    switch (msg) {
-    case WM_GETDLGCODE:
-        return DialogCode(wParam, lParam, OperationOn() && QueriedKeyDown(lParam) && Takes(wParam));
-    case WM_KEYDOWN:
-        SwallowCharOf(0);
-        if (!OperationOn() || !Takes(wParam))
-            break;
-        SwallowCharOf(wParam);
-        if (wParam == VK_SPACE)
-            keys::DialogKey(hwnd(), keys::ShiftDown() ? VK_LEFT : VK_RIGHT);
-        else if (wParam == VK_UP)
-            keys::MoveToPreviousControl();
-        else
-            keys::MoveToNextControl();
-        return 0;
-    case WM_CHAR:
-        if (IsSwallowed(wParam))
-            return 0;
-        break;
-    default:
-        break;
-    }
-    return DefaultProc(msg, wParam, lParam);
+    SwallowCharOf(vk);
+    MoveLikeAButton(hwnd(), vk);
+    return 0;
 }
 
 // Radio button: Enter moves to the next control without pressing anything;
@@ -48,32 +42,11 @@ bool CLumaRadioButton::Takes(WPARAM vk) const
     return (vk == VK_RETURN && !keys::ShiftDown()) || vk == VK_SPACE || vk == VK_UP || vk == VK_DOWN;
 }
 
-LRESULT CLumaRadioButton::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+std::optional<LRESULT> CLumaRadioButton::OnKey(WPARAM vk, LPARAM)
 {
-    CloseGuideOnInput(msg, lParam);
-    switch (msg) {
-    case WM_GETDLGCODE:
-        return DialogCode(wParam, lParam, OperationOn() && QueriedKeyDown(lParam) && Takes(wParam));
-    case WM_KEYDOWN:
-        SwallowCharOf(0);
-        if (!OperationOn() || !Takes(wParam))
-            break;
-        SwallowCharOf(wParam);
-        if (wParam == VK_SPACE)
-            keys::DialogKey(hwnd(), keys::ShiftDown() ? VK_LEFT : VK_RIGHT);
-        else if (wParam == VK_UP)
-            keys::MoveToPreviousControl();
-        else
-            keys::MoveToNextControl();
-        return 0;
-    case WM_CHAR:
-        if (IsSwallowed(wParam))
-            return 0;
-        break;
-    default:
-        break;
-    }
-    return DefaultProc(msg, wParam, lParam);
+    SwallowCharOf(vk);
+    MoveLikeAButton(hwnd(), vk);
+    return 0;
 }
 
 // Check box: Enter moves to the next control; Up / Down move to the previous
@@ -85,34 +58,21 @@ bool CLumaCheckBox::Takes(WPARAM vk) const
            vk == VK_RIGHT;
 }
 
+std::optional<LRESULT> CLumaCheckBox::OnKey(WPARAM vk, LPARAM lParam)
+{
+    if (vk == VK_LEFT || vk == VK_RIGHT)
+        return DefaultProc(WM_KEYDOWN, VK_SPACE, lParam);
+    SwallowCharOf(vk);
+    if (vk == VK_UP)
+        keys::MoveToPreviousControl();
+    else
+        keys::MoveToNextControl();
+    return 0;
+}
+
 LRESULT CLumaCheckBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    CloseGuideOnInput(msg, lParam);
-    switch (msg) {
-    case WM_GETDLGCODE:
-        return DialogCode(wParam, lParam, OperationOn() && QueriedKeyDown(lParam) && Takes(wParam));
-    case WM_KEYDOWN:
-        SwallowCharOf(0);
-        if (!OperationOn() || !Takes(wParam))
-            break;
-        if (wParam == VK_LEFT || wParam == VK_RIGHT)
-            return DefaultProc(WM_KEYDOWN, VK_SPACE, lParam);
-        SwallowCharOf(wParam);
-        if (wParam == VK_UP)
-            keys::MoveToPreviousControl();
-        else
-            keys::MoveToNextControl();
-        return 0;
-    case WM_KEYUP:
-        if (OperationOn() && (wParam == VK_LEFT || wParam == VK_RIGHT))
-            return DefaultProc(WM_KEYUP, VK_SPACE, lParam);
-        break;
-    case WM_CHAR:
-        if (IsSwallowed(wParam))
-            return 0;
-        break;
-    default:
-        break;
-    }
-    return DefaultProc(msg, wParam, lParam);
+    if (msg == WM_KEYUP && OperationOn() && (wParam == VK_LEFT || wParam == VK_RIGHT))
+        return DefaultProc(WM_KEYUP, VK_SPACE, lParam);
+    return CLumaControl::HandleMessage(msg, wParam, lParam);
 }

@@ -64,56 +64,39 @@ bool CLumaDropListCombo::StepWithSpace(WPARAM& vk)
     return true;
 }
 
-LRESULT CLumaDropListCombo::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+std::optional<LRESULT> CLumaDropListCombo::OnKey(WPARAM vk, LPARAM lParam)
 {
-    CloseGuideOnInput(msg, lParam);
-    switch (msg) {
-    case WM_GETDLGCODE:
-        return DialogCode(wParam, lParam, OperationOn() && QueriedKeyDown(lParam) && Takes(wParam));
-    case WM_KEYDOWN:
-        SwallowCharOf(0);
-        if (!OperationOn() || !Takes(wParam))
-            break;
-        switch (wParam) {
-        case VK_RETURN:
-            SwallowCharOf(wParam);
-            keys::MoveToNextControl();
+    switch (vk) {
+    case VK_RETURN:
+        SwallowCharOf(vk);
+        keys::MoveToNextControl();
+        return 0;
+    case VK_SPACE: {
+        SwallowCharOf(vk);
+        WPARAM step = vk;
+        if (StepWithSpace(step))
             return 0;
-        case VK_SPACE: {
-            SwallowCharOf(wParam);
-            WPARAM vk = wParam;
-            if (StepWithSpace(vk))
-                return 0;
-            return DefaultProc(WM_KEYDOWN, vk, lParam);
-        }
-        case VK_UP:
-        case VK_DOWN:
-            if (Dropped())
-                SendMessageW(hwnd(), CB_SHOWDROPDOWN, FALSE, 0);
-            if (wParam == VK_UP)
-                keys::MoveToPreviousControl();
-            else
-                keys::MoveToNextControl();
-            return 0;
-        default: // Left, Right
-            if (!Dropped())
-                SendMessageW(hwnd(), CB_SHOWDROPDOWN, TRUE, 0);
-            break;
-        }
-        break;
-    case WM_CHAR:
-        if (IsSwallowed(wParam))
-            return 0;
-        break;
-    default:
-        break;
+        return DefaultProc(WM_KEYDOWN, step, lParam);
     }
-    return DefaultProc(msg, wParam, lParam);
+    case VK_UP:
+    case VK_DOWN:
+        if (Dropped())
+            SendMessageW(hwnd(), CB_SHOWDROPDOWN, FALSE, 0);
+        if (vk == VK_UP)
+            keys::MoveToPreviousControl();
+        else
+            keys::MoveToNextControl();
+        return 0;
+    default: // Left, Right: open the list, which then takes the key
+        if (!Dropped())
+            SendMessageW(hwnd(), CB_SHOWDROPDOWN, TRUE, 0);
+        return std::nullopt;
+    }
 }
 
 // ---- Simple and drop-down combo ----
 
-// The edit part of the combo: its messages go to the combo's wrapper.
+// The edit part of the combo: its messages run the combo wrapper's frame.
 class CLumaEditCombo::EditPart : public win::Subclass {
 public:
     explicit EditPart(CLumaEditCombo* owner) : owner_(owner) {}
@@ -122,7 +105,7 @@ public:
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override
     {
-        return owner_->HandleEditMessage(msg, wParam, lParam, *this);
+        return owner_->CLumaControl::HandleMessage(msg, wParam, lParam);
     }
 
 private:
@@ -187,46 +170,30 @@ void CLumaEditCombo::StepSelection()
     NotifySelectionChange(hwnd());
 }
 
-LRESULT CLumaEditCombo::HandleEditMessage(UINT msg, WPARAM wParam, LPARAM lParam, win::Subclass& part)
+std::optional<LRESULT> CLumaEditCombo::OnKey(WPARAM vk, LPARAM)
 {
-    auto& edit = static_cast<EditPart&>(part);
-    CloseGuideOnInput(msg, lParam);
-    switch (msg) {
-    case WM_GETDLGCODE: {
-        LRESULT code = edit.Forward(msg, wParam, lParam);
-        if (OperationOn() && QueriedKeyDown(lParam) && Takes(wParam))
-            code |= DLGC_WANTMESSAGE;
-        return code;
-    }
-    case WM_KEYDOWN:
-        SwallowCharOf(0);
-        if (!OperationOn() || !Takes(wParam))
-            break;
-        SwallowCharOf(wParam);
-        switch (wParam) {
-        case VK_RETURN:
-            if (!enter_ || !enter_(hwnd(), enterData_))
-                keys::MoveToNextControl();
-            return 0;
-        case VK_SPACE:
-            StepSelection();
-            keys::Inject(VK_DOWN, true);
-            return 0;
-        case VK_UP:
-            keys::MoveToPreviousControl();
-            return 0;
-        default:
+    SwallowCharOf(vk);
+    switch (vk) {
+    case VK_RETURN:
+        if (!enter_ || !enter_(hwnd(), enterData_))
             keys::MoveToNextControl();
-            return 0;
-        }
-    case WM_CHAR:
-        if (IsSwallowed(wParam))
-            return 0;
-        break;
+        return 0;
+    case VK_SPACE:
+        StepSelection();
+        keys::Inject(VK_DOWN, true);
+        return 0;
+    case VK_UP:
+        keys::MoveToPreviousControl();
+        return 0;
     default:
-        break;
+        keys::MoveToNextControl();
+        return 0;
     }
-    return edit.Forward(msg, wParam, lParam);
+}
+
+LRESULT CLumaEditCombo::PassOn(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    return edit_ ? edit_->Forward(msg, wParam, lParam) : DefaultProc(msg, wParam, lParam);
 }
 
 LRESULT CLumaEditCombo::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)

@@ -1,5 +1,33 @@
 #include "toolkit/wrappers.h"
 
+LRESULT CLumaControl::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    CloseGuideOnInput(msg, lParam);
+    switch (msg) {
+    case WM_GETDLGCODE: {
+        bool want = OperationOn() && QueriedKeyDown(lParam) && Takes(wParam);
+        LRESULT code = PassOn(msg, wParam, lParam);
+        return want ? (code | DLGC_WANTMESSAGE) : code;
+    }
+    case WM_KEYDOWN:
+        SwallowCharOf(0);
+        if (auto result = OnAnyKeyDown(wParam, lParam))
+            return *result;
+        if (!OperationOn() || !Takes(wParam))
+            break;
+        if (auto result = OnKey(wParam, lParam))
+            return *result;
+        break;
+    case WM_CHAR:
+        if (IsSwallowed(wParam))
+            return 0;
+        return OnChar(wParam, lParam);
+    default:
+        break;
+    }
+    return PassOn(msg, wParam, lParam);
+}
+
 void CLumaControl::CloseGuideOnInput(UINT msg, LPARAM lParam)
 {
     switch (msg) {
@@ -17,12 +45,6 @@ void CLumaControl::CloseGuideOnInput(UINT msg, LPARAM lParam)
     default:
         break;
     }
-}
-
-LRESULT CLumaControl::DialogCode(WPARAM wParam, LPARAM lParam, bool want)
-{
-    LRESULT code = DefaultProc(WM_GETDLGCODE, wParam, lParam);
-    return want ? (code | DLGC_WANTMESSAGE) : code;
 }
 
 const MSG* CLumaControl::QueriedKeyDown(LPARAM lParam)

@@ -19,32 +19,16 @@ bool CLumaEdit::Takes(WPARAM vk) const
     }
 }
 
-LRESULT CLumaEdit::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+std::optional<LRESULT> CLumaEdit::OnKey(WPARAM vk, LPARAM)
 {
-    CloseGuideOnInput(msg, lParam);
-    switch (msg) {
-    case WM_GETDLGCODE:
-        return DialogCode(wParam, lParam, OperationOn() && QueriedKeyDown(lParam) && Takes(wParam));
-    case WM_KEYDOWN:
-        SwallowCharOf(0);
-        if (!OperationOn() || !Takes(wParam))
-            break;
-        SwallowCharOf(wParam);
-        if (wParam == VK_RETURN) {
-            if (!enter_ || !enter_(hwnd(), enterData_))
-                keys::MoveToNextControl();
-        } else if (wParam == VK_UP) {
-            keys::MoveToPreviousControl();
-        } else {
+    SwallowCharOf(vk);
+    if (vk == VK_RETURN) {
+        if (!enter_ || !enter_(hwnd(), enterData_))
             keys::MoveToNextControl();
-        }
-        return 0;
-    case WM_CHAR:
-        if (IsSwallowed(wParam))
-            return 0;
-        break;
-    default:
-        break;
+    } else if (vk == VK_UP) {
+        keys::MoveToPreviousControl();
+    } else {
+        keys::MoveToNextControl();
     }
-    return DefaultProc(msg, wParam, lParam);
+    return 0;
 }

@@ -13,13 +13,17 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 
 #include "toolkit/control_assist.h"
 #include "win/subclass.h"
 
-// What every wrapper shares: the back pointer to its assistant, closing the
-// guide on the next key or click, and the swallowing of a taken key's
-// character.
+// What every wrapper shares: the back pointer to its assistant, and the
+// message frame of every wrapper (HandleMessage): an open guide closes on the
+// next key or click; the dialog manager's query for a key that the wrapper
+// takes while the operation is on is answered with DLGC_WANTMESSAGE; such a
+// key's key-down goes to OnKey; the character of a key taken before is
+// swallowed; everything else goes on to the control.
 class CLumaControl : public win::Subclass {
 public:
     explicit CLumaControl(CLumaControlAssist* assist) : assist_(assist) {}
@@ -28,24 +32,37 @@ public:
     int Id() const { return GetDlgCtrlID(hwnd()); }
 
 protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+    // The keys the wrapper takes while the operation is on.
+    virtual bool Takes(WPARAM vk) const = 0;
+    // The key-down of a taken key. Returns its result, or nothing to pass
+    // the key on to the control.
+    virtual std::optional<LRESULT> OnKey(WPARAM vk, LPARAM lParam) = 0;
+    // Any key-down, before the operation and Takes are asked. Returns a
+    // result when the key is dealt with.
+    virtual std::optional<LRESULT> OnAnyKeyDown(WPARAM, LPARAM) { return std::nullopt; }
+    // A character that was not swallowed.
+    virtual LRESULT OnChar(WPARAM ch, LPARAM lParam) { return PassOn(WM_CHAR, ch, lParam); }
+    // Hands a message on to the control's own procedure.
+    virtual LRESULT PassOn(UINT msg, WPARAM wParam, LPARAM lParam) { return DefaultProc(msg, wParam, lParam); }
+
     bool OperationOn() const { return assist_->IsOperationOn() != FALSE; }
     // Closes an open guide on a key press or a mouse click. Keys that the
     // dialog manager keeps for itself (Tab, Escape, arrows on buttons) show
     // only as its WM_GETDLGCODE query carrying the key.
     void CloseGuideOnInput(UINT msg, LPARAM lParam);
-    // The result of WM_GETDLGCODE: the control's own code, plus
-    // DLGC_WANTMESSAGE when `want` says the wrapper takes the key.
-    LRESULT DialogCode(WPARAM wParam, LPARAM lParam, bool want);
     // The key message of a WM_GETDLGCODE query (null when it is no key-down).
     static const MSG* QueriedKeyDown(LPARAM lParam);
     // Swallows the character that the key just taken will produce.
     void SwallowCharOf(WPARAM vk);
-    // True (once) when this character belongs to a key taken before.
-    bool IsSwallowed(WPARAM ch);
 
     CLumaControlAssist* assist_;
 
 private:
+    // True (once) when this character belongs to a key taken before.
+    bool IsSwallowed(WPARAM ch);
+
     WPARAM swallow_ = 0;
 };
 
@@ -54,10 +71,8 @@ public:
     using CLumaControl::CLumaControl;
 
 protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    bool Takes(WPARAM vk) const;
+    bool Takes(WPARAM vk) const override;
+    std::optional<LRESULT> OnKey(WPARAM vk, LPARAM lParam) override;
 };
 
 class CLumaRadioButton : public CLumaControl {
@@ -65,10 +80,8 @@ public:
     using CLumaControl::CLumaControl;
 
 protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    bool Takes(WPARAM vk) const;
+    bool Takes(WPARAM vk) const override;
+    std::optional<LRESULT> OnKey(WPARAM vk, LPARAM lParam) override;
 };
 
 class CLumaCheckBox : public CLumaControl {
@@ -77,9 +90,8 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    bool Takes(WPARAM vk) const;
+    bool Takes(WPARAM vk) const override;
+    std::optional<LRESULT> OnKey(WPARAM vk, LPARAM lParam) override;
 };
 
 class CLumaDropListCombo : public CLumaControl {
@@ -87,10 +99,10 @@ public:
     using CLumaControl::CLumaControl;
 
 protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool Takes(WPARAM vk) const override;
+    std::optional<LRESULT> OnKey(WPARAM vk, LPARAM lParam) override;
 
 private:
-    bool Takes(WPARAM vk) const;
     bool Dropped() const;
     // Space: steps the selection with wrap-around. Returns true when the key
     // was eaten, false when it became `vk` (Down or Up).
@@ -98,7 +110,8 @@ private:
 };
 
 // A simple or drop-down combo box: the keys arrive at its edit part, which
-// is subclassed too and hands its messages to the combo's wrapper.
+// is subclassed too and runs the wrapper's frame; the combo itself only
+// closes the guide.
 class CLumaEditCombo : public CLumaControl {
 public:
     explicit CLumaEditCombo(CLumaControlAssist* assist);
@@ -109,13 +122,14 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool Takes(WPARAM vk) const override;
+    std::optional<LRESULT> OnKey(WPARAM vk, LPARAM lParam) override;
+    // The frame runs for the edit part: messages go on to it.
+    LRESULT PassOn(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
     class EditPart;
     friend class EditPart;
-    // The messages of the edit part; `forward` passes one on to it.
-    LRESULT HandleEditMessage(UINT msg, WPARAM wParam, LPARAM lParam, win::Subclass& part);
-    bool Takes(WPARAM vk) const;
     bool ListOpen() const;
     void StepSelection();
 
@@ -125,44 +139,70 @@ private:
     std::unique_ptr<EditPart> edit_;
 };
 
-class CLumaListBox : public CLumaControl {
+// List boxes and list views: Enter goes to the Enter handler or moves on,
+// Space steps the current item with wrap-around (Shift+Space backwards),
+// Left / Right become Up / Down, and the full-width space steps as well.
+// The kinds differ in how they find, select and count their items.
+class CLumaListControl : public CLumaControl {
 public:
     using CLumaControl::CLumaControl;
     void SetEnterHandler(LumaEnterHandler handler, int data) { enter_ = handler, enterData_ = data; }
 
 protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool Takes(WPARAM vk) const override;
+    std::optional<LRESULT> OnKey(WPARAM vk, LPARAM lParam) override;
+    // An arrow key the wrapper injected itself moves the current item
+    // without extending a selection.
+    std::optional<LRESULT> OnAnyKeyDown(WPARAM vk, LPARAM lParam) override;
+    LRESULT OnChar(WPARAM ch, LPARAM lParam) override;
+
+    virtual int ItemCount() const = 0;
+    // The current item (caret or focus), -1 for none.
+    virtual int CurrentItem() const = 0;
+    // Makes `index` the current, selected item.
+    virtual void MoveTo(int index) = 0;
+    // Whether Space is taken as the key is pressed now.
+    virtual bool TakesSpace() const = 0;
+    // Whether the full-width space steps while the operation is off.
+    virtual bool WideSpaceWhileOff() const = 0;
+    // The held-back lead byte of a full-width space, one flag per kind.
+    virtual bool& WideSpaceLeadSeen() = 0;
+    // After the full-width space wrapped (forward: from the last item).
+    virtual void AfterWideSpaceWrap(bool /*forward*/) {}
 
 private:
-    bool Takes(WPARAM vk) const;
-    void OnKeyDown(WPARAM vk, LPARAM lParam);
-    void OnChar(WPARAM ch, LPARAM lParam);
     void StepWithSpace(LPARAM lParam);
     void StepWithWideSpace();
-    void Select(int index);
 
     LumaEnterHandler enter_ = nullptr;
     int enterData_ = 0;
 };
 
-class CLumaListView : public CLumaControl {
+class CLumaListBox : public CLumaListControl {
 public:
-    using CLumaControl::CLumaControl;
-    void SetEnterHandler(LumaEnterHandler handler, int data) { enter_ = handler, enterData_ = data; }
+    using CLumaListControl::CLumaListControl;
 
 protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    int ItemCount() const override;
+    int CurrentItem() const override;
+    void MoveTo(int index) override;
+    bool TakesSpace() const override { return true; }
+    bool WideSpaceWhileOff() const override { return true; }
+    bool& WideSpaceLeadSeen() override;
+    void AfterWideSpaceWrap(bool forward) override;
+};
 
-private:
-    bool Takes(WPARAM vk) const;
-    void OnKeyDown(WPARAM vk, LPARAM lParam);
-    void OnChar(WPARAM ch, LPARAM lParam);
-    void StepWithSpace(LPARAM lParam);
-    void StepWithWideSpace();
-    void SelectAndFocus(int index);
+class CLumaListView : public CLumaListControl {
+public:
+    using CLumaListControl::CLumaListControl;
 
-    LumaEnterHandler enter_ = nullptr;
-    int enterData_ = 0;
+protected:
+    int ItemCount() const override;
+    int CurrentItem() const override;
+    void MoveTo(int index) override;
+    bool TakesSpace() const override;
+    bool WideSpaceWhileOff() const override { return false; }
+    bool& WideSpaceLeadSeen() override;
 };
 
 class CLumaEdit : public CLumaControl {
@@ -172,11 +212,10 @@ public:
     void SetSpin(bool spin) { spin_ = spin; }
 
 protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool Takes(WPARAM vk) const override;
+    std::optional<LRESULT> OnKey(WPARAM vk, LPARAM lParam) override;
 
 private:
-    bool Takes(WPARAM vk) const;
-
     bool spin_ = false;
     LumaEnterHandler enter_ = nullptr;
     int enterData_ = 0;

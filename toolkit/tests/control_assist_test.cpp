@@ -378,6 +378,33 @@ TEST_F(AllControls, ListViewStepsWithSpaceAndHandsEnterToItsHandler)
     EXPECT_EQ(FocusId(dialog), IDC_EDIT) << "a handler that declines moves on";
 }
 
+TEST_F(AllControls, ListViewKeepsThePlatformCharactersWithTheSettingOff)
+{
+    // Unlike a list box, a list view does not step with the full-width space
+    // while the operation is off.
+    Open(std::nullopt);
+    HWND view = GetDlgItem(dialog, IDC_LIST_VIEW);
+    ListView_SetItemState(view, 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    Focus(IDC_LIST_VIEW);
+    ASSERT_TRUE(Char(dialog, 0x81));
+    ASSERT_TRUE(Char(dialog, 0x40));
+    EXPECT_EQ(ListViewFocus(), 2);
+    ASSERT_TRUE(Char(dialog, 0x3000));
+    EXPECT_EQ(ListViewFocus(), 2);
+}
+
+TEST_F(AllControls, CtrlSpaceStaysTheListViews)
+{
+    Open(1);
+    HWND view = GetDlgItem(dialog, IDC_LIST_VIEW);
+    ListView_SetItemState(view, 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    Focus(IDC_LIST_VIEW);
+    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.ctrl = true}));
+    EXPECT_EQ(ListViewFocus(), 2) << "Ctrl+Space did not step";
+    ASSERT_TRUE(Press(dialog, VK_SPACE));
+    EXPECT_EQ(ListViewFocus(), 0) << "Space wraps";
+}
+
 TEST_F(AllControls, EditMovesOnAndLendsCtrlArrowsToItsSpin)
 {
     Open(1);
