@@ -5,6 +5,7 @@
 #include <new>
 
 #include "dialogs/activation.h"
+#include "dialogs/core/file_op_rules.h"
 #include "dialogs/core/filter.h"
 #include "dialogs/core/paths.h"
 #include "dialogs/resource.h"
@@ -230,9 +231,9 @@ void CLumaFileDialog::SetButtonIcons()
             SendDlgItemMessageW(hwnd(), id, BM_SETIMAGE, IMAGE_ICON, reinterpret_cast<LPARAM>(h));
         }
     }
-    if ((style_.disabledOps & kAllFileOps) == kAllFileOps)
+    if (!FileOpsButtonEnabled(style_.disabledOps))
         EnableWindow(Item(IDC_FILEOPS), FALSE);
-    if (!OpAllowed(kOpCreateFolders))
+    if (!NewFolderButtonEnabled(style_.disabledOps))
         EnableWindow(Item(IDC_NEWFOLDER), FALSE);
 }
 
@@ -350,7 +351,9 @@ bool CLumaFileDialog::OnCommand(int id, int notifyCode, HWND control)
             ShowReadingMenu();
         return true;
     case IDC_NEWFOLDER:
-        return true; // folder creation comes with the file operations
+        if (notifyCode == BN_CLICKED)
+            OnFileOpCommand(id);
+        return true;
     case IDM_SPEAKSIZE:
     case IDM_SPEAKTYPE:
     case IDM_SPEAKDATE:
@@ -377,7 +380,8 @@ bool CLumaFileDialog::OnCommand(int id, int notifyCode, HWND control)
     case IDM_NEWFOLDER:
     case IDM_DELETEFOLDER:
     case IDM_RENAMEFOLDER:
-        return true; // the file operations are not part of this dialog yet
+        OnFileOpCommand(id);
+        return true;
     default:
         return false;
     }

@@ -7,7 +7,8 @@
 //                    OK, cancel and going up;
 //   file_list.cpp    the list: listing, drives, columns, sorting, spoken
 //                    feedback, keys and menus;
-//   name_box.cpp     typed names, activating entries and accepting files.
+//   name_box.cpp     typed names, activating entries and accepting files;
+//   file_ops.cpp     creating, renaming, deleting and copying entries.
 #pragma once
 
 #include <windows.h>
@@ -134,7 +135,21 @@ private:
     void ShowFileOpsMenu();
     void ShowReadingMenu();
     void TrackMenuAt(HMENU menu, POINT screen);
-    bool OpAllowed(std::uint32_t op) const { return (style_.disabledOps & op) == 0; }
+
+    // --- file_ops.cpp: the file operations ---
+    // Commands 1103 to 1108 and button 1014, each only when the caller left
+    // it to the user for the focused entry.
+    void OnFileOpCommand(int command);
+    // Ctrl+C, Ctrl+Insert, Delete and F2 in the list.
+    void OnFileOpKey(WORD key, bool ctrl);
+    bool CreateFolder();
+    bool RenameEntry();
+    bool DeleteEntries();
+    bool CopyFiles();
+    // Copies of the selected records, in list order.
+    std::vector<FileItem> SelectedEntries() const;
+    // Lists the current folder again with the current filter.
+    bool Relist(const std::wstring& select);
 
     // --- name_box.cpp: typed names and acceptance ---
     bool IsDriveOffered(wchar_t letter) override;

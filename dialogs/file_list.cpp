@@ -9,6 +9,7 @@
 
 #include <algorithm>
 
+#include "dialogs/core/file_op_rules.h"
 #include "dialogs/core/format.h"
 #include "dialogs/core/paths.h"
 #include "dialogs/core/sort.h"
@@ -265,9 +266,9 @@ void CLumaFileDialog::UpdateButtonsAfterListing()
 {
     EnableWindow(Item(IDC_UP), TRUE);
     EnableWindow(Item(IDC_READ), TRUE);
-    if ((style_.disabledOps & kAllFileOps) != kAllFileOps)
+    if (FileOpsButtonEnabled(style_.disabledOps))
         EnableWindow(Item(IDC_FILEOPS), TRUE);
-    if (OpAllowed(kOpCreateFolders))
+    if (NewFolderButtonEnabled(style_.disabledOps))
         EnableWindow(Item(IDC_NEWFOLDER), TRUE);
 }
 
@@ -631,7 +632,7 @@ void CLumaFileDialog::OnListKey(WORD key)
     case VK_INSERT:
     case VK_DELETE:
     case VK_F2:
-        (void)ctrl; // copy, delete and rename come with the file operations
+        OnFileOpKey(key, ctrl);
         break;
     default:
         break;
@@ -680,15 +681,7 @@ void CLumaFileDialog::ShowReadingHelp()
 
 void CLumaFileDialog::ShowOperationsHelp()
 {
-    std::wstring help;
-    if (OpAllowed(kOpCopyFiles))
-        help += L"ファイルのコピー[Ctrl + C]";
-    if (OpAllowed(kOpDeleteFiles) || OpAllowed(kOpDeleteFolders))
-        help += L" 削除[Delete]";
-    if (OpAllowed(kOpRenameFiles) || OpAllowed(kOpRenameFolders))
-        help += L" 名前の変更[F2]";
-    if (OpAllowed(kOpCreateFolders))
-        help += L" フォルダの作成[Ctrl + N]";
+    std::wstring help = OperationsHelp(style_.disabledOps);
     if (!help.empty() && status_)
         SendMessageW(status_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(help.c_str()));
 }
@@ -697,21 +690,8 @@ void CLumaFileDialog::ShowOperationsHelp()
 
 void CLumaFileDialog::AppendFileOpItems(HMENU menu, const FileItem& item) const
 {
-    if (item.IsSpecial() || item.kind == ItemKind::Drive)
-        return;
-    if (item.IsFolderLike()) {
-        if (OpAllowed(kOpDeleteFolders))
-            AppendMenuW(menu, MF_STRING, IDM_DELETEFOLDER, L"削除(&D)\tDelete");
-        if (OpAllowed(kOpRenameFolders))
-            AppendMenuW(menu, MF_STRING, IDM_RENAMEFOLDER, L"名前の変更(&N)\tF2");
-    } else {
-        if (OpAllowed(kOpCopyFiles))
-            AppendMenuW(menu, MF_STRING, IDM_COPYFILES, L"コピー(&C)\tCtrl + C");
-        if (OpAllowed(kOpDeleteFiles))
-            AppendMenuW(menu, MF_STRING, IDM_DELETEFILE, L"削除(&D)\tDelete");
-        if (OpAllowed(kOpRenameFiles))
-            AppendMenuW(menu, MF_STRING, IDM_RENAMEFILE, L"名前の変更(&N)\tF2");
-    }
+    for (const MenuItem& entry : FileOpItems(style_.disabledOps, item))
+        AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(entry.command), entry.text.c_str());
 }
 
 void CLumaFileDialog::TrackMenuAt(HMENU menu, POINT screen)
@@ -735,7 +715,7 @@ void CLumaFileDialog::ShowKeyMenu()
     win::UniqueMenu menu(CreatePopupMenu());
     if (!item->IsSpecial()) {
         AppendFileOpItems(menu.get(), *item);
-        if (OpAllowed(kOpCreateFolders))
+        if (MayCreateFolder(style_.disabledOps))
             AppendMenuW(menu.get(), MF_STRING, IDM_NEWFOLDER, L"フォルダの作成(&F)\tCtrl + N");
         if (GetMenuItemCount(menu.get()) > 0)
             AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
@@ -743,7 +723,7 @@ void CLumaFileDialog::ShowKeyMenu()
         AppendMenuW(menu.get(), MF_STRING, IDM_SPEAKTYPE, L"種類の読み上げ(&T)\tAlt + F2");
         AppendMenuW(menu.get(), MF_STRING, IDM_SPEAKDATE, L"更新日時の読み上げ(&U)\tAlt + F3");
         AppendMenuW(menu.get(), MF_STRING, IDM_SPEAKFOLDER, L"現在のフォルダの読み上げ(&L)\tAlt + F5");
-    } else if (OpAllowed(kOpCreateFolders)) {
+    } else if (MayCreateFolder(style_.disabledOps)) {
         AppendMenuW(menu.get(), MF_STRING, IDM_NEWFOLDER, L"フォルダの作成(&F)\tCtrl + N");
     }
     if (GetMenuItemCount(menu.get()) <= 0)

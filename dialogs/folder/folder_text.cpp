@@ -1,7 +1,6 @@
 #include "dialogs/folder/folder_text.h"
 
 #include "dialogs/core/paths.h"
-#include "win/sjis.h"
 
 namespace lumadlg {
 
@@ -43,15 +42,6 @@ wchar_t DriveLetterOf(std::wstring_view displayName)
     if (c >= L'a' && c <= L'z')
         c = static_cast<wchar_t>(c - L'a' + L'A');
     return (c >= L'A' && c <= L'Z') ? c : 0;
-}
-
-bool HasForbiddenFolderChar(std::string_view name)
-{
-    for (char c : std::string_view("\\/:,;\"<>|*?")) {
-        if (sjis::FindChar(name, c) != std::string_view::npos)
-            return true;
-    }
-    return false;
 }
 
 int EntryRank(EntryKind kind)

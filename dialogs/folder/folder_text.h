@@ -1,7 +1,6 @@
 // Text rules of the folder dialog that need no window: the parent of a
 // folder, joining a folder and a name, the drive letter of a drive's display
-// name, the characters a new folder name may not contain, and the order of
-// the list's entries.
+// name, and the order of the list's entries.
 #pragma once
 
 #include <string>
@@ -30,11 +29,6 @@ std::wstring JoinFolder(std::wstring_view folder, std::wstring_view name);
 
 // The upper-case letter after the last "(" of a drive's display name, or 0.
 wchar_t DriveLetterOf(std::wstring_view displayName);
-
-// True when a code page 932 name contains \ / : , ; " < > | * or ?, looked
-// for as single-byte characters only (a double-byte character's trail byte
-// never counts).
-bool HasForbiddenFolderChar(std::string_view name);
 
 // What a list entry is. The folder list sorts by rank: "上のフォルダへ" and
 // "ドライブ選択へ" first (0), folders by name (1), "このフォルダで決定" last (2).

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "dialogs/core/file_op_rules.h"
 #include "dialogs/core/paths.h"
 #include "dialogs/drives.h"
 #include "dialogs/folder/folder_resource.h"
@@ -566,7 +567,7 @@ bool FolderWindow::NewFolder()
             return false;
         // The name is checked before any path is built from it, so that no
         // typed name reaches outside the current folder.
-        if (HasForbiddenFolderChar(buffer)) {
+        if (!IsUsableEntryName(buffer)) {
             MessageBox932(L"無効な文字が使われています。フォルダ名を入力しなおしてください。", kCreateCaption, 0x30);
             continue;
         }

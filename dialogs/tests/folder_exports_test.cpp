@@ -42,8 +42,9 @@ class FolderExports : public ::testing::Test {
 protected:
     void TearDown() override
     {
-        if (handle_)
+        if (handle_) {
             EXPECT_EQ(FolderDlg_Delete(handle_), 1);
+        }
     }
     HLUMADLG Create(const std::wstring& folder)
     {

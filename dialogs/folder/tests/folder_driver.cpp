@@ -94,10 +94,27 @@ void Driver::OnShow(HWND window)
         });
     } else {
         std::wstring title = win::GetText(window);
-        if (answers_.empty() || answers_.front().first != title)
-            return;
-        pending_.push_back(std::move(answers_.front().second));
-        answers_.pop_front();
+        if (answers_.empty() || answers_.front().first != title) {
+            wchar_t name[16] = {};
+            if (!GetClassNameW(window, name, 16) || lstrcmpW(name, L"#32770") != 0)
+                return;
+            unanswered_.push_back(title);
+            // The last button of a message box is its most cautious one
+            // ("いいえ", "ｷｬﾝｾﾙ"); any other dialog is cancelled.
+            pending_.push_back([](HWND box) {
+                for (int id : {9007, 9006, 9005}) {
+                    HWND button = GetDlgItem(box, id);
+                    if (button && IsWindowVisible(button)) {
+                        PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
+                        return;
+                    }
+                }
+                PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
+            });
+        } else {
+            pending_.push_back(std::move(answers_.front().second));
+            answers_.pop_front();
+        }
     }
     PostMessageW(window_, kRunPending, 0, reinterpret_cast<LPARAM>(window));
 }

@@ -34,6 +34,9 @@ public:
     // The next dialog shown with this title is handed to `answer`.
     void Answer(std::wstring title, std::function<void(HWND)> answer);
     bool AllAnswered() const { return answers_.empty(); }
+    // Titles of the dialogs shown that no answer was queued for; each was
+    // closed at once with its last button, or cancelled.
+    const std::vector<std::wstring>& Unanswered() const { return unanswered_; }
 
     // The items of every popup menu opened, one line per item ("1114 text",
     // "0 " for a separator); each menu is closed as soon as it was read.
@@ -60,6 +63,7 @@ private:
     std::deque<std::pair<std::wstring, std::function<void(HWND)>>> answers_;
     std::vector<std::function<void(HWND)>> pending_;
     std::vector<std::vector<std::wstring>> menus_;
+    std::vector<std::wstring> unanswered_;
     HWND folderDialog_ = nullptr;
     bool scriptRan_ = false;
     bool timedOut_ = false;

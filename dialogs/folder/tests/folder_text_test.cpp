@@ -34,13 +34,3 @@ TEST(FolderText, DriveLetterAfterTheLastParenthesis)
     EXPECT_EQ(DriveLetterOf(L"no letter"), 0);
     EXPECT_EQ(DriveLetterOf(L"ends ("), 0);
 }
-
-TEST(FolderText, ForbiddenCharactersAreSingleByteOnly)
-{
-    for (const char* bad : {"a\\b", "a/b", "a:b", "a,b", "a;b", "a\"b", "a<b", "a>b", "a|b", "a*b", "a?b"})
-        EXPECT_TRUE(HasForbiddenFolderChar(bad)) << bad;
-    EXPECT_FALSE(HasForbiddenFolderChar("plain name"));
-    // "ソ" (0x83 0x5C) carries a backslash as its trail byte.
-    EXPECT_FALSE(HasForbiddenFolderChar("\x83\x5C"));
-    EXPECT_TRUE(HasForbiddenFolderChar("\x83\x5C\\"));
-}
