@@ -467,6 +467,93 @@ TEST_F(FileOps, CancellingAnOverwriteStopsTheCopy)
     EXPECT_FALSE(fs::exists(At(L"beta\\Alpha"))) << "folders are not copied";
 }
 
+TEST_F(FileOps, AFolderAloneAndANameTooLong)
+{
+    const std::wstring deep(200, L'd');
+    tree_.Folder(L"beta\\" + deep);
+    Open(tree_.Path());
+    driver_.Answer(L"フォルダの削除の確認", Press(L"削除", &seen_));
+    Run([&](HWND d) {
+        Select(d, {L"Alpha"}, L"Alpha");
+        Command(d, 1107);
+    });
+    ASSERT_EQ(seen_.size(), 1u);
+    EXPECT_EQ(seen_[0].text, L"Alpha \nこのフォルダとフォルダ内のすべてのファイルを削除してもよろしいですか？");
+    EXPECT_EQ(seen_[0].buttons, (std::vector<std::wstring>{L"削除", L"ごみ箱へ移す", L"ｷｬﾝｾﾙ"}));
+    EXPECT_FALSE(fs::exists(At(L"Alpha")));
+
+    // A new folder whose path would pass 260 bytes is not made.
+    FileDlg_Delete(dialog_);
+    Open((tree_.Root() / L"beta" / deep).wstring());
+    driver_.Answer(L"新しいフォルダの作成", foldertest::TypeAndOk(std::wstring(40, L'n')));
+    driver_.Answer(L"フォルダの作成", Press(L"OK", &seen_));
+    Run([&](HWND d) { Command(d, 1106); });
+    ASSERT_EQ(seen_.size(), 2u);
+    EXPECT_EQ(seen_[1].text, L"新しいフォルダの作成に失敗しました。");
+    EXPECT_TRUE(fs::is_empty(tree_.Root() / L"beta" / deep));
+}
+
+// What vanished or is held by another program since the list was made.
+TEST_F(FileOps, FailuresAreReportedAndLeaveEverythingElse)
+{
+    tree_.File(L"d.txt", 40);
+    tree_.SetAttributes(L"a.txt", FILE_ATTRIBUTE_READONLY);
+    Open(tree_.Path(), FDS_MULTISELECT | FDS_FILEMUSTEXIST);
+    driver_.Answer(L"ファイルの削除の確認", Press(L"削除", &seen_));
+    driver_.Answer(L"削除", Press(L"OK", &seen_));
+    driver_.Answer(L"ファイルの削除の確認", Press(L"削除", &seen_));
+    driver_.Answer(L"削除の確認", Press(L"はい", &seen_));
+    driver_.Answer(L"ファイルの削除のエラー", Press(L"OK", &seen_));
+    auto chooseBeta = [&](HWND folderDialog) {
+        foldertest::FocusEntry(folderDialog, L"beta");
+        PostMessageW(folderDialog, WM_COMMAND, IDOK, 0);
+    };
+    driver_.Answer(L"ファイルのコピー", chooseBeta);
+    driver_.Answer(L"ファイルのコピー", Press(L"OK", &seen_));
+    driver_.Answer(L"ファイルのコピー", [&](HWND folderDialog) {
+        foldertest::FocusEntry(folderDialog, L"beta");
+        fs::remove_all(At(L"beta"));
+        PostMessageW(folderDialog, WM_COMMAND, IDOK, 0);
+    });
+    driver_.Answer(L"ファイルのコピー", Press(L"OK", &seen_));
+    bool readOnlyKept = false;
+    Run([&](HWND d) {
+        Select(d, {L"c.txt"}, L"c.txt");
+        fs::remove(At(L"c.txt"));
+        Key(d, VK_DELETE);
+
+        // Held open without sharing: the deletion fails, the file stays
+        // read-only as it was.
+        HANDLE held = CreateFileW(At(L"a.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        Select(d, {L"a.txt"}, L"a.txt");
+        Key(d, VK_DELETE);
+        CloseHandle(held);
+        readOnlyKept = (GetFileAttributesW(At(L"a.txt").c_str()) & FILE_ATTRIBUTE_READONLY) != 0;
+
+        // The first file of a copy is gone: nothing more is copied.
+        Select(d, {L"b.txt", L"d.txt"}, L"d.txt");
+        fs::remove(At(L"b.txt"));
+        Key(d, 'C', true);
+        EXPECT_FALSE(fs::exists(At(L"beta\\d.txt")));
+
+        // The target folder is gone when the dialog closes.
+        Select(d, {L"d.txt"}, L"d.txt");
+        Key(d, 'C', true);
+    });
+    ASSERT_EQ(seen_.size(), 7u);
+    EXPECT_EQ(seen_[1].text, L"c.txt \nファイルの属性を取得できませんでした。");
+    EXPECT_EQ(seen_[4].text,
+              L"a.txt を削除できません。\n\nライトプロテクトされていないか、またはファイルが使用中でないか確認してください。");
+    EXPECT_TRUE(fs::exists(At(L"a.txt")));
+    EXPECT_TRUE(readOnlyKept);
+    std::wstring upper = tree_.Path();
+    CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
+    EXPECT_EQ(seen_[5].text, upper + L"\\b.txt \nファイルのコピーに失敗しました。");
+    EXPECT_EQ(seen_[6].text, L"入力されたフォルダ名は存在しません。");
+    EXPECT_EQ(fs::file_size(At(L"d.txt")), 40u);
+}
+
 TEST_F(FileOps, DisabledOpsWithdrawEveryKeyCommandAndButton)
 {
     Open(tree_.Path(), FDS_FILEMUSTEXIST, 0x37);

@@ -78,6 +78,10 @@ TEST_F(FolderExports, ChoosesAFolderAndHandsItToTheCaller)
         EXPECT_EQ(FileDlg_Delete(handle_), 0);
         EXPECT_EQ(FileDlg_DoModal(handle_), -1);
         EXPECT_EQ(FolderDlg_DoModal(handle_), -1) << "a second run while the first is open";
+        EXPECT_EQ(FolderDlg_EnableControl(handle_, 1002, 0), 1);
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dlg, 1002)));
+        EXPECT_EQ(FolderDlg_EnableControl(handle_, 1002, 1), 0);
+        EXPECT_EQ(FolderDlg_EnableControl(handle_, 1029, 0), 0) << "only OK, cancel and the drive box";
         Press(driver_, VK_DOWN);
         EXPECT_EQ(FocusedText(dlg), L"beta");
         Command(driver_, dlg, IDOK);
