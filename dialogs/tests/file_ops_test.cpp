@@ -17,6 +17,7 @@
 #include "dialogs/folder/tests/folder_driver.h"
 #include "dialogs/tests/dialog_driver.h"
 #include "win/cp932.h"
+#include "win/registry.h"
 #include "win/window.h"
 
 namespace fs = std::filesystem;
@@ -442,8 +443,11 @@ TEST_F(FileOps, CancellingAnOverwriteStopsTheCopy)
 {
     Write(At(L"a.txt"), "new a");
     Write(At(L"beta\\a.txt"), "old a");
-    Open(tree_.Path(), FDS_MULTISELECT | FDS_FILEMUSTEXIST);
+    // Folder creation withdrawn: the folder dialog offers none either.
+    Open(tree_.Path(), FDS_MULTISELECT | FDS_FILEMUSTEXIST, 0x8);
+    bool newFolderButton = true;
     auto chooseBeta = [&](HWND folderDialog) {
+        newFolderButton = IsWindowEnabled(GetDlgItem(folderDialog, 1014)) != FALSE;
         foldertest::FocusEntry(folderDialog, L"beta");
         PostMessageW(folderDialog, WM_COMMAND, IDOK, 0);
     };
@@ -461,6 +465,7 @@ TEST_F(FileOps, CancellingAnOverwriteStopsTheCopy)
         Command(d, 1103);
     });
     EXPECT_FALSE(bCopiedAfterCancel) << "Cancel ends the whole copy";
+    EXPECT_FALSE(newFolderButton);
     ASSERT_EQ(seen_.size(), 2u);
     EXPECT_EQ(ReadAll(At(L"beta\\a.txt")), L"new a");
     EXPECT_EQ(fs::file_size(At(L"beta\\b.txt")), 20u);
@@ -552,6 +557,27 @@ TEST_F(FileOps, FailuresAreReportedAndLeaveEverythingElse)
     EXPECT_EQ(seen_[5].text, upper + L"\\b.txt \nファイルのコピーに失敗しました。");
     EXPECT_EQ(seen_[6].text, L"入力されたフォルダ名は存在しません。");
     EXPECT_EQ(fs::file_size(At(L"d.txt")), 40u);
+}
+
+// With the user's WindowOperation setting on, the boxes of an operation
+// have control assistants of their own; the dialog's Enter handler for the
+// list still works after them.
+TEST_F(FileOps, TheListsEnterHandlerOutlivesTheBoxes)
+{
+    const wchar_t* settings = L"Software\\VXN\\System Global\\Settings";
+    ASSERT_TRUE(win::WriteUserDword(settings, L"WindowOperation", 1));
+    Open(tree_.Path());
+    driver_.Answer(L"新しいフォルダの作成", foldertest::TypeAndOk(L"fresh"));
+    std::wstring folderLine;
+    Run([&](HWND d) {
+        Command(d, 1106);
+        ASSERT_EQ(Focused(d), L"fresh");
+        SetFocus(List(d));
+        SendMessageW(List(d), WM_KEYDOWN, VK_RETURN, 0);
+        folderLine = ControlText(d, 1001);
+    });
+    win::DeleteUserTree(settings);
+    EXPECT_EQ(folderLine, tree_.Path() + L"\\fresh");
 }
 
 TEST_F(FileOps, DisabledOpsWithdrawEveryKeyCommandAndButton)
