@@ -1,7 +1,5 @@
 #include "game/quiz_window.h"
 
-#include <cstdlib>
-
 #include "game/fonts.h"
 #include "game/logic/texts.h"
 #include "game/menu.h"
@@ -75,7 +73,7 @@ void QuizWindow::Form_Load()
 {
     SYSTEMTIME now;
     GetLocalTime(&now);
-    std::srand(now.wSecond);
+    Random = quiz::MakeSeededRandom(now.wSecond);
 
     Closing = false;
     Playing = false;

@@ -6,7 +6,7 @@
 //   quiz_window.cpp          creation, load, activation, unload, commands,
 //                            the question box's focus announcements
 //   quiz_window_display.cpp  controls, layout, colours, SetStyle and the lamps
-//   quiz_window_open.cpp     the open command (mnuFileOpen)
+//   quiz_window_open.cpp     the open command (mnuFileOpen) and loading a quiz
 //   quiz_window_tools.cpp    quiz information, the question-and-answer
 //                            view, manual, version and download commands
 #pragma once
@@ -24,6 +24,8 @@
 #include "game/logic/layout.h"
 #include "game/logic/menu_tree.h"
 #include "game/logic/styles.h"
+#include "game/quiz/picker.h"
+#include "game/quiz/question_store.h"
 #include "game/voice.h"
 #include "win/handles.h"
 #include "win/message_loop.h"
@@ -54,13 +56,14 @@ public:
     std::unique_ptr<game::Voice> Voice; // the speech object, for every window
     FileSystem Fso;
 
-    std::array<char, 256> QRec{}, GenreRec{}; // one question / genre record
-    std::wstring QText;                       // last decoded question
-    std::array<std::wstring, 5> AText;        // and its answers
-    std::array<std::wstring, 8> GenreName;
-    std::array<std::int32_t, 8> GenreCount{};
-    std::int32_t QuizTotal = 0;
+    // The loaded quiz: genre table, QuizTotal and the questions with their
+    // answers (ListQ, ListA). Replaced whole by each successful load.
+    quiz::QuestionStore Quiz;
     std::wstring QuizPath;
+    // The game's random source, seeded from the time of day at load, and
+    // the question picker drawing from it.
+    quiz::RandomSource Random;
+    quiz::QuestionPicker Picker{[this] { return Random(); }};
 
     bool QuizLoaded = false;
     bool Playing = false;
@@ -71,7 +74,6 @@ public:
     std::int32_t QLineTicks = 0;
     std::int32_t Elapsed = 0;
 
-    std::array<std::int16_t, 4001> UsedQ{};
     std::int32_t CurQ = 0;
     std::array<int, 5> Order{};
     std::int32_t Need = 0;
@@ -105,6 +107,12 @@ public:
     bool CommandIsEnabled(int id) const;
     // Sets every state-governed command as the state wants it.
     void ApplyMenuState(MenuState state);
+
+    // Loads the quiz file at path the way the open command does once a file
+    // is chosen: announces the start, loads, and on success takes the quiz
+    // (menus, caption, the spoken question count); on failure says why and
+    // keeps the quiz loaded before. Returns true when the file was loaded.
+    bool LoadQuiz(const std::wstring& path);
 
     // --- display (quiz_window_display.cpp) --------------------------------
     // Stores the style, checks its menu item and recolours the window.

@@ -1,6 +1,10 @@
 // The open command (F2): choosing a quiz file and loading it.
+#include <filesystem>
+
 #include "game/file_dialog.h"
+#include "game/message_window.h"
 #include "game/quiz_window.h"
+#include "win/cp932.h"
 #include "win/module.h"
 
 namespace game {
@@ -11,6 +15,11 @@ constexpr wchar_t kQuizFilter[] = L"ゼルカクイズデータ(*.zlq)|*.zlq||";
 constexpr wchar_t kQuizExt[] = L"zlq";
 constexpr wchar_t kOpenTitle[] = L"クイズを開く";
 constexpr wchar_t kCancelled[] = L"パス";
+constexpr wchar_t kLoadStart[] = L"ロード スタート";
+constexpr wchar_t kQuestionCount[] = L"問題数";
+constexpr wchar_t kLoadEnd[] = L"ロード おわり";
+constexpr wchar_t kPlayHint[] = L"F3でカルミオできます";
+constexpr wchar_t kCaptionPrefix[] = L"カルミオ - ";
 
 } // namespace
 
@@ -35,6 +44,41 @@ void QuizWindow::mnuFileOpen_Click()
             ShowWindow(textMesBox_, SW_SHOW);
         return;
     }
+    LoadQuiz(path);
+}
+
+bool QuizWindow::LoadQuiz(const std::wstring& path)
+{
+    Voice->Speak(kLoadStart);
+    const quiz::ReadError error = quiz::Load_zlq(path, Quiz);
+    if (error != quiz::ReadError::None) {
+        // The store is untouched: the quiz loaded before (if any) stays, and
+        // so do the menus and the caption.
+        MesDisp message(*Voice);
+        message.MesText = quiz::LoadErrorMessage(error);
+        message.ShowModal(hwnd());
+        if (!QuizLoaded)
+            ShowWindow(textMesBox_, SW_SHOW);
+        return false;
+    }
+
+    QuizPath = path;
+    // A quiz without questions can be looked at but not played: a game on it
+    // would have nothing to ask.
+    const bool playable = Quiz.QuizTotal > 0;
+    EnableCommand(mnuQuizeEasy, playable);
+    EnableCommand(mnuQuizeSpeed, playable);
+    EnableCommand(mnuToolInfo, true);
+    ShowWindow(textMesBox_, SW_HIDE);
+    EnableCommand(mnuToolRank, true);
+    SetWindowTextW(hwnd(), (kCaptionPrefix + std::filesystem::path(path).filename().wstring()).c_str());
+
+    win::DoEvents();
+    Voice->WaitSpeech();
+    Voice->Speak(kQuestionCount + std::to_wstring(Quiz.QuizTotal) + cp932::kMarker + kLoadEnd + cp932::kMarker);
+    Voice->Speak(kPlayHint);
+    QuizLoaded = true;
+    return true;
 }
 
 } // namespace game

@@ -55,10 +55,10 @@ void QuizWindow::mnuToolInfo_Click()
     if (!QuizLoaded)
         return;
     std::vector<rules::GenreSummary> genres;
-    for (size_t g = 0; g < GenreName.size(); ++g)
-        genres.push_back({rules::U16(GenreName[g]), GenreCount[g]});
+    for (size_t g = 0; g < Quiz.GenreName.size(); ++g)
+        genres.push_back({rules::U16(Quiz.GenreName[g]), Quiz.GenreCount[g]});
     InfoForm form(*Voice);
-    form.Text = rules::Wide(rules::QuizInfoText(rules::U16(Fso.GetFileName(QuizPath)), genres, QuizTotal));
+    form.Text = rules::Wide(rules::QuizInfoText(rules::U16(Fso.GetFileName(QuizPath)), genres, Quiz.QuizTotal));
     form.ShowModal(hwnd());
 }
 

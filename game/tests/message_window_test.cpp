@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "game/program_state.h"
 #include "game/tests/window_test_support.h"
 #include "game/voice.h"
@@ -13,41 +11,8 @@ namespace game {
 namespace {
 
 using testing::Said;
+using testing::WhileShown;
 using Lines = std::vector<std::wstring>;
-
-// Runs `action` on the message window once it is shown, from a thread timer
-// of the test's own thread; a watchdog closes the window if the test hangs.
-class WhileShown {
-public:
-    explicit WhileShown(std::function<void(HWND)> action) : action_(std::move(action))
-    {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, 50, &WhileShown::Tick);
-    }
-    ~WhileShown()
-    {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    bool Ran() const { return ran_; }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        WhileShown* self = current_;
-        if (!self || self->ran_)
-            return;
-        HWND w = FindWindowW(L"VemoMessage", nullptr);
-        if (w && IsWindowVisible(w)) {
-            self->ran_ = true;
-            self->action_(w);
-        }
-    }
-    static inline WhileShown* current_ = nullptr;
-    std::function<void(HWND)> action_;
-    UINT_PTR timer_ = 0;
-    bool ran_ = false;
-};
 
 std::wstring BinWave(const wchar_t* name)
 {

@@ -117,4 +117,29 @@ TEST(GameOpen, CancelBeforeAnyLoadSaysPassAndCallsTheDialogAsItShould)
     EXPECT_TRUE(game.process.WaitForExit(kTimeout));
 }
 
+TEST(GameOpen, AChosenSampleQuizLoadsWithItsAnnouncementsCaptionAndMenus)
+{
+    const std::filesystem::path quiz =
+        std::filesystem::path(win::ModuleFolder(nullptr)) / L".." / L"bin" / L"日本の地理.zlq";
+    ASSERT_TRUE(std::filesystem::exists(quiz)) << quiz;
+    GameWithStandIn game(quiz.wstring());
+    ASSERT_TRUE(game.process.Started()) << StandInFolder();
+    HWND main = game.WaitForMainWindow();
+    ASSERT_TRUE(main);
+
+    e2e::PressKey(main, VK_F2);
+    auto hint = e2e::WaitForLine(game.transcript.Path(), L"voice Speak 0 F3でカルミオできます", *game.hint, kTimeout);
+    ASSERT_TRUE(hint) << game.transcript.Lines().back() << "\n" << cp932::FromWide(game.Calls().back());
+    Lines said = e2e::SaidLines(game.transcript.Path());
+    ASSERT_GE(*hint, 3u);
+    EXPECT_EQ(said[*hint - 3], L"voice Speak 0 ロード スタート");
+    EXPECT_EQ(said[*hint - 2], L"voice WaitSpeech");
+    EXPECT_EQ(said[*hint - 1], L"voice Speak 0 問題数48\xF8F2ロード おわり\xF8F2");
+    EXPECT_EQ(e2e::Title(main), L"カルミオ - 日本の地理.zlq");
+    EXPECT_EQ(game.Calls().back(), L"Delete");
+
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(game.process.WaitForExit(kTimeout));
+}
+
 } // namespace

@@ -85,10 +85,10 @@ protected:
                                        unused, unused, L"生き物　　　　　        "};
         const int counts[8] = {3, 12, 0, 0, 0, 0, 0, 1};
         for (size_t g = 0; g < 8; ++g) {
-            window.GenreName[g] = names[g];
-            window.GenreCount[g] = counts[g];
+            window.Quiz.GenreName[g] = names[g];
+            window.Quiz.GenreCount[g] = counts[g];
         }
-        window.QuizTotal = 16;
+        window.Quiz.QuizTotal = 16;
         window.QuizLoaded = true;
         window.ApplyMenuState(MenuState::QuizLoaded);
     }

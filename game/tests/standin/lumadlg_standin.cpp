@@ -1,7 +1,7 @@
 // A stand-in for the dialog library in end-to-end tests of the game: the file
-// dialog "confirms" the path named in VEMO_STANDIN_PATH (code page 932 via the
-// ANSI environment) without showing a window, or is cancelled when the
-// variable is unset or empty. Every call is noted in VEMO_STANDIN_LOG, when
+// dialog "confirms" the path named in VEMO_STANDIN_PATH (handed back in code
+// page 932) without showing a window, or is cancelled when the variable is
+// unset or empty. Every call is noted in VEMO_STANDIN_LOG, when
 // set, so tests can see what the game passed.
 #include <windows.h>
 
@@ -21,19 +21,28 @@ struct StandInDialog {
 
 std::string Text(const char* s) { return s ? std::string(s) : std::string("(null)"); }
 
-std::string Env(const char* name)
+// An environment variable in code page 932, whatever the process's ANSI code
+// page is, as the real library hands texts to the game.
+std::string Env(const wchar_t* name)
 {
-    char buffer[1024];
-    DWORD n = GetEnvironmentVariableA(name, buffer, sizeof buffer);
-    return n > 0 && n < sizeof buffer ? std::string(buffer, n) : std::string();
+    wchar_t wide[1024];
+    DWORD n = GetEnvironmentVariableW(name, wide, 1024);
+    if (n == 0 || n >= 1024)
+        return {};
+    int bytes = WideCharToMultiByte(932, 0, wide, static_cast<int>(n), nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(bytes > 0 ? bytes : 0), '\0');
+    if (bytes > 0)
+        WideCharToMultiByte(932, 0, wide, static_cast<int>(n), text.data(), bytes, nullptr, nullptr);
+    return text;
 }
 
 void Log(const std::string& line)
 {
-    std::string path = Env("VEMO_STANDIN_LOG");
-    if (path.empty())
+    wchar_t path[1024];
+    DWORD n = GetEnvironmentVariableW(L"VEMO_STANDIN_LOG", path, 1024);
+    if (n == 0 || n >= 1024)
         return;
-    if (FILE* f = std::fopen(path.c_str(), "ab")) {
+    if (FILE* f = _wfopen(path, L"ab")) {
         std::fprintf(f, "%s\n", line.c_str());
         std::fclose(f);
     }
@@ -65,7 +74,7 @@ int __stdcall FileDlg_SetWindowText(HLUMADLG handle, const char* text, int id)
 
 int __stdcall FileDlg_DoModal(HLUMADLG handle)
 {
-    int result = !handle ? -1 : Env("VEMO_STANDIN_PATH").empty() ? IDCANCEL : IDOK;
+    int result = !handle ? -1 : Env(L"VEMO_STANDIN_PATH").empty() ? IDCANCEL : IDOK;
     Log("DoModal " + std::to_string(result));
     return result;
 }
@@ -75,7 +84,7 @@ char* __stdcall FileDlg_GetPathName(HLUMADLG handle, char* buffer, int bufferSiz
     Log("GetPathName " + std::to_string(bufferSize) + "|" + std::to_string(index));
     if (!handle || !buffer || bufferSize <= 0)
         return nullptr;
-    std::string path = Env("VEMO_STANDIN_PATH");
+    std::string path = Env(L"VEMO_STANDIN_PATH");
     size_t n = path.size() < static_cast<size_t>(bufferSize - 1) ? path.size() : static_cast<size_t>(bufferSize - 1);
     std::memcpy(buffer, path.data(), n);
     buffer[n] = '\0';
