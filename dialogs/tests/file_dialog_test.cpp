@@ -21,7 +21,7 @@ using namespace dialogtest;
 
 namespace {
 
-constexpr int kName = 1000, kFolderLine = 1001, kList = 1004;
+constexpr int kName = 1000, kFolderLine = 1001, kDrives = 1002, kList = 1004;
 
 std::string Bytes(const std::wstring& text) { return cp932::FromWide(text); }
 
@@ -606,6 +606,61 @@ TEST_F(FileDialog, MissingInitialFolderFallsBackToADriveRoot)
     EXPECT_EQ(FileDlg_DoModal(dialog), 2);
     ASSERT_EQ(line.size(), 3u);
     EXPECT_EQ(line.substr(1), L":\\");
+}
+
+// O: is a CD-ROM drive without a medium in the test prefix: offered, never
+// ready. Each way of reaching it says so and leaves the folder as it was.
+TEST_F(FileDialog, ADriveThatIsNotReadyIsNeverEntered)
+{
+    Create(1, L"O:\\");
+    std::wstring start, afterTyped, afterBox, afterList;
+    DialogDriver driver([&](HWND d) {
+        start = ControlText(d, kFolderLine);
+        driver.AnswerNextBox(L"OK");
+        TypeAndEnter(d, L"O:");
+        afterTyped = ControlText(d, kFolderLine);
+
+        HWND box = GetDlgItem(d, kDrives);
+        int entry = -1;
+        for (int i = 0; i < static_cast<int>(SendMessageW(box, CB_GETCOUNT, 0, 0)); ++i) {
+            wchar_t text[MAX_PATH] = {};
+            SendMessageW(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            if (std::wstring(text).find(L"(O:)") != std::wstring::npos)
+                entry = i;
+        }
+        ASSERT_GE(entry, 0) << "O: is in the drive box";
+        driver.AnswerNextBox(L"OK");
+        SendMessageW(box, CB_SETCURSEL, entry, 0);
+        SendMessageW(d, WM_COMMAND, MAKEWPARAM(kDrives, CBN_SELENDOK), reinterpret_cast<LPARAM>(box));
+        afterBox = ControlText(d, kFolderLine);
+
+        TypeAndEnter(d, L":");
+        HWND list = GetDlgItem(d, kList);
+        std::vector<std::wstring> drives = ListColumn(list, 0);
+        auto o = std::find_if(drives.begin(), drives.end(),
+                              [](const std::wstring& name) { return name.find(L"(O:)") != std::wstring::npos; });
+        ASSERT_NE(o, drives.end());
+        LVITEMW state = {};
+        state.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
+        state.state = LVIS_FOCUSED | LVIS_SELECTED;
+        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(o - drives.begin()), reinterpret_cast<LPARAM>(&state));
+        SetFocus(list);
+        driver.AnswerNextBox(L"OK");
+        TypeAndEnter(d, L"");
+        afterList = ControlText(d, kFolderLine);
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+    EXPECT_FALSE(driver.TimedOut());
+    // The start folder on a drive that is not ready gives way to a ready root.
+    ASSERT_EQ(start.size(), 3u);
+    EXPECT_NE(start[0], L'O');
+    EXPECT_EQ(start.substr(1), L":\\");
+    EXPECT_EQ(afterTyped, start);
+    EXPECT_EQ(afterBox, start);
+    EXPECT_EQ(afterList, L"ﾏｲ ｺﾝﾋﾟｭｰﾀ");
+    EXPECT_EQ(driver.BoxTexts(), (std::vector<std::wstring>{L"ドライブの準備ができていません。", L"ドライブの準備ができていません",
+                                                            L"ドライブの準備ができていません"}));
 }
 
 TEST_F(FileDialog, ShortcutToAFolderOpensIt)
