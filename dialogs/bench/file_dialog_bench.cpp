@@ -37,11 +37,11 @@ SIZE_T PrivateBytes()
     return counters.PrivateUsage ? counters.PrivateUsage : counters.WorkingSetSize;
 }
 
-std::filesystem::path MakeFolder(int files)
+// The folder of `files` files under base, made here unless it already holds
+// that many (scripts may make it faster from outside).
+std::filesystem::path MakeFolder(const std::filesystem::path& base, int files)
 {
-    wchar_t base[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, base);
-    std::filesystem::path folder = std::filesystem::path(base) / (L"lumadlg-bench-" + std::to_wstring(files));
+    std::filesystem::path folder = base / (L"lumadlg-bench-" + std::to_wstring(files));
     std::filesystem::create_directories(folder);
     int existing = 0;
     for (auto it = std::filesystem::directory_iterator(folder); it != std::filesystem::directory_iterator(); ++it)
@@ -177,13 +177,23 @@ void RunStandard(const std::filesystem::path& folder, int files)
 
 } // namespace
 
-int main()
+// The folders go under the folder named by the first argument, or under the
+// temporary folder.
+int wmain(int argc, wchar_t** argv)
 {
+    std::filesystem::path base;
+    if (argc > 1) {
+        base = argv[1];
+    } else {
+        wchar_t temp[MAX_PATH] = {};
+        GetTempPathW(MAX_PATH, temp);
+        base = temp;
+    }
     OleInitialize(nullptr);
     for (int files : {10000, 70000}) {
         std::printf("Folder of %d files:\n", files);
         std::fflush(stdout);
-        std::filesystem::path folder = MakeFolder(files);
+        std::filesystem::path folder = MakeFolder(base, files);
         RunOurs(folder);
         std::fflush(stdout);
         RunStandard(folder, files);
