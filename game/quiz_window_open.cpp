@@ -12,7 +12,9 @@ namespace game {
 namespace {
 
 constexpr wchar_t kQuizFilter[] = L"ゼルカクイズデータ(*.zlq)|*.zlq||";
-constexpr wchar_t kQuizExt[] = L"zlq";
+// The dialog appends its default extension to a typed name exactly as given,
+// so it carries its dot: "日本の地理" typed finds "日本の地理.zlq".
+constexpr wchar_t kQuizExt[] = L".zlq";
 constexpr wchar_t kOpenTitle[] = L"クイズを開く";
 constexpr wchar_t kCancelled[] = L"パス";
 constexpr wchar_t kLoadStart[] = L"ロード スタート";

@@ -1,6 +1,6 @@
 // The open command of Vemo.exe with the real dialog library beside it: the
 // player moves from the name box to the list, goes to the last quiz of the
-// program folder and presses Enter; the quiz loads.
+// program folder and presses Enter, or types a quiz's name; the quiz loads.
 #include <gtest/gtest.h>
 
 #include "tests/support/e2e/driver.h"
@@ -12,7 +12,7 @@ namespace {
 constexpr DWORD kTimeout = 20000;
 constexpr int kList = 1004;
 
-TEST(GameOpenWithTheDialog, EnterOnAQuizInTheListLoadsIt)
+TEST(GameOpenWithTheDialog, AQuizChosenInTheListOrTypedLoads)
 {
     const std::filesystem::path bin = std::filesystem::path(win::ModuleFolder(nullptr)) / L".." / L"bin";
     ASSERT_TRUE(std::filesystem::exists(bin / L"LUMADLG.dll"));
@@ -58,6 +58,19 @@ TEST(GameOpenWithTheDialog, EnterOnAQuizInTheListLoadsIt)
     ASSERT_TRUE(loaded) << "said: " << transcript.Lines().back();
     EXPECT_EQ(e2e::Title(main), L"カルミオ - 日本の地理.zlq");
     EXPECT_FALSE(IsWindow(dialog));
+
+    // Again, typing the other quiz's name without its extension.
+    e2e::PressKey(main, VK_F2);
+    dialog = e2e::WaitForWindow(game.Id(), L"#32770", kTimeout);
+    ASSERT_TRUE(dialog);
+    HWND nameBox = e2e::FocusOf(dialog);
+    for (wchar_t c : std::wstring(L"一般常識"))
+        PostMessageW(nameBox, WM_CHAR, c, 1);
+    e2e::PressKey(dialog, VK_RETURN);
+    ASSERT_TRUE(e2e::WaitForLine(transcript.Path(), L"voice Speak 0 問題数48\xF8F2ロード おわり\xF8F2", *loaded + 1,
+                                 kTimeout))
+        << "said: " << transcript.Lines().back();
+    EXPECT_EQ(e2e::Title(main), L"カルミオ - 一般常識.zlq");
 
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(game.WaitForExit(kTimeout));

@@ -103,7 +103,7 @@ TEST(GameOpen, CancelBeforeAnyLoadSaysPassAndCallsTheDialogAsItShould)
     const std::wstring folder = win::ModuleFolder(nullptr) + L"\\standin";
     Lines calls = game.Calls();
     ASSERT_EQ(calls.size(), 4u);
-    EXPECT_EQ(calls[0], L"Create 1|zlq|(null)|" + folder + L"|ゼルカクイズデータ(*.zlq)|*.zlq|||owner");
+    EXPECT_EQ(calls[0], L"Create 1|.zlq|(null)|" + folder + L"|ゼルカクイズデータ(*.zlq)|*.zlq|||owner");
     EXPECT_EQ(calls[1], L"SetWindowText クイズを開く|-1");
     EXPECT_EQ(calls[2], L"DoModal 2");
     EXPECT_EQ(calls[3], L"Delete");
