@@ -142,4 +142,38 @@ TEST(GameOpen, AChosenSampleQuizLoadsWithItsAnnouncementsCaptionAndMenus)
     EXPECT_TRUE(game.process.WaitForExit(kTimeout));
 }
 
+TEST(GameOpen, F1AfterALoadReadsTheQuizInformationAndEscapeClosesIt)
+{
+    const std::filesystem::path quiz =
+        std::filesystem::path(win::ModuleFolder(nullptr)) / L".." / L"bin" / L"日本の地理.zlq";
+    GameWithStandIn game(quiz.wstring());
+    ASSERT_TRUE(game.process.Started()) << StandInFolder();
+    HWND main = game.WaitForMainWindow();
+    ASSERT_TRUE(main);
+    e2e::PressKey(main, VK_F2);
+    auto loaded = e2e::WaitForLine(game.transcript.Path(), L"voice Speak 0 F3でカルミオできます", *game.hint, kTimeout);
+    ASSERT_TRUE(loaded);
+
+    e2e::PressKey(main, VK_F1);
+    const std::wstring unused = L"　　　　　　　　　　0問\r\n";
+    const std::wstring sheet = L"【ファイル名】日本の地理.zlq\r\n【ジャンル】\r\n"
+                               L"　山と川と湖　　　　12問\r\n"
+                               L"　都道府県　　　　　12問\r\n"
+                               L"　名所と都市　　　　12問\r\n"
+                               L"　海と島　　　　　　12問\r\n" +
+                               unused + unused + unused + unused + L"合計48問のクイズです";
+    auto read = e2e::WaitForLine(game.transcript.Path(), L"voice Speak 0 " + sheet, *loaded, kTimeout);
+    ASSERT_TRUE(read) << game.transcript.Lines().back();
+    HWND info = e2e::WaitForWindow(game.process.Id(), L"VemoTextWindow", kTimeout);
+    ASSERT_TRUE(info);
+    EXPECT_EQ(e2e::Title(info), L"クイズ情報");
+
+    e2e::PressKey(info, VK_ESCAPE);
+    EXPECT_TRUE(e2e::WaitFor([&] { return !IsWindow(info); }, kTimeout));
+    // The game's window is active again and stops the speech.
+    EXPECT_TRUE(e2e::WaitForLine(game.transcript.Path(), L"voice StopSpeech", *read + 1, kTimeout));
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(game.process.WaitForExit(kTimeout));
+}
+
 } // namespace
