@@ -175,8 +175,7 @@ std::optional<LRESULT> CLumaEditCombo::OnKey(WPARAM vk, LPARAM)
     SwallowCharOf(vk);
     switch (vk) {
     case VK_RETURN:
-        if (!enter_ || !enter_(hwnd(), enterData_))
-            keys::MoveToNextControl();
+        enter_.Run(hwnd());
         return 0;
     case VK_SPACE:
         StepSelection();

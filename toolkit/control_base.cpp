@@ -1,5 +1,13 @@
 #include "toolkit/wrappers.h"
 
+#include "toolkit/keys.h"
+
+void EnterAction::Run(HWND control) const
+{
+    if (!handler_ || !handler_(control, data_))
+        toolkit::keys::MoveToNextControl();
+}
+
 LRESULT CLumaControl::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     CloseGuideOnInput(msg, lParam);

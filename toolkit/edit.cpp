@@ -23,8 +23,7 @@ std::optional<LRESULT> CLumaEdit::OnKey(WPARAM vk, LPARAM)
 {
     SwallowCharOf(vk);
     if (vk == VK_RETURN) {
-        if (!enter_ || !enter_(hwnd(), enterData_))
-            keys::MoveToNextControl();
+        enter_.Run(hwnd());
     } else if (vk == VK_UP) {
         keys::MoveToPreviousControl();
     } else {

@@ -78,8 +78,7 @@ std::optional<LRESULT> CLumaListControl::OnKey(WPARAM vk, LPARAM lParam)
     SwallowCharOf(vk);
     switch (vk) {
     case VK_RETURN:
-        if (!enter_ || !enter_(hwnd(), enterData_))
-            keys::MoveToNextControl();
+        enter_.Run(hwnd());
         break;
     case VK_SPACE:
         StepWithSpace(lParam);

@@ -18,6 +18,18 @@
 #include "toolkit/control_assist.h"
 #include "win/subclass.h"
 
+// Enter in a control with an Enter handler: the handler runs, and unless it
+// ate the key (returned TRUE) the focus moves to the next control.
+class EnterAction {
+public:
+    void Set(LumaEnterHandler handler, int data) { handler_ = handler, data_ = data; }
+    void Run(HWND control) const;
+
+private:
+    LumaEnterHandler handler_ = nullptr;
+    int data_ = 0;
+};
+
 // What every wrapper shares: the back pointer to its assistant, and the
 // message frame of every wrapper (HandleMessage): an open guide closes on the
 // next key or click; the dialog manager's query for a key that the wrapper
@@ -118,7 +130,7 @@ public:
     ~CLumaEditCombo() override;
     bool TakeOver(HWND control) override;
     int Kind() const { return kind_; }
-    void SetEnterHandler(LumaEnterHandler handler, int data) { enter_ = handler, enterData_ = data; }
+    void SetEnterHandler(LumaEnterHandler handler, int data) { enter_.Set(handler, data); }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -134,8 +146,7 @@ private:
     void StepSelection();
 
     int kind_ = 0; // 1 simple, 2 drop-down
-    LumaEnterHandler enter_ = nullptr;
-    int enterData_ = 0;
+    EnterAction enter_;
     std::unique_ptr<EditPart> edit_;
 };
 
@@ -146,7 +157,7 @@ private:
 class CLumaListControl : public CLumaControl {
 public:
     using CLumaControl::CLumaControl;
-    void SetEnterHandler(LumaEnterHandler handler, int data) { enter_ = handler, enterData_ = data; }
+    void SetEnterHandler(LumaEnterHandler handler, int data) { enter_.Set(handler, data); }
 
 protected:
     bool Takes(WPARAM vk) const override;
@@ -174,8 +185,7 @@ private:
     void StepWithSpace(LPARAM lParam);
     void StepWithWideSpace();
 
-    LumaEnterHandler enter_ = nullptr;
-    int enterData_ = 0;
+    EnterAction enter_;
 };
 
 class CLumaListBox : public CLumaListControl {
@@ -208,7 +218,7 @@ protected:
 class CLumaEdit : public CLumaControl {
 public:
     using CLumaControl::CLumaControl;
-    void SetEnterHandler(LumaEnterHandler handler, int data) { enter_ = handler, enterData_ = data; }
+    void SetEnterHandler(LumaEnterHandler handler, int data) { enter_.Set(handler, data); }
     void SetSpin(bool spin) { spin_ = spin; }
 
 protected:
@@ -217,6 +227,5 @@ protected:
 
 private:
     bool spin_ = false;
-    LumaEnterHandler enter_ = nullptr;
-    int enterData_ = 0;
+    EnterAction enter_;
 };
