@@ -244,14 +244,6 @@ TEST_F(ManualTest, TheEditorFoundOnceIsKeptForTheRestOfTheRun)
     EXPECT_EQ(launcher.programs, editor);
 }
 
-TEST_F(ManualTest, ANumberInTheSettingsIsReadAsItsDecimalText)
-{
-    win::WriteUserString(L"Software\\VXN\\Pennor\\Directories", L"ProductDir", L"C:\\Pennor");
-    win::WriteUserDword(L"Software\\VXN\\System Global\\Directories", L"DocumentDir", 7);
-    EXPECT_EQ(OpenManual(), L"");
-    EXPECT_EQ(launcher.programs, (Lines{L"\"C:\\Pennor\\pennor.exe\" /ro /ar " + Manual()}));
-}
-
 TEST_F(ManualTest, AnEmptyFileNameStartsNothing)
 {
     InstallEditor(L"C:\\Pennor");
