@@ -5,6 +5,7 @@
 #include "game/fonts.h"
 #include "game/logic/layout.h"
 #include "game/program_state.h"
+#include "game/timing.h"
 #include "game/voice.h"
 #include "game/wave.h"
 #include "win/cp932.h"
@@ -52,7 +53,7 @@ void MesDisp::Form_Load(HWND owner)
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     Form_Resize();
     win::CenterOn(hwnd(), owner);
-    SetTimer(hwnd(), kTimer1, kTimer1Ms, nullptr);
+    SetTimer(hwnd(), kTimer1, TimerMs(kTimer1Ms), nullptr);
 }
 
 void MesDisp::Form_Resize()
