@@ -4,6 +4,7 @@
 #include "game/logic/texts.h"
 #include "game/menu.h"
 #include "game/program_state.h"
+#include "game/timing.h"
 #include "win/registry.h"
 
 namespace game {
@@ -43,6 +44,7 @@ bool QuizWindow::Load(HINSTANCE instance)
                 r.bottom - r.top, nullptr, menu_.get()))
         return false;
     win::CenterOn(hwnd(), nullptr);
+    answerList_.Attach(selA_);
     accel_ = BuildAccelerators();
     accelFilter_.emplace(hwnd(), accel_.get());
     accelScope_.emplace(&*accelFilter_);
@@ -122,7 +124,7 @@ void QuizWindow::Form_Unload()
 void QuizWindow::CancelAndWait()
 {
     Voice->StopSpeech();
-    for (int i = 0; i <= 1000; ++i)
+    for (int i = EventRounds(1001); i > 0; --i)
         win::DoEvents();
 }
 
@@ -131,7 +133,7 @@ void QuizWindow::EnableTimer(TimerId timer, bool on)
     if (!hwnd())
         return;
     if (on)
-        SetTimer(hwnd(), timer, kTimerInterval[timer], nullptr);
+        SetTimer(hwnd(), timer, TimerMs(kTimerInterval[timer]), nullptr);
     else
         KillTimer(hwnd(), timer);
 }
@@ -171,6 +173,12 @@ void QuizWindow::OnCommand(int id, int notifyCode, HWND control)
         break;
     case mnuFileQuit:
         mnuFileQuit_Click();
+        break;
+    case mnuQuizeEasy:
+        mnuQuizeEasy_Click();
+        break;
+    case mnuQuizeSpeed:
+        mnuQuizeSpeed_Click();
         break;
     case mnuQuizeCancel:
         mnuQuizeCancel_Click();
@@ -277,6 +285,12 @@ LRESULT QuizWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CLOSE:
         Unload();
+        return 0;
+    case WM_TIMER:
+        if (wParam == TimerQLine)
+            TimerQLine_Timer();
+        else if (wParam == TimeUp)
+            TimeUp_Timer();
         return 0;
     case WM_ERASEBKGND:
         return 1;

@@ -9,6 +9,10 @@
 //   quiz_window_open.cpp     the open command (mnuFileOpen) and loading a quiz
 //   quiz_window_tools.cpp    quiz information, the question-and-answer
 //                            view, manual, version and download commands
+//   quiz_window_play.cpp     the play commands, GameMain, judging, stage-end
+//                            and final messages, the game timers
+//   quiz_window_rank.cpp     the best-five check at the end of a game
+//   answer_list.cpp          the keys of the choice list (SelA)
 #pragma once
 
 #include <windows.h>
@@ -19,6 +23,7 @@
 #include <optional>
 #include <string>
 
+#include "game/answer_list.h"
 #include "game/file_system.h"
 #include "game/logic/lamps.h"
 #include "game/logic/layout.h"
@@ -26,6 +31,9 @@
 #include "game/logic/styles.h"
 #include "game/quiz/picker.h"
 #include "game/quiz/question_store.h"
+#include "game/rules/progress.h"
+#include "game/rules/rankings.h"
+#include "game/rules/results.h"
 #include "game/voice.h"
 #include "win/handles.h"
 #include "win/message_loop.h"
@@ -128,6 +136,24 @@ public:
     // the system's own unless another is given. It must outlive the window.
     void UseLauncher(Launcher& launcher) { launcher_ = &launcher; }
 
+    // --- the game (quiz_window_play.cpp, quiz_window_rank.cpp) ------------
+    // One game from the first question to the final message; returns when
+    // it is over, cancelled, or the window is closing.
+    void GameMain();
+    // Picks a question not yet asked, shows it and reads it out.
+    void Qmake();
+    // A new display order of the five answers into Order.
+    void AnsRandom();
+    // Plays the right or wrong sound and shows the mark window; inData is the
+    // stored answer number of the chosen choice (0 is right).
+    void AtariDisp(int inData);
+    // The stage-end messages; QPass is Need at the end of the stage.
+    void StageEndMes(int QPass);
+    // The final results after the last stage.
+    void WinDisp();
+    // The best-five check of a game that ended by itself.
+    void ScoreCheck();
+
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
@@ -154,6 +180,30 @@ private:
     void mnuToolDownload1_Click();
     void mnuToolDownload2_Click();
     Launcher& launcher();
+
+    // The game (quiz_window_play.cpp).
+    enum class Flow {
+        Next,    // go on with the game
+        EndGame, // to the end of the game: cancelled, failed or all done
+        Leave,   // the window is closing: leave at once, silently
+    };
+    void mnuQuizeEasy_Click();
+    void mnuQuizeSpeed_Click();
+    Flow PlayGame();
+    Flow PlayStage();
+    Flow PlayQuestion(int number);
+    void EndOfGame();
+    void FinishGame();
+    // Copies the numbers of the running game into the state fields.
+    void SyncProgress();
+    // Shows one message modally; false when the window is closing.
+    bool ShowMessage(const rules::Message& message);
+    void TimerQLine_Timer();
+    void TimeUp_Timer();
+
+    // Rankings (quiz_window_rank.cpp).
+    std::wstring ScoreSection() const;
+    void KeepTables(const rules::Rankings& rankings);
 
     // Display (quiz_window_display.cpp).
     void CreateControls();
@@ -183,6 +233,9 @@ private:
     TabFilter tabFilter_{*this};
     std::optional<win::ScopedMessageFilter> tabScope_;
     HWND lastFocus_ = nullptr;
+    AnswerList answerList_{*this};
+    std::optional<rules::GameProgress> progress_; // while a game runs
+    bool qLineLit_ = false;
 
     int dpi_ = 96;
     int style_ = 0;

@@ -1,0 +1,51 @@
+// The best-five tables of the loaded quiz: the check at the end of a game
+// with the name entry, and the working copy of both tables.
+#include "game/name_entry.h"
+#include "game/program_state.h"
+#include "game/quiz_window.h"
+#include "game/rules/score_store.h"
+#include "game/rules/wide.h"
+
+namespace game {
+
+std::wstring QuizWindow::ScoreSection() const
+{
+    return Fso.GetFileName(QuizPath);
+}
+
+void QuizWindow::KeepTables(const rules::Rankings& rankings)
+{
+    for (size_t p = 0; p < rules::kPlaces; ++p) {
+        NameE[p] = rules::Wide(rankings.relaxed[p].name);
+        ScoreE[p] = rankings.relaxed[p].score;
+        NameT[p] = rules::Wide(rankings.quickPress[p].name);
+        ScoreT[p] = rankings.quickPress[p].score;
+    }
+}
+
+void QuizWindow::ScoreCheck()
+{
+    const std::wstring section = ScoreSection();
+    rules::Rankings rankings = rules::GetScore(section);
+    KeepTables(rankings);
+    const rules::Mode mode = SpeedMode ? rules::Mode::QuickPress : rules::Mode::Relaxed;
+    const int score = SpeedMode ? SpeedScore : EasyScore;
+
+    const auto entry = rules::EnterRanking(rankings.Of(mode), mode, score, [this] {
+        NameEntry window(*Voice);
+        window.ShowModal(hwnd());
+        CancelAndWait();
+        return rules::U16(EnteredName);
+    });
+    if (!entry)
+        return;
+    // Closed while the name was asked for: no name, nothing stored.
+    if (Closing || EnteredName.empty())
+        return;
+    KeepTables(rankings);
+    ShowMessage(rules::Message{entry->message, u""});
+    rules::SetScore(section, rankings);
+    KeepTables(rankings);
+}
+
+} // namespace game
