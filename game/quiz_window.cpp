@@ -192,6 +192,9 @@ void QuizWindow::OnCommand(int id, int notifyCode, HWND control)
     case mnuToolInfo:
         mnuToolInfo_Click();
         break;
+    case mnuToolRank:
+        mnuToolRank_Click();
+        break;
     case mnuToolDownload1:
         mnuToolDownload1_Click();
         break;

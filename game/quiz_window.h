@@ -202,6 +202,7 @@ private:
     void TimeUp_Timer();
 
     // Rankings (quiz_window_rank.cpp).
+    void mnuToolRank_Click();
     std::wstring ScoreSection() const;
     void KeepTables(const rules::Rankings& rankings);
 

@@ -1,5 +1,7 @@
 // The best-five tables of the loaded quiz: the check at the end of a game
-// with the name entry, and the working copy of both tables.
+// with the name entry, the ranking command (F7), and the working copy of
+// both tables.
+#include "game/info_form.h"
 #include "game/name_entry.h"
 #include "game/program_state.h"
 #include "game/quiz_window.h"
@@ -46,6 +48,17 @@ void QuizWindow::ScoreCheck()
     ShowMessage(rules::Message{entry->message, u""});
     rules::SetScore(section, rankings);
     KeepTables(rankings);
+}
+
+void QuizWindow::mnuToolRank_Click()
+{
+    if (!QuizLoaded)
+        return;
+    const rules::Rankings rankings = rules::GetScore(ScoreSection());
+    KeepTables(rankings);
+    InfoForm form(*Voice);
+    form.Text = rules::Wide(rules::RankingText(rankings.relaxed, rankings.quickPress));
+    form.ShowModal(hwnd());
 }
 
 } // namespace game
