@@ -1,4 +1,4 @@
-// Whole games in process, at a twentieth of the real pace: a player on a
+// Whole games in process, at a tenth of the real pace: a player on a
 // thread timer answers as each test tells it, and the transcript, the state
 // fields, the menus and the stored rankings show what the game did.
 #include <gtest/gtest.h>
@@ -182,7 +182,7 @@ protected:
         testing::StoreViewStyle(L"0");
         win::DeleteUserTree(rules::ScoreKeyPath(kQuizFile));
         QuizAbort = false;
-        SetTimeScale(0.05);
+        SetTimeScale(0.1);
         ASSERT_TRUE(window.Load(GetModuleHandleW(nullptr)));
         window.Quiz = NumberedQuiz(30);
         window.QuizPath = std::wstring(L"C:\\quizzes\\") + kQuizFile;
