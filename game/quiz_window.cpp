@@ -1,5 +1,7 @@
 #include "game/quiz_window.h"
 
+#include <windowsx.h>
+
 #include "game/fonts.h"
 #include "game/logic/texts.h"
 #include "game/menu.h"
@@ -34,7 +36,7 @@ QuizWindow::~QuizWindow()
 bool QuizWindow::Load(HINSTANCE instance)
 {
     HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(1));
-    if (!RegisterClass(instance, kClassName, CS_HREDRAW | CS_VREDRAW, nullptr, icon))
+    if (!RegisterClass(instance, kClassName, CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS, nullptr, icon))
         return false;
     menu_ = BuildMenuBar();
     dpi_ = ScreenDpi();
@@ -288,6 +290,9 @@ LRESULT QuizWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_CLOSE:
         Unload();
+        return 0;
+    case WM_LBUTTONDBLCLK:
+        Label3_DblClick(POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
         return 0;
     case WM_TIMER:
         if (wParam == TimerQLine)

@@ -203,6 +203,9 @@ private:
 
     // Rankings (quiz_window_rank.cpp).
     void mnuToolRank_Click();
+    // A double click on the answer panel opens the name entry; the name
+    // typed there is not used.
+    void Label3_DblClick(POINT client);
     std::wstring ScoreSection() const;
     void KeepTables(const rules::Rankings& rankings);
 

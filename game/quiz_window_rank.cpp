@@ -2,6 +2,7 @@
 // with the name entry, the ranking command (F7), and the working copy of
 // both tables.
 #include "game/info_form.h"
+#include "game/logic/layout.h"
 #include "game/name_entry.h"
 #include "game/program_state.h"
 #include "game/quiz_window.h"
@@ -48,6 +49,15 @@ void QuizWindow::ScoreCheck()
     ShowMessage(rules::Message{entry->message, u""});
     rules::SetScore(section, rankings);
     KeepTables(rankings);
+}
+
+void QuizWindow::Label3_DblClick(POINT client)
+{
+    const RECT panel = Pixels(layout::kLabel3);
+    if (!PtInRect(&panel, client))
+        return;
+    NameEntry window(*Voice);
+    window.ShowModal(hwnd());
 }
 
 void QuizWindow::mnuToolRank_Click()

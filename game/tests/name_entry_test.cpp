@@ -2,6 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "game/name_entry.h"
+
+#include "game/fonts.h"
+#include "game/logic/layout.h"
+#include "game/quiz_window.h"
 #include "game/program_state.h"
 #include "game/tests/window_test_support.h"
 #include "game/voice.h"
@@ -116,6 +120,33 @@ TEST_F(NameEntryTest, OkAcceptsAndATextBoxPasteOverTheLimitIsUndone)
                      reinterpret_cast<LPARAM>(GetDlgItem(GetParent(box), 1)));
     });
     EXPECT_EQ(EnteredName, L"ねこいぬ");
+}
+
+TEST_F(NameEntryTest, ADoubleClickOnTheAnswerPanelOpensItEmpty)
+{
+    QuizWindow window;
+    ASSERT_TRUE(window.Load(GetModuleHandleW(nullptr)));
+    std::wstring shown = L"(not shown)";
+    WhileShown probe(
+        [&](HWND w) {
+            HWND box = FindWindowExW(w, nullptr, L"Edit", nullptr);
+            shown = win::GetText(box);
+            Type(box, L"Q");
+            PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+        },
+        L"VemoNameEntry");
+    // A point of the panel below the choice list.
+    const int dpi = ScreenDpi();
+    const POINT at = {layout::ToPixels(layout::kLabel3.left + 60, dpi),
+                      layout::ToPixels(layout::kLabel3.top + layout::kLabel3.height - 60, dpi)};
+    SendMessageW(window.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+    EXPECT_TRUE(probe.Ran());
+    EXPECT_EQ(shown, L"");
+
+    // Elsewhere in the window nothing opens.
+    WhileShown none([](HWND w) { PostMessageW(w, WM_CLOSE, 0, 0); }, L"VemoNameEntry");
+    SendMessageW(window.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
+    EXPECT_FALSE(none.Ran());
 }
 
 } // namespace
