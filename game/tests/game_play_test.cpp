@@ -61,7 +61,6 @@ enum class Act {
     Wrong,  // confirms a wrong one
     Select, // moves to the right choice and waits for the time limit
     Cancel, // F8
-    Close,  // closes the main window
 };
 
 // The player: a thread timer of the test's thread, run inside the game's
@@ -134,9 +133,6 @@ private:
             break;
         case Act::Cancel:
             PostMessageW(window_.hwnd(), WM_COMMAND, MAKEWPARAM(mnuQuizeCancel, 0), 0);
-            break;
-        case Act::Close:
-            PostMessageW(window_.hwnd(), WM_CLOSE, 0, 0);
             break;
         }
     }
@@ -212,54 +208,6 @@ protected:
     testsupport::ScopedTranscript transcript;
     QuizWindow window;
 };
-
-TEST_F(GamePlay, AllRightClearsEveryStageWithBonusesAndTakesPlaceOne)
-{
-    Player player(window, [](int) { return Act::Right; });
-    Command(mnuQuizeEasy);
-    ASSERT_FALSE(player.timedOut);
-    const Lines said = Said(transcript);
-
-    EXPECT_TRUE(SaidInOrder(said, {
-        Message(L"ステージ1\r\n5問中\r\n2問正解でクリアです"),
-        L"voice Speak 0 第 一問",
-        L"voice Speak 0 第 五問",
-        Message(L"ステージ終了"),
-        Message(L"おめでとう\rステージ クリアです"),
-        Message(L"全問正解\r\nボーナス１００点"),
-        Message(L"ステージ2\r\n5問中\r\n3問正解でクリアです"),
-        Message(L"セミファイナル\r\n5問中\r\n4問正解でクリアです"),
-        Message(L"ファイナルステージ\r\n5問中\r\n全問正解でクリアです"),
-        Message(L"みごと全ステージクリアです"),
-        Message(L"あなたの成績発表"),
-        Message(L"25問中 25問を正解しました"),
-        Message(L"正解率は100パーセントです"),
-        Message(L"おつかれさまでした"),
-        L"voice Speak 0 ベストファイブ入賞　あなたの名前を入力してください",
-        Message(L"じっくり挑戦\r\n第1位 テスト 1000点"),
-        Message(L"ゲームオーバー"),
-    }));
-    EXPECT_EQ(Count(said, Message(L"全問正解\r\nボーナス１００点")), 5u);
-    EXPECT_EQ(Count(said, Message(L"ステージ終了")), 5u);
-    EXPECT_EQ(Count(said, Message(L"中断しました")), 0u);
-    EXPECT_EQ(player.namesEntered, 1);
-
-    // 25 answers of 20 points and five bonuses of 100.
-    EXPECT_EQ(window.EasyScore, 1000);
-    EXPECT_EQ(window.TotalAsked, 25);
-    EXPECT_EQ(window.TotalCorrect, 25);
-    EXPECT_FALSE(window.Playing);
-    ExpectIdleMenus();
-
-    // Place 1 with the fixed-width name, the old first place one down, and
-    // the quick-press table written as it was.
-    EXPECT_EQ(Stored(L"NameE1"), L"テスト      ");
-    EXPECT_EQ(Stored(L"ScoreE1"), L"1000");
-    EXPECT_EQ(Stored(L"NameE2"), L"ピンキー    ");
-    EXPECT_EQ(Stored(L"ScoreE5"), L"200");
-    EXPECT_EQ(Stored(L"NameT1"), L"ブルー      ");
-    EXPECT_EQ(Stored(L"ScoreT1"), L"500");
-}
 
 TEST_F(GamePlay, DuringAnAnswerOnlyTheAnswerCommandsAreAddedAndNoQuestionComesTwice)
 {
@@ -379,20 +327,6 @@ TEST_F(GamePlay, CancelWhileChoicesAreOfferedBlanksTheDisplaysAndSkipsTheRanking
               0);
     EXPECT_EQ(window.SpeedScore, 0) << "reset after a quick-press game";
     ExpectIdleMenus();
-}
-
-TEST_F(GamePlay, ClosingTheWindowLeavesTheGameSilently)
-{
-    Player player(window, [](int asked) { return asked < 2 ? Act::Right : Act::Close; });
-    Command(mnuQuizeEasy);
-    ASSERT_FALSE(player.timedOut);
-    const Lines said = Said(transcript);
-    EXPECT_TRUE(window.Unloaded());
-    EXPECT_FALSE(window.Playing);
-    EXPECT_EQ(Count(said, L"voice Speak 0 カルミオ おわり"), 1u);
-    EXPECT_EQ(Count(said, Message(L"中断しました")), 0u);
-    EXPECT_EQ(Count(said, Message(L"ゲームオーバー")), 0u);
-    EXPECT_FALSE(FindWindowW(L"VemoMessage", nullptr));
 }
 
 TEST_F(GamePlay, AnErrorInTheLoopEndsTheGameWithTheErrorCueAndNoMessage)

@@ -166,11 +166,9 @@ TEST(PlayE2E, RelaxedGameAllRightToTheEndEntersPlaceOneAndTheRankingShowsIt)
     Game game;
     ASSERT_TRUE(game.Start());
     e2e::PressKey(game.main, VK_F3);
-    bool wrapped = false;
     for (int q = 1; q <= 25; ++q) {
         auto right = game.NextChoices();
         ASSERT_TRUE(right) << "question " << q;
-        wrapped = wrapped || *right == 4;
         game.Answer(*right);
     }
     ASSERT_TRUE(game.Next(Message(L"みごと全ステージクリアです")));
@@ -196,8 +194,6 @@ TEST(PlayE2E, RelaxedGameAllRightToTheEndEntersPlaceOneAndTheRankingShowsIt)
     EXPECT_EQ(std::count(said.begin(), said.end(), L"voice Speak 0 第 五問"), 5);
     EXPECT_EQ(std::count(said.begin(), said.end(), L"wave async @正解.wav"), 25);
     EXPECT_EQ(std::count(said.begin(), said.end(), Message(L"全問正解\r\nボーナス１００点")), 5);
-    if (wrapped)
-        EXPECT_GE(std::count(said.begin(), said.end(), L"voice Sound 50 10 0"), 2);
 
     // F7: both tables, the new place 1 first.
     e2e::PressKey(game.main, VK_F7);
