@@ -103,10 +103,15 @@ private:
         }
         if (HWND entry = FindWindowW(L"VemoNameEntry", nullptr); entry && IsWindowVisible(entry) && !naming_) {
             naming_ = true;
+            ++namesEntered;
+            if (name_.empty()) {
+                // No name: the player closes the game instead.
+                PostMessageW(window_.hwnd(), WM_CLOSE, 0, 0);
+                return;
+            }
             HWND edit = FindWindowExW(entry, nullptr, L"EDIT", nullptr);
             SetWindowTextW(edit, name_.c_str());
             PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 0);
-            ++namesEntered;
             return;
         }
         if (!window_.Answering || window_.TotalAsked == handled_)
@@ -266,7 +271,7 @@ TEST_F(GamePlay, StageOneClearedEarlyStillAsksAllFiveAndFailingStageTwoEndsTheGa
     ExpectIdleMenus();
 }
 
-TEST_F(GamePlay, OneShortSaysSoAndAScoreOfOneHundredTakesPlaceFive)
+TEST_F(GamePlay, OneShortSaysSoAndATieWithPlaceFiveTakesIt)
 {
     // Stage 1 with one right answer; a relaxed score of 20 then ranks
     // nowhere. A table whose fifth place holds 20 takes it, ties above.
@@ -281,6 +286,21 @@ TEST_F(GamePlay, OneShortSaysSoAndAScoreOfOneHundredTakesPlaceFive)
     EXPECT_EQ(Stored(L"NameE5"), L"ABCDEFGHIJKL");
     EXPECT_EQ(Stored(L"ScoreE5"), L"20");
     EXPECT_EQ(Stored(L"NameE4"), L"イチロー    ");
+}
+
+TEST_F(GamePlay, ClosingTheGameWhileTheNameIsAskedStoresNothing)
+{
+    win::WriteUserString(rules::ScoreKeyPath(kQuizFile), L"ScoreE5", L"20");
+    Player player(window, [](int asked) { return asked == 3 ? Act::Right : Act::Wrong; }, L"");
+    Command(mnuQuizeEasy);
+    ASSERT_FALSE(player.timedOut);
+    EXPECT_EQ(player.namesEntered, 1);
+    EXPECT_TRUE(window.Unloaded());
+    const Lines said = Said(transcript);
+    EXPECT_EQ(Count(said, L"voice Speak 0 カルミオ おわり"), 1u);
+    EXPECT_EQ(Count(said, Message(L"ゲームオーバー")), 0u);
+    EXPECT_EQ(Stored(L"ScoreE5"), L"20") << "the stored table is as it was";
+    EXPECT_FALSE(Stored(L"NameE1").has_value());
 }
 
 TEST_F(GamePlay, QuickPressTimeLimitJudgesTheSelectedChoiceWithTheCountdownCues)
@@ -326,6 +346,21 @@ TEST_F(GamePlay, CancelWhileChoicesAreOfferedBlanksTheDisplaysAndSkipsTheRanking
     EXPECT_EQ(std::count_if(last, said.end(), [](const std::wstring& l) { return l.rfind(L"voice Sound", 0) == 0; }),
               0);
     EXPECT_EQ(window.SpeedScore, 0) << "reset after a quick-press game";
+    ExpectIdleMenus();
+}
+
+TEST_F(GamePlay, EscapeInTheStageIntroductionEndsTheGameBeforeAnyQuestion)
+{
+    testing::WhileShown escape([](HWND w) { PostMessageW(w, WM_KEYDOWN, VK_ESCAPE, 0); });
+    Player player(window, [](int) { return Act::Right; });
+    Command(mnuQuizeEasy);
+    ASSERT_FALSE(player.timedOut);
+    EXPECT_TRUE(escape.Ran());
+    const Lines said = Said(transcript);
+    EXPECT_EQ(window.TotalAsked, 0);
+    EXPECT_EQ(Count(said, L"voice Speak 0 第 一問"), 0u);
+    EXPECT_EQ(Count(said, Message(L"ステージ終了")), 0u);
+    EXPECT_EQ(Count(said, Message(L"中断しました")), 1u);
     ExpectIdleMenus();
 }
 
