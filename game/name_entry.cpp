@@ -1,5 +1,7 @@
 #include "game/name_entry.h"
 
+#include <algorithm>
+
 #include "game/fonts.h"
 #include "game/logic/layout.h"
 #include "game/program_state.h"
@@ -25,6 +27,23 @@ constexpr layout::Twips kText1 = {120, 840, 4455, 765};
 constexpr layout::Twips kCommand1 = {4680, 840, 1815, 735};
 constexpr double kLabelPoints = 21.75, kTextPoints = 36, kButtonPoints = 26.25;
 constexpr int kOkId = 1;
+
+// A font of the text box's face whose whole line fits the box: the 36-point
+// em where the face has no leading, a little smaller where it has.
+win::UniqueFont TextBoxFont(HWND box, int dpi)
+{
+    RECT client;
+    GetClientRect(box, &client);
+    const int cell = std::min(layout::PointsToPixels(kTextPoints, dpi), static_cast<int>(client.bottom));
+    LOGFONTW lf = {};
+    lf.lfHeight = cell > 0 ? cell : layout::PointsToPixels(kTextPoints, dpi);
+    lf.lfWeight = FW_NORMAL;
+    lf.lfCharSet = SHIFTJIS_CHARSET;
+    lf.lfQuality = CLEARTYPE_QUALITY;
+    lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
+    ChooseFace(FontPitch::Fixed).copy(lf.lfFaceName, LF_FACESIZE - 1);
+    return win::UniqueFont(CreateFontIndirectW(&lf));
+}
 
 // The system beep, noted in the speech transcript as a plain beep.
 void SystemBeep()
@@ -70,7 +89,7 @@ void NameEntry::Form_Load(HWND owner)
     text1_ = make(L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kText1, 0);
     command1_ = make(L"BUTTON", L"OK", WS_TABSTOP | BS_PUSHBUTTON, 0, kCommand1, kOkId);
     labelFont_ = MakeFont(FontPitch::Proportional, kLabelPoints);
-    textFont_ = MakeFont(FontPitch::Fixed, kTextPoints);
+    textFont_ = TextBoxFont(text1_, dpi);
     buttonFont_ = MakeFont(FontPitch::Proportional, kButtonPoints);
     SendMessageW(label1_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
     SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), FALSE);
