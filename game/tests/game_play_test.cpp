@@ -10,6 +10,7 @@
 #include "game/program_state.h"
 #include "game/quiz_window.h"
 #include "game/rules/score_store.h"
+#include "game/tests/modal_probe.h"
 #include "game/tests/window_test_support.h"
 #include "game/timing.h"
 #include "win/message_loop.h"
@@ -351,7 +352,7 @@ TEST_F(GamePlay, CancelWhileChoicesAreOfferedBlanksTheDisplaysAndSkipsTheRanking
 
 TEST_F(GamePlay, EscapeInTheStageIntroductionEndsTheGameBeforeAnyQuestion)
 {
-    testing::WhileShown escape([](HWND w) { PostMessageW(w, WM_KEYDOWN, VK_ESCAPE, 0); });
+    testing::WhenShown escape([](HWND w) { PostMessageW(w, WM_KEYDOWN, VK_ESCAPE, 0); });
     Player player(window, [](int) { return Act::Right; });
     Command(mnuQuizeEasy);
     ASSERT_FALSE(player.timedOut);

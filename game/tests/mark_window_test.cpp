@@ -3,6 +3,7 @@
 
 #include "game/mark_window.h"
 #include "game/program_state.h"
+#include "game/tests/modal_probe.h"
 #include "game/tests/window_test_support.h"
 #include "game/timing.h"
 #include "win/message_loop.h"
@@ -11,7 +12,7 @@
 namespace game {
 namespace {
 
-using testing::WhileShown;
+using testing::WhenShown;
 
 class Owner : public win::Window {};
 
@@ -48,7 +49,7 @@ struct Seen {
 Seen ShowAndLook(MaruBatsu& mark, HWND owner, const std::function<void(HWND)>& action = {})
 {
     Seen seen;
-    WhileShown probe(
+    WhenShown probe(
         [&](HWND w) {
             GetWindowRect(w, &seen.window);
             seen.box = mark.Box();

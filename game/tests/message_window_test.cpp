@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "game/program_state.h"
+#include "game/tests/modal_probe.h"
 #include "game/tests/window_test_support.h"
 #include "game/voice.h"
 #include "win/module.h"
@@ -11,7 +12,7 @@ namespace game {
 namespace {
 
 using testing::Said;
-using testing::WhileShown;
+using testing::WhenShown;
 using Lines = std::vector<std::wstring>;
 
 std::wstring BinWave(const wchar_t* name)
@@ -41,7 +42,7 @@ TEST_F(MessageWindowTest, PlaysTheSoundThenSpeaksAndClosesAfterTheSpeech)
     ASSERT_NE(GetFileAttributesW(mes.WaveFile.c_str()), INVALID_FILE_ATTRIBUTES);
     SIZE size = {};
     POINT text = {}, shade = {};
-    WhileShown probe([&](HWND w) {
+    WhenShown probe([&](HWND w) {
         size = WindowSize(w);
         text = mes.TextPosition();
         shade = mes.ShadePosition();
@@ -68,7 +69,7 @@ TEST_F(MessageWindowTest, TwoLinesMakeItTallerAndTheLongestLineSetsTheWidth)
         MesDisp mes(voice);
         mes.MesText = textToShow;
         SIZE size = {};
-        WhileShown probe([&](HWND w) {
+        WhenShown probe([&](HWND w) {
             size = WindowSize(w);
             PostMessageW(w, WM_KEYDOWN, VK_ESCAPE, 0);
         });
@@ -87,7 +88,7 @@ TEST_F(MessageWindowTest, EscapeAndF8StopTheQuizAndCloseAtOnce)
         QuizAbort = false;
         MesDisp mes(voice);
         mes.MesText = L"ステージ2";
-        WhileShown probe([key](HWND w) { PostMessageW(w, WM_KEYDOWN, key, 0); });
+        WhenShown probe([key](HWND w) { PostMessageW(w, WM_KEYDOWN, key, 0); });
         DWORD start = GetTickCount();
         mes.ShowModal(nullptr);
         EXPECT_LT(GetTickCount() - start, 2500u) << key;
@@ -102,7 +103,7 @@ TEST_F(MessageWindowTest, AMissingSoundIsSkippedAndTheTextStillSpoken)
     MesDisp mes(voice);
     mes.MesText = L"ゲームオーバー";
     mes.WaveFile = BinWave(L"@無い音.wav");
-    WhileShown probe([](HWND w) { PostMessageW(w, WM_KEYDOWN, VK_ESCAPE, 0); });
+    WhenShown probe([](HWND w) { PostMessageW(w, WM_KEYDOWN, VK_ESCAPE, 0); });
     mes.ShowModal(nullptr);
     Lines said = Said(transcript);
     for (const auto& line : said)
@@ -115,7 +116,7 @@ TEST_F(MessageWindowTest, DraggingTheTextMovesItsShadow)
     MesDisp mes(voice);
     mes.MesText = L"ランキング";
     POINT text = {}, after = {};
-    WhileShown probe([&](HWND w) {
+    WhenShown probe([&](HWND w) {
         text = mes.TextPosition();
         POINT down = {text.x + 10, text.y + 10};
         SendMessageW(w, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(down.x, down.y));

@@ -1,6 +1,6 @@
 // Acting on a modal window of the test's own thread once it is shown: a
-// thread timer looks for a visible top-level window of a class and caption
-// and runs the action on it, once. A watchdog closes the window if nothing
+// thread timer looks for a visible top-level window of a class (and caption,
+// when one is given) and runs the action on it, once. A watchdog closes the window if nothing
 // else has after the time-out, so that a hanging test fails instead of
 // blocking the run.
 #pragma once
@@ -14,6 +14,11 @@ namespace game::testing {
 
 class WhenShown {
 public:
+    // The game's message window, whatever its caption.
+    explicit WhenShown(std::function<void(HWND)> action, std::wstring className = L"VemoMessage")
+        : WhenShown(std::move(className), L"", std::move(action))
+    {
+    }
     WhenShown(std::wstring className, std::wstring caption, std::function<void(HWND)> action,
               DWORD timeoutMs = 10000)
         : className_(std::move(className)), caption_(std::move(caption)), action_(std::move(action)),
@@ -39,7 +44,7 @@ private:
         WhenShown* self = current_;
         if (!self)
             return;
-        HWND w = FindWindowW(self->className_.c_str(), self->caption_.c_str());
+        HWND w = FindWindowW(self->className_.c_str(), self->caption_.empty() ? nullptr : self->caption_.c_str());
         bool shown = w && IsWindowVisible(w) && GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId();
         if (shown && !self->ran_) {
             self->ran_ = true;

@@ -7,6 +7,7 @@
 #include "game/logic/layout.h"
 #include "game/quiz_window.h"
 #include "game/program_state.h"
+#include "game/tests/modal_probe.h"
 #include "game/tests/window_test_support.h"
 #include "game/voice.h"
 #include "win/message_loop.h"
@@ -16,7 +17,7 @@ namespace game {
 namespace {
 
 using testing::Said;
-using testing::WhileShown;
+using testing::WhenShown;
 using Lines = std::vector<std::wstring>;
 
 class NameEntryTest : public ::testing::Test {
@@ -25,7 +26,7 @@ protected:
     void Run(const std::function<void(HWND, HWND)>& steps)
     {
         NameEntry entry(voice);
-        WhileShown probe(
+        WhenShown probe(
             [&](HWND w) {
                 caption = win::GetText(w);
                 focusWasTextBox = GetFocus() == entry.TextBox();
@@ -127,7 +128,7 @@ TEST_F(NameEntryTest, ADoubleClickOnTheAnswerPanelOpensItEmpty)
     QuizWindow window;
     ASSERT_TRUE(window.Load(GetModuleHandleW(nullptr)));
     std::wstring shown = L"(not shown)";
-    WhileShown probe(
+    WhenShown probe(
         [&](HWND w) {
             HWND box = FindWindowExW(w, nullptr, L"Edit", nullptr);
             shown = win::GetText(box);
@@ -144,7 +145,7 @@ TEST_F(NameEntryTest, ADoubleClickOnTheAnswerPanelOpensItEmpty)
     EXPECT_EQ(shown, L"");
 
     // Elsewhere in the window nothing opens.
-    WhileShown none([](HWND w) { PostMessageW(w, WM_CLOSE, 0, 0); }, L"VemoNameEntry");
+    WhenShown none([](HWND w) { PostMessageW(w, WM_CLOSE, 0, 0); }, L"VemoNameEntry");
     SendMessageW(window.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
     EXPECT_FALSE(none.Ran());
 }
