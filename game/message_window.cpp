@@ -163,13 +163,9 @@ LRESULT MesDisp::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd(), &ps);
-        Paint(dc);
-        EndPaint(hwnd(), &ps);
+    case WM_PAINT:
+        Paint(win::PaintDC(hwnd()).get());
         return 0;
-    }
     default:
         return DefaultProc(msg, wParam, lParam);
     }

@@ -302,13 +302,9 @@ LRESULT QuizWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd(), &ps);
-        Paint(dc);
-        EndPaint(hwnd(), &ps);
+    case WM_PAINT:
+        Paint(win::PaintDC(hwnd()).get());
         return 0;
-    }
     case WM_DRAWITEM:
         DrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;

@@ -75,14 +75,12 @@ LRESULT Splash::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         Finish();
         return 0;
     case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd(), &ps);
+        win::PaintDC dc(hwnd());
         if (logo_) {
-            win::UniqueMemoryDC mem(CreateCompatibleDC(dc));
+            win::UniqueMemoryDC mem(CreateCompatibleDC(dc.get()));
             win::SelectObjectGuard guard(mem.get(), logo_.get());
-            BitBlt(dc, 0, 0, logoSize_.cx, logoSize_.cy, mem.get(), 0, 0, SRCCOPY);
+            BitBlt(dc.get(), 0, 0, logoSize_.cx, logoSize_.cy, mem.get(), 0, 0, SRCCOPY);
         }
-        EndPaint(hwnd(), &ps);
         return 0;
     }
     default:

@@ -73,13 +73,9 @@ LRESULT CALLBACK Proc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, &ps);
-        Paint(hwnd, dc);
-        EndPaint(hwnd, &ps);
+    case WM_PAINT:
+        Paint(hwnd, win::PaintDC(hwnd).get());
         return 0;
-    }
     case WM_NCDESTROY:
         RemovePropW(hwnd, L"VemoFont");
         break;

@@ -86,21 +86,18 @@ void CLumaGuideWnd::OnCreate()
 
 void CLumaGuideWnd::OnPaint()
 {
-    PAINTSTRUCT ps;
-    HDC dc = BeginPaint(hwnd(), &ps);
+    win::PaintDC paint(hwnd());
+    HDC dc = paint.get();
     RECT client;
     GetClientRect(hwnd(), &client);
     FrameRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     auto font = reinterpret_cast<HFONT>(SendMessageW(dialog_, WM_GETFONT, 0, 0));
-    {
-        win::SelectObjectGuard select(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
-        SetBkMode(dc, TRANSPARENT);
-        SetTextColor(dc, kTextColour);
-        TextOutW(dc, 10, 5, firstLine_.c_str(), static_cast<int>(firstLine_.size()));
-        if (twoLines_)
-            TextOutW(dc, 10, secondLineY_, secondLine_.c_str(), static_cast<int>(secondLine_.size()));
-    }
-    EndPaint(hwnd(), &ps);
+    win::SelectObjectGuard select(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kTextColour);
+    TextOutW(dc, 10, 5, firstLine_.c_str(), static_cast<int>(firstLine_.size()));
+    if (twoLines_)
+        TextOutW(dc, 10, secondLineY_, secondLine_.c_str(), static_cast<int>(secondLine_.size()));
 }
 
 LRESULT CLumaGuideWnd::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)

@@ -104,6 +104,22 @@ private:
     HDC dc_;
 };
 
+// The device context of a WM_PAINT handler: BeginPaint on construction,
+// EndPaint on destruction, which validates the painted region.
+class PaintDC {
+public:
+    explicit PaintDC(HWND hwnd) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {}
+    PaintDC(const PaintDC&) = delete;
+    PaintDC& operator=(const PaintDC&) = delete;
+    ~PaintDC() { EndPaint(hwnd_, &ps_); }
+    HDC get() const { return dc_; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT ps_ = {};
+    HDC dc_;
+};
+
 // Selects a GDI object into a DC for the lifetime of the guard.
 class SelectObjectGuard {
 public:

@@ -24,22 +24,6 @@ std::filesystem::path StandInFolder()
     return std::filesystem::path(win::ModuleFolder(nullptr)) / L"standin";
 }
 
-// An environment variable for as long as the object lives; the started game
-// inherits it.
-class ScopedEnv {
-public:
-    ScopedEnv(const wchar_t* name, const std::wstring& value) : name_(name)
-    {
-        SetEnvironmentVariableW(name_, value.c_str());
-    }
-    ~ScopedEnv() { SetEnvironmentVariableW(name_, nullptr); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const wchar_t* name_;
-};
-
 // The stand-in's notes of the calls, in code page 932 as the game passed its
 // texts, one call per line.
 Lines CallLog(const std::filesystem::path& file)
@@ -78,7 +62,7 @@ public:
 private:
     std::filesystem::path log_;
     bool removed_ = std::filesystem::remove(log_);
-    ScopedEnv path_, logEnv_;
+    e2e::ScopedEnv path_, logEnv_;
 
 public:
     testsupport::ScopedTranscript transcript; // before the process: it inherits the variable

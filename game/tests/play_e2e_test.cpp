@@ -31,20 +31,6 @@ std::wstring Message(const std::wstring& text)
     return L"voice Speak 0 " + text + L"\xF8F2";
 }
 
-class ScopedEnv {
-public:
-    ScopedEnv(const wchar_t* name, const std::wstring& value) : name_(name)
-    {
-        SetEnvironmentVariableW(name_, value.c_str());
-    }
-    ~ScopedEnv() { SetEnvironmentVariableW(name_, nullptr); }
-    ScopedEnv(const ScopedEnv&) = delete;
-    ScopedEnv& operator=(const ScopedEnv&) = delete;
-
-private:
-    const wchar_t* name_;
-};
-
 // A quiz file of 30 numbered questions in a folder of its own.
 std::filesystem::path WriteQuiz()
 {
@@ -151,7 +137,7 @@ public:
 
 private:
     std::filesystem::path quiz_;
-    ScopedEnv path_, scale_;
+    e2e::ScopedEnv path_, scale_;
     bool cleared_;
 
 public:

@@ -1,4 +1,5 @@
 #include "win/dialog.h"
+#include "win/handles.h"
 #include "win/module.h"
 #include "win/subclass.h"
 #include "win/window.h"
@@ -139,6 +140,40 @@ TEST(Window, DestroyedWithItsObject)
     DestroyWindow(w2.hwnd());
     EXPECT_TRUE(w2.finalDestroy);
     EXPECT_EQ(w2.hwnd(), nullptr);
+}
+
+// Painting through PaintDC draws into the window and validates what was
+// to be painted, so no further WM_PAINT follows.
+TEST(PaintDC, PaintsAndValidates)
+{
+    class Painted : public win::Window {
+    public:
+        int paints = 0;
+        bool gotDc = false;
+
+    protected:
+        LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override
+        {
+            if (msg != WM_PAINT)
+                return DefaultProc(msg, wParam, lParam);
+            ++paints;
+            win::PaintDC dc(hwnd());
+            gotDc = dc.get() != nullptr;
+            return 0;
+        }
+    };
+    ASSERT_TRUE(win::Window::RegisterClass(win::CurrentModule(), L"VemoTestPainted"));
+    Painted w;
+    ASSERT_TRUE(w.Create(win::CurrentModule(), L"VemoTestPainted", L"", WS_POPUP | WS_VISIBLE, 0, 0, 0, 40, 40,
+                         nullptr));
+    InvalidateRect(w.hwnd(), nullptr, FALSE);
+    UpdateWindow(w.hwnd());
+    EXPECT_GE(w.paints, 1);
+    EXPECT_TRUE(w.gotDc);
+    EXPECT_FALSE(GetUpdateRect(w.hwnd(), nullptr, FALSE));
+    const int after = w.paints;
+    UpdateWindow(w.hwnd());
+    EXPECT_EQ(w.paints, after);
 }
 
 } // namespace

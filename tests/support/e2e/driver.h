@@ -40,6 +40,22 @@ private:
     DWORD id_ = 0;
 };
 
+// An environment variable set for as long as the object lives; programs
+// started meanwhile inherit it.
+class ScopedEnv {
+public:
+    ScopedEnv(const wchar_t* name, const std::wstring& value) : name_(name)
+    {
+        SetEnvironmentVariableW(name_, value.c_str());
+    }
+    ~ScopedEnv() { SetEnvironmentVariableW(name_, nullptr); }
+    ScopedEnv(const ScopedEnv&) = delete;
+    ScopedEnv& operator=(const ScopedEnv&) = delete;
+
+private:
+    const wchar_t* name_;
+};
+
 // A visible top-level window of the process with that class name, waiting up
 // to timeoutMs for it to appear; null on time-out.
 HWND WaitForWindow(DWORD processId, const std::wstring& className, DWORD timeoutMs);
