@@ -164,7 +164,7 @@ QuizWindow::Flow QuizWindow::PlayQuestion(int number)
     AnsRandom();
     SendMessageW(selA_, LB_RESETCONTENT, 0, 0);
     for (int k = 0; k < rules::kChoices; ++k) {
-        const std::wstring& choice = Quiz.Answer(static_cast<size_t>(CurQ), static_cast<size_t>(Order[k]));
+        const std::wstring choice(Quiz.Answer(static_cast<size_t>(CurQ), static_cast<size_t>(Order[k])));
         SendMessageW(selA_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice.c_str()));
     }
     if (QuizAbort)

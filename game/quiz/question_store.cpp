@@ -1,7 +1,8 @@
 #include "game/quiz/question_store.h"
 
+#include <algorithm>
 #include <filesystem>
-#include <iterator>
+#include <stdexcept>
 #include <string_view>
 #include <utility>
 
@@ -21,12 +22,47 @@ std::wstring GenreDisplayName(std::string_view nameBytes)
     return name;
 }
 
+std::wstring_view TextList::at(std::size_t i) const
+{
+    if (i >= starts_.size())
+        throw std::out_of_range("TextList::at");
+    const std::size_t end = i + 1 < starts_.size() ? starts_[i + 1] : chars_.size();
+    return std::wstring_view(chars_).substr(starts_[i], end - starts_[i]);
+}
+
+void TextList::push_back(std::wstring_view text)
+{
+    starts_.push_back(chars_.size());
+    chars_ += text;
+}
+
+void TextList::reserve(std::size_t texts, std::size_t chars)
+{
+    starts_.reserve(texts);
+    chars_.reserve(chars);
+}
+
+void TextList::truncate(std::size_t n)
+{
+    if (n >= starts_.size())
+        return;
+    chars_.resize(starts_[n]);
+    starts_.resize(n);
+}
+
+void TextList::clear()
+{
+    chars_.clear();
+    starts_.clear();
+}
+
 namespace {
 
 // Converts all texts of a quiz with one conversion call: joined with zero
-// bytes, which no decoded text contains, and split again. Should the split
-// not give back one text per part, each is converted by itself.
-std::vector<std::wstring> ToWideAll(const std::vector<std::string_view>& parts)
+// bytes, which no decoded text contains, and returned joined the same way.
+// Should the conversion not give back one zero per text, each is converted
+// by itself.
+std::wstring ToWideJoined(const std::vector<std::string_view>& parts)
 {
     std::string joined;
     std::size_t size = 0;
@@ -37,19 +73,17 @@ std::vector<std::wstring> ToWideAll(const std::vector<std::string_view>& parts)
         joined += part;
         joined += '\0';
     }
-    const std::wstring wide = cp932::ToWide(joined);
+    std::wstring wide = cp932::ToWide(joined);
+    if (static_cast<std::size_t>(std::count(wide.begin(), wide.end(), L'\0')) == parts.size() &&
+        (wide.empty() || wide.back() == L'\0'))
+        return wide;
 
-    std::vector<std::wstring> out;
-    out.reserve(parts.size());
-    std::size_t start = 0;
-    for (std::size_t end; (end = wide.find(L'\0', start)) != std::wstring::npos; start = end + 1)
-        out.emplace_back(wide, start, end - start);
-    if (out.size() != parts.size() || start != wide.size()) {
-        out.clear();
-        for (std::string_view part : parts)
-            out.push_back(cp932::ToWide(part));
+    wide.clear();
+    for (std::string_view part : parts) {
+        wide += cp932::ToWide(part);
+        wide += L'\0';
     }
-    return out;
+    return wide;
 }
 
 } // namespace
@@ -70,14 +104,21 @@ QuestionStore MakeStore(const QuizBytes& quiz)
         parts.push_back(q.text);
     for (const DecodedQuestion& q : quiz.questions)
         parts.insert(parts.end(), q.answers.begin(), q.answers.end());
-    std::vector<std::wstring> texts = ToWideAll(parts);
+    const std::wstring texts = ToWideJoined(parts);
 
     const std::size_t n = quiz.questions.size();
     store.ListQ.reserve(n);
-    for (std::size_t i = 0; i < n; ++i)
-        store.ListQ.push_back({std::move(texts[i]), static_cast<std::int32_t>(i * kAnswerCount)});
-    store.ListA.assign(std::make_move_iterator(texts.begin() + static_cast<std::ptrdiff_t>(n)),
-                       std::make_move_iterator(texts.end()));
+    store.ListA.reserve(n * kAnswerCount, texts.size());
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        const std::size_t end = texts.find(L'\0', start);
+        const std::wstring_view text = std::wstring_view(texts).substr(start, end - start);
+        if (i < n)
+            store.ListQ.push_back({std::wstring(text), static_cast<std::int32_t>(i * kAnswerCount)});
+        else
+            store.ListA.push_back(text);
+        start = end + 1;
+    }
     return store;
 }
 

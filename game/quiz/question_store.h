@@ -4,11 +4,35 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/quiz/reader.h"
 
 namespace quiz {
+
+// Texts kept end to end in one buffer. A quiz holds five answers per
+// question; one buffer makes loading thousands of them one allocation
+// instead of one per answer. Entries are read as views, valid until the list
+// changes.
+class TextList {
+public:
+    std::size_t size() const { return starts_.size(); }
+    bool empty() const { return starts_.empty(); }
+    // Entry i; throws std::out_of_range past the end.
+    std::wstring_view at(std::size_t i) const;
+    std::wstring_view operator[](std::size_t i) const { return at(i); }
+
+    void push_back(std::wstring_view text);
+    void reserve(std::size_t texts, std::size_t chars);
+    // Keeps the first n entries (all when there are fewer).
+    void truncate(std::size_t n);
+    void clear();
+
+private:
+    std::wstring chars_;
+    std::vector<std::size_t> starts_; // entry i is chars_[starts_[i], end of i)
+};
 
 struct QuestionEntry {
     std::wstring text;
@@ -26,9 +50,10 @@ struct QuestionStore {
     std::vector<QuestionEntry> ListQ;
     // Five answers per question in stored order (the correct one first):
     // answer k of question i is ListA[ListQ[i].itemData + k].
-    std::vector<std::wstring> ListA;
+    TextList ListA;
 
-    const std::wstring& Answer(std::size_t question, std::size_t k) const
+    // Throws std::out_of_range for a question or answer the store lacks.
+    std::wstring_view Answer(std::size_t question, std::size_t k) const
     {
         return ListA.at(static_cast<std::size_t>(ListQ.at(question).itemData) + k);
     }

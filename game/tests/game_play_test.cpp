@@ -368,7 +368,7 @@ TEST_F(GamePlay, EscapeInTheStageIntroductionEndsTheGameBeforeAnyQuestion)
 TEST_F(GamePlay, AnErrorInTheLoopEndsTheGameWithTheErrorCueAndNoMessage)
 {
     // Answers that the store does not hold: filling the choices fails.
-    window.Quiz.ListA.resize(3);
+    window.Quiz.ListA.truncate(3);
     Player player(window, [](int) { return Act::Right; });
     Command(mnuQuizeEasy);
     ASSERT_FALSE(player.timedOut);

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 
 #include "game/quiz/tests/quiz_file_builder.h"
 
@@ -67,7 +68,36 @@ TEST_F(QuizFiles, TextsAreConvertedFromShiftJis)
     EXPECT_EQ(store.GenreName[1], std::wstring(8, L'\x3000') + std::wstring(8, L' '));
     ASSERT_EQ(store.ListQ.size(), 1u);
     EXPECT_EQ(store.ListQ[0].text, L"日本の首都は？");
-    EXPECT_EQ(store.ListA, (std::vector<std::wstring>{L"東京", L"大阪", L"京都", L"名古屋", L"福岡"}));
+    const std::vector<std::wstring> answers{L"東京", L"大阪", L"京都", L"名古屋", L"福岡"};
+    ASSERT_EQ(store.ListA.size(), answers.size());
+    for (std::size_t k = 0; k < answers.size(); ++k)
+        EXPECT_EQ(store.ListA[k], answers[k]) << k;
+}
+
+TEST(TextList, EntriesStayApartAndPastTheEndThrows)
+{
+    quiz::TextList list;
+    list.push_back(L"東京");
+    list.push_back(L"");
+    list.push_back(L"大阪");
+    ASSERT_EQ(list.size(), 3u);
+    EXPECT_EQ(list[0], L"東京");
+    EXPECT_EQ(list[1], L"");
+    EXPECT_EQ(list[2], L"大阪");
+    EXPECT_THROW(list.at(3), std::out_of_range);
+
+    // A copy holds its own texts.
+    quiz::TextList copy = list;
+    list.truncate(1);
+    list.push_back(L"京都");
+    EXPECT_EQ(list[1], L"京都");
+    EXPECT_EQ(copy[1], L"");
+    EXPECT_EQ(copy[2], L"大阪");
+    EXPECT_THROW(list.at(2), std::out_of_range);
+    list.truncate(5);
+    EXPECT_EQ(list.size(), 2u);
+    list.clear();
+    EXPECT_TRUE(list.empty());
 }
 
 TEST(GenreNames, SpacesAmongTheFirstEightCharactersBecomeFullWidth)
