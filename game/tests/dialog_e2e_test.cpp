@@ -43,14 +43,12 @@ TEST(GameOpenWithTheDialog, AQuizChosenInTheListOrTypedLoads)
     // geography quiz, and the list reads out the entry the player moves to.
     e2e::PressKey(dialog, VK_END);
     const std::wstring onEntry = L"日本の地理.zlq";
-    ASSERT_TRUE(e2e::WaitFor(
-        [&] {
-            for (const auto& line : e2e::SaidLines(transcript.Path()))
-                if (line.starts_with(L"reader SpeakEx ") && line.ends_with(L" " + onEntry))
-                    return true;
-            return false;
+    ASSERT_TRUE(e2e::WaitForLine(
+        transcript.Path(),
+        [&](const std::wstring& line) {
+            return line.starts_with(L"reader SpeakEx ") && line.ends_with(L" " + onEntry);
         },
-        kTimeout))
+        *hint, kTimeout))
         << "said: " << transcript.Lines().back();
     e2e::PressKey(dialog, VK_RETURN);
 

@@ -71,18 +71,7 @@ public:
     // moves past it; its index, or nothing on time-out.
     std::optional<size_t> Next(const std::function<bool(const std::wstring&)>& match)
     {
-        std::optional<size_t> found;
-        e2e::WaitFor(
-            [&] {
-                Lines said = e2e::SaidLines(transcript.Path());
-                for (size_t i = seen; i < said.size(); ++i)
-                    if (match(said[i])) {
-                        found = i;
-                        return true;
-                    }
-                return false;
-            },
-            kTimeout);
+        std::optional<size_t> found = e2e::WaitForLine(transcript.Path(), match, seen, kTimeout);
         if (found)
             seen = *found + 1;
         return found;

@@ -26,18 +26,10 @@ inline std::optional<std::wstring> StoredViewStyle()
     return win::ReadUserString(kSettingsKey, kViewStyleValue);
 }
 
-// Transcript entries joined with spaces, one string per line, for
-// readable comparisons.
+// Transcript entries joined with spaces, one string per line.
 inline std::vector<std::wstring> Said(const testsupport::ScopedTranscript& t)
 {
-    std::vector<std::wstring> lines;
-    for (const auto& fields : t.Entries()) {
-        std::wstring line;
-        for (const auto& f : fields)
-            line += (line.empty() ? L"" : L" ") + f;
-        lines.push_back(line);
-    }
-    return lines;
+    return testsupport::SaidLines(t.Path());
 }
 
 } // namespace game::testing

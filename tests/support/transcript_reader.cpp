@@ -80,4 +80,16 @@ ScopedTranscript::~ScopedTranscript()
     std::filesystem::remove(path_, ignored);
 }
 
+std::vector<std::wstring> SaidLines(const std::filesystem::path& file)
+{
+    std::vector<std::wstring> lines;
+    for (const auto& fields : ReadTranscript(file)) {
+        std::wstring line;
+        for (const auto& f : fields)
+            line += (line.empty() ? L"" : L" ") + f;
+        lines.push_back(line);
+    }
+    return lines;
+}
+
 } // namespace testsupport

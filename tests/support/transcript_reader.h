@@ -15,6 +15,10 @@ std::vector<std::string> ReadTranscriptLines(const std::filesystem::path& file);
 // U+F8F2).
 std::vector<std::vector<std::wstring>> ReadTranscript(const std::filesystem::path& file);
 
+// The entries with their fields joined by spaces, one string per line, for
+// readable comparisons.
+std::vector<std::wstring> SaidLines(const std::filesystem::path& file);
+
 // A fresh, empty transcript file in the temporary folder, named in
 // SPEECH_TRANSCRIPT for as long as the object lives; the variable is removed
 // and the file deleted afterwards.

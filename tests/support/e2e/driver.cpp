@@ -149,19 +149,14 @@ void PostCommand(HWND window, int commandId)
     PostMessageW(window, WM_COMMAND, MAKEWPARAM(commandId, 0), 0);
 }
 
-std::vector<std::wstring> SaidLines(const std::filesystem::path& transcript)
+std::optional<size_t> WaitForLine(const std::filesystem::path& transcript, const std::wstring& line, size_t from,
+                                  DWORD timeoutMs)
 {
-    std::vector<std::wstring> lines;
-    for (const auto& fields : testsupport::ReadTranscript(transcript)) {
-        std::wstring line;
-        for (const auto& f : fields)
-            line += (line.empty() ? L"" : L" ") + f;
-        lines.push_back(line);
-    }
-    return lines;
+    return WaitForLine(transcript, [&](const std::wstring& said) { return said == line; }, from, timeoutMs);
 }
 
-std::optional<size_t> WaitForLine(const std::filesystem::path& transcript, const std::wstring& line, size_t from,
+std::optional<size_t> WaitForLine(const std::filesystem::path& transcript,
+                                  const std::function<bool(const std::wstring&)>& matches, size_t from,
                                   DWORD timeoutMs)
 {
     std::optional<size_t> found;
@@ -172,7 +167,7 @@ std::optional<size_t> WaitForLine(const std::filesystem::path& transcript, const
         [&] {
             auto lines = SaidLines(transcript);
             for (size_t i = from; i < lines.size(); ++i)
-                if (lines[i] == line) {
+                if (matches(lines[i])) {
                     found = i;
                     return true;
                 }

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/transcript_reader.h"
 #include "win/handles.h"
 
 namespace e2e {
@@ -83,11 +84,15 @@ bool WaitFor(const std::function<bool()>& check, DWORD timeoutMs);
 COLORREF ScreenColor(HWND window, POINT client);
 
 // Transcript entries joined with spaces, one string per line.
-std::vector<std::wstring> SaidLines(const std::filesystem::path& transcript);
+using testsupport::SaidLines;
 
 // Waits until the transcript has a line equal to `line` at or after index
 // `from`; returns its index, or nothing on time-out.
 std::optional<size_t> WaitForLine(const std::filesystem::path& transcript, const std::wstring& line, size_t from,
+                                  DWORD timeoutMs);
+// The same for the first line that `matches` accepts.
+std::optional<size_t> WaitForLine(const std::filesystem::path& transcript,
+                                  const std::function<bool(const std::wstring&)>& matches, size_t from,
                                   DWORD timeoutMs);
 
 // Waits until a per-user string value equals `expected`; false on time-out.
