@@ -1,5 +1,6 @@
 #include "game/mark_window.h"
 
+#include "game/color.h"
 #include "game/program_state.h"
 #include "game/timing.h"
 #include "win/message_loop.h"
@@ -10,11 +11,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"VemoMark";
 constexpr UINT_PTR kTimer1 = 1;
-
-COLORREF ToColorRef(const rules::Rgb& c)
-{
-    return RGB(c.r, c.g, c.b);
-}
 
 } // namespace
 

@@ -16,11 +16,6 @@ namespace {
 constexpr wchar_t kClassName[] = L"VemoQuizWindow";
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
 
-// Commands disabled by the load handler: nothing can be played, cancelled,
-// re-read or looked up before a quiz is loaded.
-constexpr int kDisabledAtLoad[] = {mnuQuizeSpeed, mnuQuizeEasy,   mnuQuizeCancel, mnuToolInfo,
-                                   mnuQuizeCheck, mnuQuizeRevoice, mnuToolRank};
-
 constexpr UINT kTimerInterval[] = {0, 1000, 100}; // by TimerId
 
 } // namespace
@@ -84,8 +79,9 @@ void QuizWindow::Form_Load()
     QuizLoaded = false;
     SpeedMode = false;
 
-    for (int id : kDisabledAtLoad)
-        EnableCommand(id, false);
+    // Nothing can be played, cancelled, re-read or looked up before a quiz
+    // is loaded.
+    ApplyMenuState(MenuState::NoQuiz);
 
     Voice = std::make_unique<game::Voice>();
 

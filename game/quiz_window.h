@@ -91,8 +91,6 @@ public:
     std::int32_t EasyScore = 0;
     std::int32_t SpeedScore = 0;
 
-    std::array<std::wstring, 5> NameE, NameT;
-    std::array<std::int32_t, 5> ScoreE{}, ScoreT{};
 
     // --- controls ----------------------------------------------------------
     HWND TextQ() const { return textQ_; }
@@ -207,7 +205,6 @@ private:
     // typed there is not used.
     void Label3_DblClick(POINT client);
     std::wstring ScoreSection() const;
-    void KeepTables(const rules::Rankings& rankings);
 
     // Display (quiz_window_display.cpp).
     void CreateControls();

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "game/color.h"
 #include "game/em_text.h"
 #include "game/fonts.h"
 #include "game/logic/texts.h"
@@ -14,11 +15,6 @@
 namespace game {
 
 namespace {
-
-COLORREF ToColorRef(const Rgb& c)
-{
-    return RGB(c.r, c.g, c.b);
-}
 
 void FillRect(HDC dc, const RECT& r, COLORREF color)
 {

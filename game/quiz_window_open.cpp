@@ -1,6 +1,4 @@
 // The open command (F2): choosing a quiz file and loading it.
-#include <filesystem>
-
 #include "game/file_dialog.h"
 #include "game/message_window.h"
 #include "game/quiz_window.h"
@@ -73,7 +71,7 @@ bool QuizWindow::LoadQuiz(const std::wstring& path)
     EnableCommand(mnuToolInfo, true);
     ShowWindow(textMesBox_, SW_HIDE);
     EnableCommand(mnuToolRank, true);
-    SetWindowTextW(hwnd(), (kCaptionPrefix + std::filesystem::path(path).filename().wstring()).c_str());
+    SetWindowTextW(hwnd(), (kCaptionPrefix + Fso.GetFileName(path)).c_str());
 
     win::DoEvents();
     Voice->WaitSpeech();

@@ -8,6 +8,7 @@
 // QuizAbort, Closing, QLineOn, QLineTicks and Elapsed, which it checks.
 #include <stdexcept>
 
+#include "game/color.h"
 #include "game/logic/numerals.h"
 #include "game/mark_window.h"
 #include "game/message_window.h"
@@ -22,11 +23,6 @@
 namespace game {
 
 namespace {
-
-COLORREF ToColorRef(const rules::Rgb& c)
-{
-    return RGB(c.r, c.g, c.b);
-}
 
 constexpr int kSoftStyle = 3;
 

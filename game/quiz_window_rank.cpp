@@ -1,6 +1,5 @@
 // The best-five tables of the loaded quiz: the check at the end of a game
-// with the name entry, the ranking command (F7), and the working copy of
-// both tables.
+// with the name entry, and the ranking command (F7).
 #include "game/info_form.h"
 #include "game/logic/layout.h"
 #include "game/name_entry.h"
@@ -16,21 +15,10 @@ std::wstring QuizWindow::ScoreSection() const
     return Fso.GetFileName(QuizPath);
 }
 
-void QuizWindow::KeepTables(const rules::Rankings& rankings)
-{
-    for (size_t p = 0; p < rules::kPlaces; ++p) {
-        NameE[p] = rules::Wide(rankings.relaxed[p].name);
-        ScoreE[p] = rankings.relaxed[p].score;
-        NameT[p] = rules::Wide(rankings.quickPress[p].name);
-        ScoreT[p] = rankings.quickPress[p].score;
-    }
-}
-
 void QuizWindow::ScoreCheck()
 {
     const std::wstring section = ScoreSection();
     rules::Rankings rankings = rules::GetScore(section);
-    KeepTables(rankings);
     const rules::Mode mode = SpeedMode ? rules::Mode::QuickPress : rules::Mode::Relaxed;
     const int score = SpeedMode ? SpeedScore : EasyScore;
 
@@ -45,10 +33,8 @@ void QuizWindow::ScoreCheck()
     // Closed while the name was asked for: no name, nothing stored.
     if (Closing || EnteredName.empty())
         return;
-    KeepTables(rankings);
     ShowMessage(rules::Message{entry->message, u""});
     rules::SetScore(section, rankings);
-    KeepTables(rankings);
 }
 
 void QuizWindow::Label3_DblClick(POINT client)
@@ -65,7 +51,6 @@ void QuizWindow::mnuToolRank_Click()
     if (!QuizLoaded)
         return;
     const rules::Rankings rankings = rules::GetScore(ScoreSection());
-    KeepTables(rankings);
     InfoForm form(*Voice);
     form.Text = rules::Wide(rules::RankingText(rankings.relaxed, rankings.quickPress));
     form.ShowModal(hwnd());
