@@ -10,6 +10,7 @@
 #include "dialogs/core/paths.h"
 #include "dialogs/file_dialog.h"
 #include "dialogs/folder/folder_dialog.h"
+#include "dialogs/folder/folder_resource.h"
 #include "dialogs/resource.h"
 #include "toolkit/message_box.h"
 #include "win/cp932.h"
@@ -321,13 +322,12 @@ bool CLumaFileDialog::CopyFiles()
             return false;
         FolderStyleForCopy copyStyle = CopyFolderStyle(style_.style, style_.disabledOps);
         FolderDlgExStyle record = {};
-        record.reserved = 20;
         record.mask = copyStyle.mask;
         record.style = copyStyle.style;
         record.driveTypes = style_.driveTypes;
         folderDialog->SetExtendedStyle(record);
-        folderDialog->SetCaption(cp932::FromWide(L"ファイルのコピー").c_str(), -1);
-        folderDialog->SetCaption(cp932::FromWide(L"コピー先のフォルダを選択してください").c_str(), IDC_FOLDERLABEL);
+        folderDialog->SetCaption(cp932::FromWide(kCopyCaption).c_str(), -1);
+        folderDialog->SetCaption(cp932::FromWide(L"コピー先のフォルダを選択してください").c_str(), IDC_LUMA_FOLDER_DIRLABEL);
         if (folderDialog->Run() != IDOK)
             return false;
         target = folderDialog->Result();

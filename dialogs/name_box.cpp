@@ -4,6 +4,7 @@
 
 #include <shlobj.h>
 
+#include "dialogs/core/format.h"
 #include "dialogs/core/paths.h"
 #include "dialogs/resource.h"
 #include "toolkit/message_box.h"
@@ -15,14 +16,6 @@
 namespace lumadlg {
 
 namespace {
-
-std::wstring ReplaceS(std::wstring pattern, const std::wstring& value)
-{
-    std::size_t at = pattern.find(L"%s");
-    if (at != std::wstring::npos)
-        pattern.replace(at, 2, value);
-    return pattern;
-}
 
 bool AskYesNo(const std::wstring& text, const wchar_t* caption)
 {

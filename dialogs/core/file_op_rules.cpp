@@ -1,6 +1,7 @@
 #include "dialogs/core/file_op_rules.h"
 
 #include "dialogs/core/ex_style.h"
+#include "dialogs/core/format.h"
 #include "dialogs/resource.h"
 #include "win/sjis.h"
 
@@ -12,18 +13,8 @@ bool Allowed(std::uint32_t disabledOps, std::uint32_t op) { return (disabledOps 
 
 bool IsFileOrFolder(const FileItem& item) { return item.kind == ItemKind::File || item.kind == ItemKind::Folder; }
 
-// The pattern with its first "%s" replaced by value.
-std::wstring WithName(std::wstring pattern, const std::wstring& value)
-{
-    std::size_t at = pattern.find(L"%s");
-    if (at != std::wstring::npos)
-        pattern.replace(at, 2, value);
-    return pattern;
-}
-
 const wchar_t kCreateCaption[] = L"フォルダの作成";
 const wchar_t kRenameCaption[] = L"名前の変更";
-const wchar_t kCopyCaption[] = L"ファイルのコピー";
 
 } // namespace
 
@@ -110,7 +101,7 @@ Prompt NewFolderPrompt()
 
 Prompt RenamePrompt(const std::wstring& name)
 {
-    return {WithName(L"%s の名前を変更します。\n新しい名前を入力してください", name), kRenameCaption, name, 512};
+    return {ReplaceS(L"%s の名前を変更します。\n新しい名前を入力してください", name), kRenameCaption, name, 512};
 }
 
 Message NewFolderInvalidName()
@@ -137,7 +128,7 @@ Message RenameUnchanged()
 
 Message RenameReadOnly(const std::wstring& name)
 {
-    return {WithName(L"%s は読み取り専用です。名前を変更してもよろしいですか？", name), kRenameCaption, kYesNoBox};
+    return {ReplaceS(L"%s は読み取り専用です。名前を変更してもよろしいですか？", name), kRenameCaption, kYesNoBox};
 }
 
 Message RenameFailed() { return {L"名前の変更に失敗しました。", kRenameCaption, kStopBox}; }
@@ -151,11 +142,11 @@ std::optional<Message> DeleteQuestion(int selectedCount, const FileItem& entry)
     if (selectedCount < 1 || !IsFileOrFolder(entry))
         return std::nullopt;
     if (entry.kind == ItemKind::Folder) {
-        return Message{WithName(L"%s \nこのフォルダとフォルダ内のすべてのファイルを削除してもよろしいですか？",
+        return Message{ReplaceS(L"%s \nこのフォルダとフォルダ内のすべてのファイルを削除してもよろしいですか？",
                                 entry.name),
                        L"フォルダの削除の確認", 0};
     }
-    return Message{WithName(L"%s \nこのファイルを削除してもよろしいですか？", entry.name), L"ファイルの削除の確認",
+    return Message{ReplaceS(L"%s \nこのファイルを削除してもよろしいですか？", entry.name), L"ファイルの削除の確認",
                    0};
 }
 
@@ -186,7 +177,7 @@ std::uint32_t ShellDeleteFlags(DeleteChoice choice)
 
 Message FolderAmongOthersQuestion(const std::wstring& name)
 {
-    return {WithName(L"%sはフォルダです。\nこのフォルダとフォルダ内のすべてのファイルを削除してもよろしいですか？", name),
+    return {ReplaceS(L"%sはフォルダです。\nこのフォルダとフォルダ内のすべてのファイルを削除してもよろしいですか？", name),
             L"フォルダの削除の確認", kYesNoBox};
 }
 
@@ -205,14 +196,14 @@ Message DeleteCheckMessage(DeleteCheck check, const std::wstring& name, bool fol
 {
     switch (check) {
     case DeleteCheck::Unreadable:
-        return {WithName(L"%s \nファイルの属性を取得できませんでした。", name), L"削除", kStopBox};
+        return {ReplaceS(L"%s \nファイルの属性を取得できませんでした。", name), L"削除", kStopBox};
     case DeleteCheck::System:
-        return {WithName(folder ? L"%s \nこのフォルダはシステムフォルダです。" : L"%s \nこのファイルはシステムファイルです。",
+        return {ReplaceS(folder ? L"%s \nこのフォルダはシステムフォルダです。" : L"%s \nこのファイルはシステムファイルです。",
                          name) +
                     L"削除できません。",
                 L"削除", kWarningBox};
     case DeleteCheck::ReadOnly:
-        return {WithName(folder ? L"%s \nこのフォルダ" : L"%s \nこのファイル", name) +
+        return {ReplaceS(folder ? L"%s \nこのフォルダ" : L"%s \nこのファイル", name) +
                     L"は読み取り専用です。\n\n削除してもよろしいですか？",
                 L"削除の確認", kYesNoBox};
     case DeleteCheck::Deletable:
@@ -223,7 +214,7 @@ Message DeleteCheckMessage(DeleteCheck check, const std::wstring& name, bool fol
 
 Message DeleteFailed(const std::wstring& name)
 {
-    return {WithName(L"%s を削除できません。\n\nライトプロテクトされていないか、またはファイルが使用中でないか確認してください。",
+    return {ReplaceS(L"%s を削除できません。\n\nライトプロテクトされていないか、またはファイルが使用中でないか確認してください。",
                      name),
             L"ファイルの削除のエラー", kStopBox};
 }
@@ -261,7 +252,7 @@ Message CopyTargetMissing() { return {L"入力されたフォルダ名は存在�
 
 Message OverwriteQuestion(const std::wstring& destination)
 {
-    return {WithName(L"%s \nコピー先のフォルダへ 同じ名前のファイルが存在します。\n\n上書きしますか？", destination),
+    return {ReplaceS(L"%s \nコピー先のフォルダへ 同じ名前のファイルが存在します。\n\n上書きしますか？", destination),
             L"上書きの確認", kYesNoCancelBox};
 }
 

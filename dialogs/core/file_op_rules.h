@@ -14,6 +14,9 @@
 
 namespace lumadlg {
 
+// The caption of the copy's questions and of its folder dialog.
+inline constexpr wchar_t kCopyCaption[] = L"ファイルのコピー";
+
 // ---------------------------------------------------------------- withdrawn operations
 
 // Copy works on files; delete and rename on files and folders, each by its

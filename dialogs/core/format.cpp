@@ -36,4 +36,13 @@ std::wstring FormatSpokenDate(const LocalTime& t)
     return buf;
 }
 
+std::wstring ReplaceS(std::wstring_view pattern, std::wstring_view value)
+{
+    std::wstring text(pattern);
+    std::size_t at = text.find(L"%s");
+    if (at != std::wstring::npos)
+        text.replace(at, 2, value);
+    return text;
+}
+
 } // namespace lumadlg

@@ -3,12 +3,16 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace lumadlg {
 
 // Size in KB with thousands separators: 1KB, 1,206KB. A remainder of 100
 // bytes or more rounds up; any non-zero size is at least 1KB.
 std::wstring FormatSize(std::uint32_t bytes);
+
+// The pattern with its first "%s" replaced by value (a message with a name).
+std::wstring ReplaceS(std::wstring_view pattern, std::wstring_view value);
 
 // A local date and time, as the platform's SYSTEMTIME gives it.
 struct LocalTime {

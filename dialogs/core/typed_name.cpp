@@ -1,5 +1,6 @@
 #include "dialogs/core/typed_name.h"
 
+#include "dialogs/core/format.h"
 #include "dialogs/core/paths.h"
 
 namespace lumadlg {
@@ -16,14 +17,6 @@ bool ContainsAny(std::wstring_view text, std::wstring_view chars)
 
 bool IsAsciiLetter(wchar_t c) { return (c >= L'A' && c <= L'Z') || (c >= L'a' && c <= L'z'); }
 
-std::wstring ReplaceS(std::wstring_view pattern, std::wstring_view value)
-{
-    std::wstring text(pattern);
-    std::size_t at = text.find(L"%s");
-    if (at != std::wstring::npos)
-        text.replace(at, 2, value);
-    return text;
-}
 
 TypedName Refuse(std::wstring message)
 {
