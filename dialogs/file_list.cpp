@@ -145,9 +145,9 @@ std::uint32_t CLumaFileDialog::ListFolder(const std::wstring& folder, const std:
     std::wstring search = WithBackslash(folder);
     std::wstring recordFolder = Cp932Length(search) >= 260 ? std::wstring() : search;
     WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileExW((search + L"*.*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
-                                   nullptr, FIND_FIRST_EX_LARGE_FETCH);
-    if (find == INVALID_HANDLE_VALUE) {
+    win::UniqueFind find(FindFirstFileExW((search + L"*.*").c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                                          nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!find) {
         InvalidateRect(list_, nullptr, TRUE);
         return 0;
     }
@@ -166,6 +166,15 @@ std::uint32_t CLumaFileDialog::ListFolder(const std::wstring& folder, const std:
         store_.push_back(std::move(drives));
     }
     auto full = [&] { return store_.size() + files.size() >= static_cast<std::size_t>(kMaxEntries); };
+    auto fileOf = [&](const WIN32_FIND_DATAW& data) {
+        FileItem item;
+        item.kind = ItemKind::File;
+        item.name = data.cFileName;
+        item.folder = recordFolder;
+        item.size = data.nFileSizeLow;
+        item.lastWrite = FileTimeValue(data.ftLastWriteTime);
+        return item;
+    };
 
     do {
         std::wstring_view name = found.cFileName;
@@ -192,36 +201,23 @@ std::uint32_t CLumaFileDialog::ListFolder(const std::wstring& folder, const std:
         } else if (fileFilter.kind != FileFilter::Kind::Pattern && !full()) {
             if (fileFilter.kind == FileFilter::Kind::Extensions && !MatchesExtensions(fileFilter, name))
                 continue;
-            FileItem item;
-            item.kind = ItemKind::File;
-            item.name = name;
-            item.folder = recordFolder;
-            item.size = found.nFileSizeLow;
-            item.lastWrite = FileTimeValue(found.ftLastWriteTime);
-            files.push_back(std::move(item));
+            files.push_back(fileOf(found));
         }
-    } while (FindNextFileW(find, &found));
-    FindClose(find);
+    } while (FindNextFileW(find.get(), &found));
+    find.reset();
 
     const int firstFile = static_cast<int>(store_.size());
     if (fileFilter.kind == FileFilter::Kind::Pattern) {
-        HANDLE patternFind = FindFirstFileExW((search + fileFilter.pattern).c_str(), FindExInfoBasic, &found,
-                                              FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
-        if (patternFind != INVALID_HANDLE_VALUE) {
+        win::UniqueFind patternFind(FindFirstFileExW((search + fileFilter.pattern).c_str(), FindExInfoBasic, &found,
+                                                     FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
+        if (patternFind) {
             do {
                 if ((found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || rules.Excludes(found.dwFileAttributes))
                     continue;
                 if (full())
                     break;
-                FileItem item;
-                item.kind = ItemKind::File;
-                item.name = found.cFileName;
-                item.folder = recordFolder;
-                item.size = found.nFileSizeLow;
-                item.lastWrite = FileTimeValue(found.ftLastWriteTime);
-                files.push_back(std::move(item));
-            } while (FindNextFileW(patternFind, &found));
-            FindClose(patternFind);
+                files.push_back(fileOf(found));
+            } while (FindNextFileW(patternFind.get(), &found));
         }
     }
     store_.reserve(store_.size() + files.size());
@@ -478,7 +474,7 @@ void CLumaFileDialog::FocusFirstFileOrTop()
 
 bool CLumaFileDialog::SortList(unsigned key)
 {
-    if (items_.empty() && !list_)
+    if (!list_)
         return false;
     std::uint32_t order = OrderForKey(sortOrder_, key);
     FileItem* focused = FocusedItem();
@@ -658,6 +654,9 @@ void CLumaFileDialog::SpeakDetail(int command)
         text = item->IsFile() ? FormatSize(item->size) : L"選択されているアイテムは フォルダです";
         break;
     case IDM_SPEAKTYPE:
+        // The type is fetched when its column is drawn; the list may not have
+        // been drawn yet.
+        FetchType(*item);
         text = item->typeName;
         break;
     case IDM_SPEAKDATE:
