@@ -5,6 +5,7 @@
 
 #include "game/logic/menu_tree.h"
 #include "game/logic/styles.h"
+#include "game/tests/window_test_support.h"
 #include "tests/support/e2e/driver.h"
 #include "tests/support/transcript_reader.h"
 #include "win/module.h"
@@ -13,6 +14,7 @@
 namespace {
 
 using Lines = std::vector<std::wstring>;
+using game::testing::StoreViewStyle;
 
 constexpr DWORD kTimeout = 20000;
 const std::wstring kGreeting = L"voice Speak 0 カルミオ\xF8F2";
@@ -22,14 +24,6 @@ const std::wstring kFarewell = L"voice Speak 0 カルミオ おわり";
 std::filesystem::path GameExe()
 {
     return std::filesystem::path(win::ModuleFolder(nullptr)) / L".." / L"bin" / L"Vemo.exe";
-}
-
-void StoreViewStyle(const std::optional<std::wstring>& value)
-{
-    if (value)
-        win::WriteUserString(game::kSettingsKey, game::kViewStyleValue, *value);
-    else
-        win::RegKey::Create(HKEY_CURRENT_USER, game::kSettingsKey).DeleteValue(game::kViewStyleValue);
 }
 
 // Starts the game and waits for the main window after the splash.

@@ -31,11 +31,6 @@ SIZE TextSize(HWND dialog, const std::wstring& text)
     return size;
 }
 
-std::string Sjis(const wchar_t* text)
-{
-    return cp932::FromWide(text);
-}
-
 bool HasEntry(const testsupport::ScopedTranscript& t, const std::vector<std::wstring>& fields)
 {
     for (const auto& entry : t.Entries())
@@ -80,8 +75,8 @@ TEST_F(Guide, OneLineSitsUnderItsControlAndIsSpoken)
     Open(1);
     testsupport::ScopedTranscript transcript;
     HWND edit = GetDlgItem(dialog, IDC_EDIT);
-    std::string text = Sjis(L"名前が正しくありません");
-    std::string spoken = Sjis(L"名前が 正しく ありません");
+    std::string text = cp932::FromWide(L"名前が正しくありません");
+    std::string spoken = cp932::FromWide(L"名前が 正しく ありません");
     int result = assist->ShowGuide(edit, text.c_str(), spoken.c_str());
     EXPECT_EQ(result, 1) << "the reader's result is handed on";
 
@@ -113,7 +108,7 @@ TEST_F(Guide, TwoLinesAreSizedByTheLongerLineAndCloseOnTheNextKey)
 {
     Open(1);
     HWND list = GetDlgItem(dialog, IDC_LIST);
-    std::string text = Sjis(L"短い\n二行目のほうが長い文");
+    std::string text = cp932::FromWide(L"短い\n二行目のほうが長い文");
     assist->ShowGuide(list, text.c_str(), text.c_str());
     HWND guide = assist->GuideWindow();
     ASSERT_TRUE(guide);
@@ -154,7 +149,7 @@ TEST_F(Guide, WithTheSettingOffAPlainMessageBoxStandsIn)
     Open(std::nullopt);
     testsupport::ScopedTranscript transcript;
     std::vector<std::wstring> texts;
-    std::string text = Sjis(L"ドライブの準備ができていません");
+    std::string text = cp932::FromWide(L"ドライブの準備ができていません");
     tktest::ModalRun run;
     run.script = [&](HWND box) {
         texts = tktest::ChildTexts(box);

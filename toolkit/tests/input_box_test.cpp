@@ -22,11 +22,6 @@ namespace {
 constexpr int kEdit = 9010;
 constexpr int kPrompt = 9011;
 
-std::string Sjis(const wchar_t* text)
-{
-    return cp932::FromWide(text);
-}
-
 // Opens the box, types `entry` into its edit box and presses OK.
 int Enter(const char* entry, char* buffer, int size, int requireText, const char* initial = nullptr)
 {
@@ -57,7 +52,7 @@ TEST(InputBox, ShowsPromptCaptionAndInitialText)
         focus = tktest::FocusId(box);
         Press(box, VK_RETURN); // setting off: Enter in the edit box confirms
     };
-    std::string p = Sjis(L"新しい名前を入力してください"), c = Sjis(L"名前の変更"), i = Sjis(L"古い名前");
+    std::string p = cp932::FromWide(L"新しい名前を入力してください"), c = cp932::FromWide(L"名前の変更"), i = cp932::FromWide(L"古い名前");
     int result = RunModal(run, [&] { return SpeakInputBox(p.c_str(), c.c_str(), i.c_str(), buffer, 32, 1); });
     EXPECT_EQ(result, 1);
     EXPECT_EQ(title, L"名前の変更");
@@ -80,7 +75,7 @@ TEST(InputBox, TrimsBlanksButNotTheFullWidthSpace)
     EXPECT_STREQ(buffer, "abc");
     for (int i = 4; i < 32; ++i)
         ASSERT_EQ(buffer[i], 0) << "the whole buffer is zeroed first";
-    std::string wide = Sjis(L"　名前　");
+    std::string wide = cp932::FromWide(L"　名前　");
     EXPECT_EQ(Enter((" " + wide + " ").c_str(), buffer, 32, 1), 1);
     EXPECT_EQ(std::string(buffer), wide);
 }
@@ -105,8 +100,8 @@ TEST(InputBox, LongEntriesAreCutAndTerminated)
     EXPECT_EQ(static_cast<unsigned char>(buffer[6]), 0xCC) << "nothing written past bufferSize";
     // A cut inside a double-byte character drops the whole character.
     std::memset(buffer, 0xCC, sizeof buffer);
-    EXPECT_EQ(Enter(Sjis(L"あいう").c_str(), buffer, 6, 1), 1);
-    EXPECT_EQ(std::string(buffer), Sjis(L"あい"));
+    EXPECT_EQ(Enter(cp932::FromWide(L"あいう").c_str(), buffer, 6, 1), 1);
+    EXPECT_EQ(std::string(buffer), cp932::FromWide(L"あい"));
 }
 
 TEST(InputBox, BlanksAreRefusedWithASpokenGuideWithTheSettingOn)

@@ -23,11 +23,6 @@ constexpr int kButtons[3] = {kLumaMessageButton1, kLumaMessageButton2, kLumaMess
 constexpr int kText = 9008;
 constexpr int kIcon = 9009;
 
-std::string Sjis(const wchar_t* text)
-{
-    return cp932::FromWide(text);
-}
-
 struct Seen {
     std::wstring title;
     std::wstring text;
@@ -103,7 +98,7 @@ TEST(SpeakMessageBox, EveryButtonSetAnswersWithItsCommandIds)
         {4, {L"はい", L"いいえ", nullptr}, {IDYES, IDNO, 0}},
         {5, {L"再試行", L"ｷｬﾝｾﾙ", nullptr}, {IDRETRY, IDCANCEL, 0}},
     };
-    std::string text = Sjis(L"よろしいですか");
+    std::string text = cp932::FromWide(L"よろしいですか");
     for (const Row& row : rows) {
         for (int i = 0; i < 3; ++i) {
             if (!row.captions[i])
@@ -128,7 +123,7 @@ TEST(SpeakMessageBox, EveryButtonSetAnswersWithItsCommandIds)
 TEST(SpeakMessageBox, EscapeFollowsTheButtonSet)
 {
     ScopedWindowOperation off(std::nullopt);
-    std::string text = Sjis(L"確認");
+    std::string text = cp932::FromWide(L"確認");
     const int escape[6] = {IDOK, IDCANCEL, 0, IDCANCEL, 0, IDCANCEL};
     for (UINT set = 0; set < 6; ++set) {
         Seen seen;
@@ -154,7 +149,7 @@ TEST(SpeakMessageBox, QuestionYesNoShowsItsIconAndIgnoresEscape)
     testsupport::ScopedTranscript transcript;
     Seen seen;
     bool stayedOpen = false;
-    int result = Box(Sjis(L"上書きしますか"), 0x24, seen, [&](HWND box) {
+    int result = Box(cp932::FromWide(L"上書きしますか"), 0x24, seen, [&](HWND box) {
         Press(box, VK_ESCAPE);
         stayedOpen = IsWindowVisible(box) != FALSE;
         Click(box, kLumaMessageButton2);
@@ -184,13 +179,13 @@ TEST(SpeakMessageBox, SecondDefaultButtonHasTheFocusAndEscapeCancels)
 {
     ScopedWindowOperation off(std::nullopt);
     Seen seen;
-    int result = Box(Sjis(L"保存しますか"), 0x123, seen, [](HWND box) { Press(box, VK_ESCAPE); });
+    int result = Box(cp932::FromWide(L"保存しますか"), 0x123, seen, [](HWND box) { Press(box, VK_ESCAPE); });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(seen.defaultId, kLumaMessageButton2);
     EXPECT_EQ(seen.focus, kLumaMessageButton2);
     EXPECT_EQ(seen.captions[1], L"いいえ");
     // Enter presses the default button.
-    result = Box(Sjis(L"保存しますか"), 0x123, seen, [](HWND box) { Press(box, VK_RETURN); });
+    result = Box(cp932::FromWide(L"保存しますか"), 0x123, seen, [](HWND box) { Press(box, VK_RETURN); });
     EXPECT_EQ(result, IDNO);
     // Third default: only for the three-button sets.
     Box("x", 0x203, seen, [](HWND box) { Press(box, VK_ESCAPE); });
@@ -215,7 +210,7 @@ TEST(SpeakMessageBox, ArrowsAndSpaceMoveBetweenButtonsWithTheSettingOn)
     ScopedWindowOperation on(1);
     std::vector<int> focus;
     Seen seen;
-    int result = Box(Sjis(L"続けますか"), 3, seen, [&](HWND box) {
+    int result = Box(cp932::FromWide(L"続けますか"), 3, seen, [&](HWND box) {
         Press(box, VK_DOWN);
         focus.push_back(tktest::FocusId(box));
         Press(box, VK_SPACE);
@@ -235,8 +230,8 @@ TEST(SpeakMessageBox, ThreeLinesGrowTheBoxAndLowerTheButtons)
 {
     ScopedWindowOperation off(std::nullopt);
     Seen one, three;
-    Box(Sjis(L"一行"), 1, one, [](HWND box) { Click(box, kLumaMessageButton1); });
-    Box(Sjis(L"一行目\n二行目\n三行目"), 1, three, [](HWND box) { Click(box, kLumaMessageButton1); });
+    Box(cp932::FromWide(L"一行"), 1, one, [](HWND box) { Click(box, kLumaMessageButton1); });
+    Box(cp932::FromWide(L"一行目\n二行目\n三行目"), 1, three, [](HWND box) { Click(box, kLumaMessageButton1); });
     int staticHeight = one.textRect.bottom - one.textRect.top;
     int extra = 3 * one.lineHeight - staticHeight;
     ASSERT_GT(extra, 0);
@@ -286,10 +281,10 @@ TEST(SpeakMessageBox, AWideLineWidensTheBox)
 TEST(SpeakMessageBox, CustomCaptions)
 {
     ScopedWindowOperation off(std::nullopt);
-    std::string text = Sjis(L"どうしますか");
-    std::string copy = Sjis(L"コピー");
-    std::string cancel = Sjis(L"ｷｬﾝｾﾙ");
-    std::string fullCancel = Sjis(L"キャンセル");
+    std::string text = cp932::FromWide(L"どうしますか");
+    std::string copy = cp932::FromWide(L"コピー");
+    std::string cancel = cp932::FromWide(L"ｷｬﾝｾﾙ");
+    std::string fullCancel = cp932::FromWide(L"キャンセル");
     Seen seen;
     auto ex = [&](const char* b1, const char* b2, const char* b3, UINT type, const std::function<void(HWND)>& act) {
         ModalRun run;
@@ -325,7 +320,7 @@ TEST(SpeakMessageBox, CustomCaptions)
     EXPECT_TRUE(seen.icon);
 
     // Captions are cut to 15 bytes, never inside a double-byte character.
-    EXPECT_EQ(ex("ABCDEFGHIJKLMNOPQRST", Sjis(L"ABCDEFGHIJKLMNあ").c_str(), "C", 0,
+    EXPECT_EQ(ex("ABCDEFGHIJKLMNOPQRST", cp932::FromWide(L"ABCDEFGHIJKLMNあ").c_str(), "C", 0,
                  [](HWND box) { Click(box, kLumaMessageButton3); }),
               kLumaMessageButton3);
     EXPECT_EQ(seen.captions[0], L"ABCDEFGHIJKLMNO");
