@@ -13,6 +13,7 @@
 #include "dialogs/lumadlg.h"
 #include "dialogs/tests/dialog_driver.h"
 #include "tests/support/transcript_reader.h"
+#include "tests/support/window_operation.h"
 #include "win/cp932.h"
 #include "win/handles.h"
 #include "win/registry.h"
@@ -699,8 +700,7 @@ TEST_F(FileDialog, ShortcutToAFolderOpensIt)
 // dialog's Enter handlers; refusals are guide messages, shown and spoken.
 TEST_F(FileDialog, EnterHandlersWithWindowOperationOn)
 {
-    const wchar_t* settings = L"Software\\VXN\\System Global\\Settings";
-    ASSERT_TRUE(win::WriteUserDword(settings, L"WindowOperation", 1));
+    testsupport::ScopedWindowOperation windowOperation(1);
     Create(1, tree.Path());
     DialogDriver driver([&](HWND d) {
         HWND box = GetDlgItem(d, kName);
@@ -718,7 +718,6 @@ TEST_F(FileDialog, EnterHandlersWithWindowOperationOn)
         SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
     });
     int result = FileDlg_DoModal(dialog);
-    win::DeleteUserTree(settings);
     EXPECT_EQ(result, 1);
     EXPECT_TRUE(WasSpoken(L"Speak1:missing.zlq わ見つかりません"));
     EXPECT_TRUE(driver.BoxTexts().empty()) << "a guide window, not a message box";

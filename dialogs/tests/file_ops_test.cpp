@@ -16,6 +16,7 @@
 
 #include "dialogs/folder/tests/folder_driver.h"
 #include "dialogs/tests/dialog_driver.h"
+#include "tests/support/window_operation.h"
 #include "win/cp932.h"
 #include "win/registry.h"
 #include "win/window.h"
@@ -564,8 +565,7 @@ TEST_F(FileOps, FailuresAreReportedAndLeaveEverythingElse)
 // list still works after them.
 TEST_F(FileOps, TheListsEnterHandlerOutlivesTheBoxes)
 {
-    const wchar_t* settings = L"Software\\VXN\\System Global\\Settings";
-    ASSERT_TRUE(win::WriteUserDword(settings, L"WindowOperation", 1));
+    testsupport::ScopedWindowOperation windowOperation(1);
     Open(tree_.Path());
     driver_.Answer(L"新しいフォルダの作成", foldertest::TypeAndOk(L"fresh"));
     std::wstring folderLine;
@@ -576,7 +576,6 @@ TEST_F(FileOps, TheListsEnterHandlerOutlivesTheBoxes)
         SendMessageW(List(d), WM_KEYDOWN, VK_RETURN, 0);
         folderLine = ControlText(d, 1001);
     });
-    win::DeleteUserTree(settings);
     EXPECT_EQ(folderLine, tree_.Path() + L"\\fresh");
 }
 

@@ -7,11 +7,13 @@
 #include <windows.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 
 #include "dialogs/folder/tests/folder_driver.h"
 #include "dialogs/tests/dialog_driver.h"
 #include "tests/support/transcript_reader.h"
+#include "tests/support/window_operation.h"
 #include "win/cp932.h"
 #include "win/registry.h"
 #include "win/window.h"
@@ -21,7 +23,6 @@ using namespace foldertest;
 namespace {
 
 constexpr wchar_t kNotReady[] = L"ドライブの準備ができていません";
-constexpr wchar_t kSettingsKey[] = L"Software\\VXN\\System Global\\Settings";
 
 std::wstring PathOf(HLUMADLG dialog, int bufferSize = 600)
 {
@@ -112,13 +113,10 @@ protected:
     {
         if (GetDriveTypeW(L"O:\\") != DRIVE_CDROM)
             GTEST_SKIP() << "no empty CD-ROM drive O: in this Wine prefix";
-        ASSERT_TRUE(win::WriteUserDword(kSettingsKey, L"WindowOperation", 1));
+        windowOperation_.emplace(1);
     }
-    void TearDown() override
-    {
-        win::DeleteUserTree(kSettingsKey);
-        FolderExports::TearDown();
-    }
+
+    std::optional<testsupport::ScopedWindowOperation> windowOperation_;
 };
 
 TEST_F(NotReadyDrive, AStartFolderOnItOpensTheFirstReadyDrive)

@@ -8,7 +8,6 @@ namespace tktest {
 
 namespace {
 
-constexpr const wchar_t* kSettingsKey = L"Software\\VXN\\System Global\\Settings";
 constexpr UINT kPostedMarker = WM_APP + 77;
 
 void InjectKey(WORD vk, bool release)
@@ -64,21 +63,6 @@ bool PumpFor(HWND dialog, const std::function<bool(const MSG&)>& seen, DWORD tim
 }
 
 } // namespace
-
-ScopedWindowOperation::ScopedWindowOperation(std::optional<DWORD> value)
-{
-    win::RegKey key = win::RegKey::Create(HKEY_CURRENT_USER, kSettingsKey, KEY_ALL_ACCESS);
-    key.DeleteValue(L"WindowOperation");
-    if (value)
-        key.WriteDword(L"WindowOperation", *value);
-}
-
-ScopedWindowOperation::~ScopedWindowOperation()
-{
-    win::RegKey key = win::RegKey::Open(HKEY_CURRENT_USER, kSettingsKey, KEY_ALL_ACCESS);
-    if (key)
-        key.DeleteValue(L"WindowOperation");
-}
 
 bool PumpUntil(HWND dialog, const std::function<bool()>& done, DWORD timeoutMs)
 {

@@ -10,17 +10,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/window_operation.h"
+
 namespace tktest {
 
-// Sets the WindowOperation setting for the life of the object (nullopt: no
-// value) and removes the value afterwards.
-class ScopedWindowOperation {
-public:
-    explicit ScopedWindowOperation(std::optional<DWORD> value);
-    ~ScopedWindowOperation();
-    ScopedWindowOperation(const ScopedWindowOperation&) = delete;
-    ScopedWindowOperation& operator=(const ScopedWindowOperation&) = delete;
-};
+using testsupport::ScopedWindowOperation;
 
 // Runs the thread's messages through `dialog`'s keyboard navigation until
 // done() holds or the watchdog (timeoutMs) fires. Returns done().

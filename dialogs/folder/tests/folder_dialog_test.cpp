@@ -15,6 +15,7 @@
 #include "dialogs/folder/folder_dialog.h"
 #include "folder_driver.h"
 #include "tests/support/transcript_reader.h"
+#include "tests/support/window_operation.h"
 #include "win/cp932.h"
 #include "win/registry.h"
 #include "win/window.h"
@@ -25,26 +26,7 @@ using namespace foldertest;
 
 namespace {
 
-constexpr wchar_t kSettingsKey[] = L"Software\\VXN\\System Global\\Settings";
-
-// WindowOperation = value (nullopt: absent) for the life of the object.
-class ScopedWindowOperation {
-public:
-    explicit ScopedWindowOperation(std::optional<DWORD> value)
-    {
-        Clear();
-        if (value)
-            win::WriteUserDword(kSettingsKey, L"WindowOperation", *value);
-    }
-    ~ScopedWindowOperation() { Clear(); }
-
-private:
-    static void Clear()
-    {
-        if (auto key = win::RegKey::Open(HKEY_CURRENT_USER, kSettingsKey, KEY_ALL_ACCESS))
-            key.DeleteValue(L"WindowOperation");
-    }
-};
+using testsupport::ScopedWindowOperation;
 
 // A fresh folder tree in the temporary folder, removed afterwards:
 // <root>\alpha\inner, <root>\Beta, <root>\gamma.
