@@ -152,20 +152,12 @@ std::wstring FolderWindow::StartFolder()
 
 bool FolderWindow::IsStartFolderUsable(const std::wstring& folder) const
 {
-    if (folder.empty())
-        return false;
-    if (cp932::ByteLength(folder) <= 3 && folder.size() >= 2 && folder[1] == L':')
-        return true;
-    WIN32_FIND_DATAW data;
-    win::UniqueFind find(FindFirstFileW(JoinFolder(folder, L"*").c_str(), &data));
-    if (!find)
-        return false;
-    DWORD attributes = GetFileAttributesW(folder.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES)
-        return false;
-    if (HideReadOnly() && (attributes & FILE_ATTRIBUTE_READONLY))
-        return false;
-    return ShowHidden() || !(attributes & FILE_ATTRIBUTE_HIDDEN);
+    return !folder.empty() && IsFolderUsable(folder, Rules());
+}
+
+VisibilityRules FolderWindow::Rules() const
+{
+    return {HideReadOnly(), ShowHidden()};
 }
 
 void FolderWindow::FillDriveBox(std::wstring& start)
@@ -261,9 +253,7 @@ int FolderWindow::ListFolder(const std::wstring& path, const std::wstring& selec
         std::wstring name = data.cFileName;
         if (name == L"." || (name == L".." && root))
             continue;
-        if (HideReadOnly() && (data.dwFileAttributes & FILE_ATTRIBUTE_READONLY))
-            continue;
-        if (!ShowHidden() && (data.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN))
+        if (Rules().Excludes(data.dwFileAttributes))
             continue;
         if (name == L"..")
             entries_.push_back(std::make_unique<Entry>(Entry{kUpEntry, EntryKind::Up}));

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/drives.h"
 #include "dialogs/folder/folder_dialog.h"
 #include "dialogs/folder/folder_text.h"
 #include "toolkit/control_assist.h"
@@ -60,6 +61,8 @@ private:
     bool NoCreateFolder() const;
     bool ShowHidden() const;
     bool HideReadOnly() const;
+    // Which entries the two settings above leave out.
+    VisibilityRules Rules() const;
     std::wstring StartFolder();
     bool IsStartFolderUsable(const std::wstring& folder) const;
     void FillDriveBox(std::wstring& start);
