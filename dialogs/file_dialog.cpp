@@ -99,8 +99,7 @@ void CLumaFileDialog::GetPathName(char* buffer, int bufferSize, unsigned index) 
 {
     if (!buffer || bufferSize < 1)
         return;
-    std::string path = index < chosen_.size() ? cp932::FromWide(chosen_[index]) : std::string();
-    sjis::CopyToBuffer(path, buffer, bufferSize);
+    sjis::CopyToBuffer(index < chosen_.size() ? chosen_[index] : std::string(), buffer, bufferSize);
 }
 
 int CLumaFileDialog::MessageWnd(const char* text, const char* spokenText)

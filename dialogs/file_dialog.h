@@ -18,6 +18,7 @@
 #include <map>
 #include <unordered_map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -162,7 +163,10 @@ private:
     void AcceptChosen();
     bool AskOverwrite(const std::wstring& name);
     bool AskCreate(const std::wstring& name);
-    void AcceptTyped(const std::wstring& folder, const std::wstring& name);
+    // The path as the caller receives it (win::AnsiPath); without such a
+    // form the choice is refused with a guide message under the control.
+    std::optional<std::string> CallerPath(const std::wstring& path, int guideControl);
+    void AcceptTyped(std::string path);
     void SendTypedName(const std::wstring& text);
     void OpenShortcut();
     void SelectNameBoxText();
@@ -176,7 +180,7 @@ private:
     std::vector<std::pair<std::wstring, std::wstring>> filters_; // caption, pattern
     FileStyleValues style_;
     std::map<int, std::wstring> captions_; // one run's caption overrides
-    std::vector<std::wstring> chosen_;
+    std::vector<std::string> chosen_; // in code page 932, as the caller receives them
 
     // State of one run.
     std::wstring currentFolder_;

@@ -317,7 +317,7 @@ bool CLumaFileDialog::CopyFiles()
     // 1. The target, chosen with the folder dialog.
     std::wstring target;
     {
-        auto folderDialog = CLumaFolderDialog::Create(cp932::FromWide(currentFolder_).c_str(), hwnd());
+        auto folderDialog = CLumaFolderDialog::CreateInLibrary(currentFolder_, hwnd());
         if (!folderDialog)
             return false;
         FolderStyleForCopy copyStyle = CopyFolderStyle(style_.style, style_.disabledOps);

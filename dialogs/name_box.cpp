@@ -11,6 +11,7 @@
 #include "toolkit/reader.h"
 #include "win/cp932.h"
 #include "win/handles.h"
+#include "win/path_names.h"
 #include "win/window.h"
 
 namespace lumadlg {
@@ -98,28 +99,31 @@ int CLumaFileDialog::ProcessTypedName(const wchar_t* text)
             FocusNextControl();
         }
         return 1;
-    case kTypedExisting:
-        if (style_.style & kOverwritePrompt) {
-            if (!AskOverwrite(parsed.name))
-                return 1;
-        } else if (style_.style & kFileMustNotExist) {
+    case kTypedExisting: {
+        const bool ask = (style_.style & kOverwritePrompt) != 0;
+        if (!ask && (style_.style & kFileMustNotExist)) {
             ShowGuideUnder(IDC_NAME, ReplaceS(L"%s はすでに存在します。", parsed.name),
                            ReplaceS(L"%s わすでに存在します", parsed.name));
             return 1;
         }
-        AcceptTyped(parsed.folder, parsed.name);
+        // A file the caller could not be handed is refused before any question.
+        std::optional<std::string> path = CallerPath(WithBackslash(parsed.folder) + parsed.name, IDC_NAME);
+        if (path && (!ask || AskOverwrite(parsed.name)))
+            AcceptTyped(std::move(*path));
         return 1;
-    case kTypedNewFile:
-        if (style_.style & kCreatePrompt) {
-            if (!AskCreate(parsed.name))
-                return 1;
-        } else if (style_.style & kFileMustExist) {
+    }
+    case kTypedNewFile: {
+        const bool ask = (style_.style & kCreatePrompt) != 0;
+        if (!ask && (style_.style & kFileMustExist)) {
             ShowGuideUnder(IDC_NAME, ReplaceS(L"%s は見つかりません。", parsed.name),
                            ReplaceS(L"%s わ見つかりません", parsed.name));
             return 1;
         }
-        AcceptTyped(parsed.folder, parsed.name);
+        std::optional<std::string> path = CallerPath(WithBackslash(parsed.folder) + parsed.name, IDC_NAME);
+        if (path && (!ask || AskCreate(parsed.name)))
+            AcceptTyped(std::move(*path));
         return 1;
+    }
     default:
         return 0;
     }
@@ -135,12 +139,20 @@ bool CLumaFileDialog::AskCreate(const std::wstring& name)
     return AskYesNo(ReplaceS(L"%sは見つかりません。新規作成しますか？", name), L"新規作成の確認");
 }
 
-void CLumaFileDialog::AcceptTyped(const std::wstring& folder, const std::wstring& name)
+std::optional<std::string> CLumaFileDialog::CallerPath(const std::wstring& path, int guideControl)
+{
+    std::optional<std::string> bytes = win::AnsiPath(path);
+    if (!bytes)
+        ShowGuideUnder(guideControl, msg::kInvalidFileName, msg::kInvalidFileName);
+    return bytes;
+}
+
+void CLumaFileDialog::AcceptTyped(std::string path)
 {
     // Each acceptance starts a fresh list of chosen paths, so a path a hook
     // refused earlier is not handed to the caller later.
     chosen_.clear();
-    chosen_.push_back(WithBackslash(folder) + name);
+    chosen_.push_back(std::move(path));
     AcceptChosen();
 }
 
@@ -201,19 +213,25 @@ int CLumaFileDialog::ActivateItem(int index)
     }
 
     chosen_.clear();
+    const bool ask = (style_.style & kOverwritePrompt) != 0;
     for (int i = -1; (i = static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, i, LVNI_SELECTED))) >= 0;) {
         FileItem* selected = ItemAt(i);
         if (!selected || !selected->IsFile())
             continue;
-        if (style_.style & kOverwritePrompt) {
-            if (!AskOverwrite(selected->name))
-                continue;
-        } else if (style_.style & kFileMustNotExist) {
+        if (!ask && (style_.style & kFileMustNotExist)) {
             SetDlgItemTextW(hwnd(), IDC_NAME, selected->name.c_str());
             continue;
         }
         std::wstring folder = selected->folder.empty() ? currentFolder_ : selected->folder;
-        chosen_.push_back(WithBackslash(folder) + selected->name);
+        // A file the caller could not be handed is refused before any question.
+        std::optional<std::string> path = CallerPath(WithBackslash(folder) + selected->name, IDC_LIST);
+        if (!path) {
+            chosen_.clear(); // one file the caller could not be handed refuses the whole choice
+            return 1;
+        }
+        if (ask && !AskOverwrite(selected->name))
+            continue;
+        chosen_.push_back(std::move(*path));
     }
     if (!chosen_.empty())
         AcceptChosen();
@@ -228,10 +246,9 @@ void CLumaFileDialog::AcceptChosen()
         auto hook = reinterpret_cast<FileDlgAcceptHook>(style_.acceptHook);
         // The paths are handed over one by one; the hook may look at this
         // object, so it sees a stable copy.
-        std::vector<std::wstring> paths = chosen_;
-        for (const std::wstring& path : paths) {
-            std::string bytes = cp932::FromWide(path);
-            if (hook(bytes.c_str(), Handle()) == 0)
+        std::vector<std::string> paths = chosen_;
+        for (const std::string& path : paths) {
+            if (hook(path.c_str(), Handle()) == 0)
                 return;
             if (!IsRunning())
                 return;

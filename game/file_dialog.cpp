@@ -3,10 +3,12 @@
 #include "game/file_dialog.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 #include "win/cp932.h"
 #include "win/module.h"
+#include "win/path_names.h"
 
 namespace game {
 
@@ -57,11 +59,16 @@ DeleteFn deleteFn = nullptr;
 // A setting in the library's code page; empty gives a null pointer.
 class AnsiSetting {
 public:
-    explicit AnsiSetting(const std::wstring& text) : empty_(text.empty()), bytes_(cp932::FromWide(text)) {}
-    const char* get() const { return empty_ ? nullptr : bytes_.c_str(); }
+    explicit AnsiSetting(const std::wstring& text) : AnsiSetting(std::optional(cp932::FromWide(text))) {}
+    // A path: null too when the code page cannot name it (win::AnsiPath).
+    explicit AnsiSetting(std::optional<std::string> bytes)
+        : null_(!bytes || bytes->empty()), bytes_(bytes.value_or(std::string()))
+    {
+    }
+    const char* get() const { return null_ ? nullptr : bytes_.c_str(); }
 
 private:
-    bool empty_;
+    bool null_;
     std::string bytes_;
 };
 
@@ -89,8 +96,8 @@ constexpr int kPathBufferSize = 100;
 
 std::wstring ShowFileDialog(const FileDialogSettings& settings)
 {
-    AnsiSetting fileName(settings.FileName), defExt(settings.DefExt), initDir(settings.InitDir),
-        filter(settings.Filter), title(settings.Title);
+    AnsiSetting fileName(settings.FileName), defExt(settings.DefExt), filter(settings.Filter), title(settings.Title);
+    AnsiSetting initDir(win::AnsiPath(settings.InitDir));
 
     auto create = Function(createFn, "FileDlg_Create");
     if (!create)

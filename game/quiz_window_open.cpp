@@ -4,6 +4,7 @@
 #include "game/quiz_window.h"
 #include "win/cp932.h"
 #include "win/module.h"
+#include "win/path_names.h"
 
 namespace game {
 
@@ -62,7 +63,10 @@ bool QuizWindow::LoadQuiz(const std::wstring& path)
         return false;
     }
 
-    QuizPath = path;
+    // The path may hold short names (the dialog hands those out for names
+    // its code page cannot carry); the caption, the information sheet and
+    // the rankings use the names the file system keeps.
+    QuizPath = win::LongPathName(path);
     // A quiz without questions can be looked at but not played: a game on it
     // would have nothing to ask.
     const bool playable = Quiz.QuizTotal > 0;
@@ -71,7 +75,7 @@ bool QuizWindow::LoadQuiz(const std::wstring& path)
     EnableCommand(mnuToolInfo, true);
     ShowWindow(textMesBox_, SW_HIDE);
     EnableCommand(mnuToolRank, true);
-    SetWindowTextW(hwnd(), (kCaptionPrefix + Fso.GetFileName(path)).c_str());
+    SetWindowTextW(hwnd(), (kCaptionPrefix + Fso.GetFileName(QuizPath)).c_str());
 
     win::DoEvents();
     Voice->WaitSpeech();

@@ -29,14 +29,28 @@ std::string FromWide(std::wstring_view text)
     return out;
 }
 
-bool CanEncode(std::wstring_view text)
+std::optional<std::string> FromWideExact(std::wstring_view text)
 {
     if (text.empty())
-        return true;
+        return std::string();
+    const int length = static_cast<int>(text.size());
     BOOL usedDefault = FALSE;
-    int n = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
-                                nullptr, 0, nullptr, &usedDefault);
-    return n > 0 && !usedDefault && ToWide(FromWide(text)) == text;
+    int n = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(), length, nullptr, 0, nullptr,
+                                &usedDefault);
+    if (n <= 0 || usedDefault)
+        return std::nullopt;
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, text.data(), length, out.data(), n, nullptr, &usedDefault);
+    // The round trip catches what the default-character flag does not
+    // report (an unpaired surrogate, a character the table maps one way).
+    if (usedDefault || ToWide(out) != text)
+        return std::nullopt;
+    return out;
+}
+
+bool CanEncode(std::wstring_view text)
+{
+    return FromWideExact(text).has_value();
 }
 
 std::size_t ByteLength(std::wstring_view text)

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,8 +24,14 @@ inline constexpr wchar_t kMarker = L'\xF8F2';
 std::wstring ToWide(std::string_view bytes);
 std::wstring ToWide(const char* nulTerminated); // null gives ""
 
-// Characters code page 932 cannot hold become "?".
+// Characters code page 932 cannot hold become "?" or a look-alike: for
+// text that is only shown or spoken. A path handed to another program goes
+// through FromWideExact (or win::AnsiPath), never through this.
 std::string FromWide(std::wstring_view text);
+
+// The code page 932 form of text, or nothing when a character would be
+// replaced or approximated on the way.
+std::optional<std::string> FromWideExact(std::wstring_view text);
 
 // True when every character of text survives the round trip unchanged.
 bool CanEncode(std::wstring_view text);

@@ -8,6 +8,7 @@
 #include "dialogs/folder/folder_window.h"
 #include "win/cp932.h"
 #include "win/module.h"
+#include "win/path_names.h"
 #include "win/sjis.h"
 
 namespace lumadlg {
@@ -19,6 +20,16 @@ std::unique_ptr<CLumaFolderDialog> CLumaFolderDialog::Create(const char* initial
         return nullptr;
     dialog->parent_ = parent;
     dialog->currentFolder_ = cp932::ToWide(initialFolder);
+    return dialog;
+}
+
+std::unique_ptr<CLumaFolderDialog> CLumaFolderDialog::CreateInLibrary(std::wstring initialFolder, HWND parent)
+{
+    std::unique_ptr<CLumaFolderDialog> dialog = Create(nullptr, parent);
+    if (dialog) {
+        dialog->currentFolder_ = std::move(initialFolder);
+        dialog->handsOutAnsi_ = false;
+    }
     return dialog;
 }
 
@@ -62,7 +73,7 @@ int CLumaFolderDialog::SetExtendedStyle(const FolderDlgExStyle& record)
 
 void CLumaFolderDialog::GetPathName(char* buffer, int bufferSize) const
 {
-    sjis::CopyToBuffer(cp932::FromWide(result_), buffer, bufferSize);
+    sjis::CopyToBuffer(win::AnsiPath(result_).value_or(std::string()), buffer, bufferSize);
 }
 
 int CLumaFolderDialog::MessageWnd(const char* text, const char* spokenText)

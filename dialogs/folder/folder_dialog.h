@@ -27,6 +27,10 @@ public:
     // initialFolder: a folder, "PERSONAL", "DRIVES" or empty/null (the
     // drives). Returns null when the object cannot be allocated.
     static std::unique_ptr<CLumaFolderDialog> Create(const char* initialFolder, HWND parent);
+    // For the library's own use (the file dialog's copy): the initial
+    // folder as it is, and the result read through Result() alone, so no
+    // folder is refused for want of a code page 932 form.
+    static std::unique_ptr<CLumaFolderDialog> CreateInLibrary(std::wstring initialFolder, HWND parent);
     ~CLumaFolderDialog();
     CLumaFolderDialog(const CLumaFolderDialog&) = delete;
     CLumaFolderDialog& operator=(const CLumaFolderDialog&) = delete;
@@ -43,8 +47,8 @@ public:
     void GetExtendedStyle(FolderDlgExStyle& record) const;
     // Returns the sum of 0x1, 0x2 and 0x10000 for the fields stored.
     int SetExtendedStyle(const FolderDlgExStyle& record);
-    // Zero-fills the buffer, then copies the chosen folder cut to
-    // bufferSize - 1 bytes.
+    // Zero-fills the buffer, then copies the chosen folder, in a form that
+    // names it in code page 932 (win::AnsiPath), cut to bufferSize - 1 bytes.
     void GetPathName(char* buffer, int bufferSize) const;
     // A guide message under the folder list while the window runs; else 0.
     int MessageWnd(const char* text, const char* spokenText);
@@ -63,6 +67,9 @@ private:
     FolderStyleValues style_;
     std::wstring currentFolder_;
     std::wstring result_;
+    // The result goes to a caller of the char* interface: OK refuses a
+    // folder that code page 932 cannot name.
+    bool handsOutAnsi_ = true;
     // Title, OK, cancel, drive label, folder label; empty optional: the
     // template's text.
     std::optional<std::wstring> captions_[5];

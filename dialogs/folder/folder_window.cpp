@@ -7,6 +7,7 @@
 #include "dialogs/core/file_op_rules.h"
 #include "dialogs/core/paths.h"
 #include "dialogs/drives.h"
+#include "dialogs/folder/folder_hook_texts.h"
 #include "dialogs/folder/folder_resource.h"
 #include "dialogs/shell_icons.h"
 #include "toolkit/message_box.h"
@@ -472,10 +473,14 @@ void FolderWindow::OnOK()
             const std::wstring& current = owner_.currentFolder_;
             if (current.empty())
                 return;
+            const FolderHookTexts texts = HookTextsFor(current, entry.text, entry.kind);
+            if (!texts.complete && owner_.handsOutAnsi_) {
+                const std::string refusal = UnnamableFolderMessage();
+                MessageWnd(refusal.c_str(), refusal.c_str());
+                return;
+            }
             if (FolderDlgHook hook = reinterpret_cast<FolderDlgHook>(owner_.style_.folderHook)) {
-                std::string name = cp932::FromWide(entry.text);
-                std::string folder = cp932::FromWide(current);
-                if (hook(owner_.Handle(), 2, name.c_str(), folder.c_str()) == 0)
+                if (hook(owner_.Handle(), 2, texts.item.c_str(), texts.folder.c_str()) == 0)
                     return;
             }
             owner_.result_ = entry.kind == EntryKind::Choose ? current : JoinFolder(current, entry.text);
@@ -644,9 +649,9 @@ void FolderWindow::OnItemChanged(const NMLISTVIEW& change)
     if (change.iItem < 0 || change.iItem >= static_cast<int>(entries_.size()))
         return;
     if (FolderDlgHook hook = reinterpret_cast<FolderDlgHook>(owner_.style_.folderHook)) {
-        std::string name = cp932::FromWide(entries_[static_cast<std::size_t>(change.iItem)]->text);
-        std::string folder = cp932::FromWide(owner_.currentFolder_);
-        hook(owner_.Handle(), 1, name.c_str(), folder.c_str());
+        const Entry& entry = *entries_[static_cast<std::size_t>(change.iItem)];
+        const FolderHookTexts texts = HookTextsFor(owner_.currentFolder_, entry.text, entry.kind);
+        hook(owner_.Handle(), 1, texts.item.c_str(), texts.folder.c_str());
     }
 }
 

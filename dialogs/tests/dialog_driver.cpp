@@ -6,6 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include "win/cp932.h"
+#include "win/handles.h"
+
 namespace dialogtest {
 
 namespace {
@@ -185,6 +188,22 @@ std::vector<std::wstring> ListColumn(HWND list, int column)
     for (int i = 0; i < ListCount(list); ++i)
         texts.push_back(ListText(list, i, column));
     return texts;
+}
+
+std::optional<FileId> FileIdOf(const std::wstring& path)
+{
+    // Backup semantics let a folder be opened too.
+    win::UniqueFile file(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info = {};
+    if (!file || !GetFileInformationByHandle(file.get(), &info))
+        return std::nullopt;
+    return FileId{info.dwVolumeSerialNumber, info.nFileIndexHigh, info.nFileIndexLow};
+}
+
+std::optional<FileId> FileIdOf(const std::string& cp932Path)
+{
+    return FileIdOf(cp932::ToWide(cp932Path));
 }
 
 void TypeAndEnter(HWND dialog, const std::wstring& text)

@@ -10,6 +10,7 @@
 #include <deque>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -56,6 +57,17 @@ std::wstring ListText(HWND list, int item, int column = 0);
 int ListCount(HWND list);
 int ListFocused(HWND list);
 std::vector<std::wstring> ListColumn(HWND list, int column = 0);
+
+// Which file or folder a path opens: its volume's serial number and its
+// index there, the same for every path to it; nullopt when it cannot be
+// opened. A path in code page 932 is opened as a caller of the library
+// opens it.
+struct FileId {
+    DWORD volume = 0, high = 0, low = 0;
+    bool operator==(const FileId&) const = default;
+};
+std::optional<FileId> FileIdOf(const std::wstring& path);
+std::optional<FileId> FileIdOf(const std::string& cp932Path);
 
 // Puts text into the name box and presses OK.
 void TypeAndEnter(HWND dialog, const std::wstring& text);

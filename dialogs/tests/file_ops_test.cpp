@@ -440,6 +440,27 @@ TEST_F(FileOps, CopyIntoItsOwnFolderMakesACopyAndSelectsIt)
     EXPECT_EQ(ReadAll(At(L"b.txt")), L"original");
 }
 
+// The folder dialog of the copy starts in the current folder as it is,
+// though code page 932 cannot name it.
+TEST_F(FileOps, CopyFromAFolderTheCodePageCannotNameStartsThere)
+{
+    tree_.File(L"Zoë\\a.txt", 10);
+    Open(tree_.Path());
+    std::wstring start;
+    driver_.Answer(L"ファイルのコピー", [&](HWND folderDialog) {
+        start = foldertest::StatusText(folderDialog);
+        foldertest::FocusEntry(folderDialog, L"このフォルダで決定");
+        PostMessageW(folderDialog, WM_COMMAND, IDOK, 0);
+    });
+    Run([&](HWND d) {
+        TypeAndEnter(d, L"Zoë");
+        Select(d, {L"a.txt"}, L"a.txt");
+        Key(d, 'C', true);
+    });
+    EXPECT_EQ(start, At(L"Zoë").wstring() + L"\\");
+    EXPECT_TRUE(fs::exists(At(L"Zoë\\コピー ～ a.txt")));
+}
+
 TEST_F(FileOps, CancellingAnOverwriteStopsTheCopy)
 {
     Write(At(L"a.txt"), "new a");

@@ -19,6 +19,7 @@
 #include "win/window.h"
 
 using namespace foldertest;
+using dialogtest::FileIdOf;
 
 namespace {
 
@@ -102,6 +103,64 @@ TEST_F(FolderExports, ChoosesAFolderAndHandsItToTheCaller)
     });
     EXPECT_EQ(result, 2);
     EXPECT_EQ(PathOf(handle_), L"");
+}
+
+// What the folder hook was handed.
+struct HookCall {
+    int code;
+    std::string item, folder;
+};
+std::vector<HookCall> g_hookCalls;
+int __cdecl RecordCall(HLUMADLG, int code, const char* item, const char* folder)
+{
+    g_hookCalls.push_back({code, item, folder});
+    return 1;
+}
+
+// Folders whose names code page 932 cannot carry are listed as they are;
+// the hook and the caller are handed texts that open them, never the
+// neighbour their best fit would name ("cafe" beside "café").
+TEST_F(FolderExports, FoldersTheCodePageCannotNameAreHandedOutAsTextsThatOpenThem)
+{
+    testsupport::ScopedWindowOperation windowOperation(1); // Enter opens the focused entry
+    const std::wstring folder = tree_.Folder(L"Données").wstring();
+    const std::wstring cafe = tree_.Folder(L"Données\\café").wstring();
+    tree_.Folder(L"Données\\cafe");
+    Create(tree_.Path());
+    FolderDlgExStyle style = {};
+    style.mask = 0x10000;
+    style.folderHook = &RecordCall;
+    FolderDlg_SetExtendedStyle(handle_, &style);
+    g_hookCalls.clear();
+    std::wstring status;
+    int result = Run([&](HWND dlg) {
+        ASSERT_TRUE(FocusEntry(dlg, L"Données"));
+        Press(driver_, VK_RETURN);
+        status = StatusText(dlg);
+        ASSERT_TRUE(FocusEntry(dlg, L"café"));
+        Command(driver_, dlg, IDOK);
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(status, folder);
+    EXPECT_EQ(FileIdOf(PathOf(handle_)), FileIdOf(cafe)) << cp932::FromWide(PathOf(handle_));
+    ASSERT_GE(g_hookCalls.size(), 2u);
+    const HookCall focused = g_hookCalls[g_hookCalls.size() - 2], chosen = g_hookCalls.back();
+    EXPECT_EQ(focused.code, 1);
+    EXPECT_EQ(chosen.code, 2);
+    for (const HookCall& call : {focused, chosen}) {
+        EXPECT_EQ(FileIdOf(call.folder), FileIdOf(folder)) << call.folder;
+        EXPECT_EQ(FileIdOf(call.folder + "\\" + call.item), FileIdOf(cafe)) << call.item;
+    }
+
+    // The next run starts there, and "このフォルダで決定" chooses it.
+    result = Run([&](HWND dlg) {
+        EXPECT_EQ(StatusText(dlg), folder);
+        ASSERT_TRUE(FocusEntry(dlg, L"このフォルダで決定"));
+        Command(driver_, dlg, IDOK);
+    });
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(FileIdOf(PathOf(handle_)), FileIdOf(folder));
+    EXPECT_EQ(FileIdOf(g_hookCalls.back().folder), FileIdOf(folder));
 }
 
 // O: is a CD-ROM drive without a medium (scripts/lib/test-drives.sh).

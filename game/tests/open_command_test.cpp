@@ -11,7 +11,9 @@
 #include "game/program_state.h"
 #include "game/quiz_window.h"
 #include "game/tests/window_test_support.h"
+#include "win/cp932.h"
 #include "win/message_loop.h"
+#include "win/path_names.h"
 
 namespace game {
 namespace {
@@ -98,6 +100,21 @@ TEST_F(LoadChosenQuiz, AGoodFileAnnouncesItsQuestionsAndEnablesPlay)
     for (int id : {mnuQuizeEasy, mnuQuizeSpeed, mnuToolInfo, mnuToolRank})
         EXPECT_TRUE(window.CommandIsEnabled(id)) << id;
     EXPECT_FALSE(window.CommandIsEnabled(mnuQuizeCancel));
+}
+
+// The dialog hands out the short path of a name its code page cannot
+// carry: the quiz loads through it, and the caption, the information sheet
+// and the rankings (all from QuizPath) use the name the file system keeps.
+TEST_F(LoadChosenQuiz, AQuizChosenUnderItsShortPathIsShownUnderItsOwnName)
+{
+    const std::wstring name = L"café 한국어.zlq";
+    const std::wstring path = WriteQuiz(name, quiz::testing::QuizFileBytes({2}, 2));
+    const std::wstring shortPath = win::ShortPathName(path);
+    ASSERT_TRUE(cp932::CanEncode(shortPath)) << cp932::FromWide(shortPath);
+    ASSERT_TRUE(window.LoadQuiz(shortPath));
+    EXPECT_EQ(window.Quiz.QuizTotal, 2);
+    EXPECT_EQ(window.QuizPath, path);
+    EXPECT_EQ(win::GetText(window.hwnd()), L"カルミオ - " + name);
 }
 
 TEST_F(LoadChosenQuiz, AQuizWithoutQuestionsLoadsButCannotBePlayed)
