@@ -15,12 +15,7 @@ install(TARGETS Vemo LUMADLG VOSKUSR zlq
     ARCHIVE DESTINATION lib EXCLUDE_FROM_ALL)
 
 file(GLOB waves CONFIGURE_DEPENDS "${assets}/waves/*.wav")
-file(GLOB quiz_sources CONFIGURE_DEPENDS "${assets}/quizzes/*.txt")
-set(quizzes)
-foreach(source IN LISTS quiz_sources)
-    get_filename_component(name "${source}" NAME_WE)
-    list(APPEND quizzes "${VEMO_BIN_DIR}/${name}.zlq")
-endforeach()
+get_target_property(quizzes sample_quizzes VEMO_FILES)
 # The licence with Windows line ends, for every text editor.
 configure_file("${PROJECT_SOURCE_DIR}/LICENSE" "${CMAKE_BINARY_DIR}/LICENSE.txt" @ONLY NEWLINE_STYLE CRLF)
 install(FILES

@@ -2,7 +2,7 @@
 
 set(VEMO_BIN_DIR  "${CMAKE_BINARY_DIR}/bin")    # what a user runs
 set(VEMO_TEST_DIR "${CMAKE_BINARY_DIR}/tests")  # test programs and their data
-set(VEMO_SDK_DIR  "${CMAKE_BINARY_DIR}/sdk")    # what the dialog library's kit adds to the sources
+set(VEMO_SDK_DIR  "${CMAKE_BINARY_DIR}/sdk")    # the dialog library's .def and import libraries
 
 add_compile_options(-Wall -Wextra -Wno-unused-parameter -Wno-missing-field-initializers)
 

@@ -85,4 +85,3 @@ make_packages() {
         mv "$dir/package/"*.zip "$dist_dir/"
     done
 }
-
