@@ -5,6 +5,7 @@
 build_dir="${VEMO_BUILD_DIR:-$top/build}"
 native_dir="$build_dir/native"
 win32_dir="$build_dir/win32"
+dist_dir="$build_dir/dist"
 wine_dir="$build_dir/wine"
 wine_base_prefix="$wine_dir/base"
 
@@ -69,4 +70,18 @@ configure_and_build_win32() {
             -DCMAKE_TOOLCHAIN_FILE="$top/cmake/mingw-i686.cmake" >/dev/null
     fi
     cmake --build "$win32_dir"
+}
+
+# The release packages of both Windows builds, through CMake's `package`
+# target (CPack's ZIP generator), moved into build/dist/:
+# Vemo-<version>-win64.zip and Vemo-<version>-win32.zip.
+make_packages() {
+    local dir
+    rm -rf "$dist_dir"
+    mkdir -p "$dist_dir"
+    for dir in "$build_dir" "$win32_dir"; do
+        rm -f "$dir/package/"*.zip
+        cmake --build "$dir" --target package
+        mv "$dir/package/"*.zip "$dist_dir/"
+    done
 }

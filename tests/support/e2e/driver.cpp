@@ -56,14 +56,29 @@ BOOL CALLBACK FindProc(HWND hwnd, LPARAM lParam)
 
 } // namespace
 
-Process::Process(const std::filesystem::path& exe)
+Process::Process(const std::filesystem::path& exe, const std::wstring& arguments,
+                 const std::filesystem::path& output)
 {
     STARTUPINFOW si = {sizeof si};
     PROCESS_INFORMATION pi = {};
     std::wstring command = L"\"" + exe.wstring() + L"\"";
+    if (!arguments.empty())
+        command += L" " + arguments;
     std::wstring folder = exe.parent_path().wstring();
-    if (CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &si,
-                       &pi)) {
+    win::UniqueFile out;
+    if (!output.empty()) {
+        SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+        out.reset(CreateFileW(output.c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!out)
+            return;
+        si.dwFlags = STARTF_USESTDHANDLES;
+        si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+        si.hStdOutput = out.get();
+        si.hStdError = out.get();
+    }
+    if (CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, out ? TRUE : FALSE, 0, nullptr,
+                       folder.c_str(), &si, &pi)) {
         CloseHandle(pi.hThread);
         process_.reset(pi.hProcess);
         id_ = pi.dwProcessId;

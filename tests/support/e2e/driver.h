@@ -23,8 +23,11 @@ namespace e2e {
 // A program started for a test. Killed when still running at destruction.
 class Process {
 public:
-    // Starts exe (with the test's environment, which the program inherits).
-    explicit Process(const std::filesystem::path& exe);
+    // Starts exe (with the test's environment, which the program inherits)
+    // in its own folder, with the command-line arguments given; with an
+    // output file, the program's standard output and error go there.
+    explicit Process(const std::filesystem::path& exe, const std::wstring& arguments = {},
+                     const std::filesystem::path& output = {});
     ~Process();
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
