@@ -31,11 +31,12 @@ class RunningGame {
 public:
     RunningGame() : process(GameExe()) {}
 
-    // Waits for the activation hint; returns the main window.
+    // Waits for the activation hint and the wait for its end that follows
+    // it; returns the main window.
     HWND WaitForMainWindow()
     {
         hint = e2e::WaitForLine(transcript.Path(), kHint, 0, kTimeout);
-        if (!hint)
+        if (!hint || !e2e::WaitForLine(transcript.Path(), L"voice WaitSpeech", *hint + 1, kTimeout))
             return nullptr;
         return e2e::WaitForWindow(process.Id(), L"VemoQuizWindow", kTimeout);
     }
