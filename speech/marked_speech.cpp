@@ -98,14 +98,13 @@ MarkedSpeech::MarkedSpeech(std::shared_ptr<NvdaClient> nvda, std::function<void(
 
 MarkedSpeech::~MarkedSpeech()
 {
+    Stop();
     {
         std::lock_guard lock(state_->lock);
         state_->quit = true;
-        state_->queue.clear();
     }
     SetEvent(state_->wake.get());
     if (thread_) {
-        state_->nvda->CancelSpeech();
         WaitForSingleObject(thread_, kJoinMs);
         CloseHandle(thread_);
     }
@@ -134,6 +133,11 @@ void MarkedSpeech::Speak(std::wstring_view text)
 {
     {
         std::lock_guard lock(state_->lock);
+        if (!thread_) {
+            // Nothing could speak it: it goes back at the caller's next call.
+            state_->droppedTexts.emplace_back(text);
+            return;
+        }
         state_->queue.push_back({state_->nextId++, std::wstring(text)});
         state_->UpdateIdle();
     }
@@ -142,15 +146,19 @@ void MarkedSpeech::Speak(std::wstring_view text)
 
 void MarkedSpeech::Stop()
 {
+    bool ours = false;
     {
         std::lock_guard lock(state_->lock);
         state_->queue.clear();
         state_->stoppedUpTo = state_->nextId - 1;
-        // What NVDA is saying counts as ended: nothing is left to wait for.
+        // Only a text of ours is cut off, not what NVDA says on its own;
+        // and it counts as ended: nothing is left to wait for.
+        ours = state_->speaking && !state_->speakingEnded;
         state_->speakingEnded = true;
         state_->UpdateIdle();
     }
-    state_->nvda->CancelSpeech();
+    if (ours)
+        state_->nvda->CancelSpeech();
 }
 
 bool MarkedSpeech::Wait(unsigned long limitMs)

@@ -33,7 +33,8 @@ public:
 
     // Queues text (the marker character ends a phrase) and returns at once.
     void Speak(std::wstring_view text);
-    // Drops what is queued and cancels what NVDA is saying.
+    // Drops what is queued and cancels the text NVDA is saying, if it is one
+    // of ours.
     void Stop();
     // Waits at most limitMs until every text given has ended: its end mark
     // was reached, or NVDA finished with it otherwise. True when it did.

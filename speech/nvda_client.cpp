@@ -59,7 +59,12 @@ bool NvdaClient::Load()
 
 std::wstring NvdaClient::Where() const
 {
-    return loaded_.empty() ? folder_ : loaded_;
+    if (!loaded_.empty())
+        return loaded_;
+    std::wstring names;
+    for (const wchar_t* name : kDllNames)
+        names += (names.empty() ? L"" : L" or ") + std::wstring(name);
+    return names + L" in " + folder_;
 }
 
 unsigned long NvdaClient::TestIfRunning()

@@ -34,7 +34,8 @@ public:
     // the calls every route needs (the test, speech, cancel and braille). The
     // DLL stays loaded for the life of the process.
     bool Load();
-    // The file loaded, or the folder searched (for the diagnostic).
+    // The file loaded, or the names and the folder looked for (for the
+    // diagnostic).
     std::wstring Where() const;
 
     unsigned long TestIfRunning();

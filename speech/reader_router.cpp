@@ -44,7 +44,7 @@ Route ReaderRouter::Choose(Route first, std::wstring* why)
 {
     if (first <= Route::Nvda) {
         if (!nvda_->Load()) {
-            Note(why, L"nvda: no controller client in " + nvda_->Where());
+            Note(why, L"nvda: no " + nvda_->Where());
         } else if (unsigned long error = nvda_->TestIfRunning(); error != ERROR_SUCCESS) {
             Note(why, L"nvda: " + nvda_->Where() + L" answers " + std::to_wstring(error) + L", NVDA does not run");
         } else {
@@ -67,6 +67,8 @@ Route ReaderRouter::Choose(Route first, std::wstring* why)
             Note(why, L"uia: the system's screen-reader flag is off");
         } else if (!uia_.Bound()) {
             Note(why, L"uia: the screen-reader flag is on, but uiautomationcore.dll has no UiaRaiseNotificationEvent");
+        } else if (!uia_.Listened()) {
+            Note(why, L"uia: the screen-reader flag is on, but no UI Automation client listens");
         } else {
             Note(why, L"uia: the screen-reader flag is on; UI Automation notifications go to it");
             return Route::Uia;

@@ -3,8 +3,9 @@
 //   1. NVDA, through its controller client beside our module, when NVDA
 //      answers that it runs;
 //   2. JAWS, through its automation object, when its main window exists;
-//   3. any other screen reader (the system's screen-reader flag is set),
-//      through UI Automation notification events on our active window;
+//   3. any other screen reader (the system's screen-reader flag is set and a
+//      UI Automation client listens), through UI Automation notification
+//      events on our active window;
 //   4. SAPI (silent where SAPI cannot speak).
 // The route is chosen at the first call. NVDA and JAWS report a reader that
 // went away by failing the call; the text then goes to the next route that
@@ -50,7 +51,7 @@ public:
     // The route the next call would take, and why, as one line.
     std::wstring Describe();
 
-    // The SAPI engine of the last route.
+    // The SAPI engine behind the last route.
     Engine& Sapi() { return engine_; }
 
 private:

@@ -20,6 +20,7 @@ constexpr wchar_t kActivityId[] = L"VOSKUSR.Speech";
 using RaiseNotificationCall = HRESULT(WINAPI*)(IRawElementProviderSimple* provider, int notificationKind,
                                               int notificationProcessing, BSTR displayString, BSTR activityId);
 using HostProviderCall = HRESULT(WINAPI*)(HWND hwnd, IRawElementProviderSimple** provider);
+using ListeningCall = BOOL(WINAPI*)();
 
 // The top-level window of this thread that has the focus or is active, or
 // the foreground window when it is this process's.
@@ -64,9 +65,15 @@ bool UiaNotifier::Bound()
         if (HMODULE core = LoadLibraryW(L"uiautomationcore.dll")) {
             raise_ = reinterpret_cast<void*>(GetProcAddress(core, "UiaRaiseNotificationEvent"));
             hostProvider_ = reinterpret_cast<void*>(GetProcAddress(core, "UiaHostProviderFromHwnd"));
+            listening_ = reinterpret_cast<void*>(GetProcAddress(core, "UiaClientsAreListening"));
         }
     }
-    return raise_ && hostProvider_;
+    return raise_ && hostProvider_ && listening_;
+}
+
+bool UiaNotifier::Listened()
+{
+    return Bound() && reinterpret_cast<ListeningCall>(listening_)();
 }
 
 bool UiaNotifier::Notify(const std::wstring& text, bool interrupt)

@@ -20,8 +20,8 @@
 
 namespace {
 
-std::mutex g_lock;            // guards all of the state below
-std::map<int, int> g_options; // option -> value last set
+std::mutex g_lock;                // guards all of the state below
+std::map<int, int> g_options;     // option -> value last set
 
 // The router lives until the process ends. It is deliberately never
 // destroyed: releasing speech objects while the loader unloads this DLL

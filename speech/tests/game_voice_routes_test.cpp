@@ -67,15 +67,40 @@ TEST(GameVoice, WaitSpeechReturnsAfterNvdaReachedTheEndMarks)
                                          L"voice WaitSpeech [nvda]",
                                      }));
     // Synchronous SSML calls, one text after the other, each with its end
-    // mark; both marks were reached before WaitSpeech returned.
+    // mark; both marks were reached before WaitSpeech returned. Stopping
+    // with nothing of ours spoken leaves NVDA's own speech alone.
     EXPECT_EQ(Only(said, L"nvda "),
               (Lines{
-                  L"nvda cancelSpeech 0",
                   L"nvda speakSsml <speak>第 一問<mark name=\"end-1\"/></speak> -1 0 0 0",
                   L"nvda mark end-1",
                   L"nvda speakSsml <speak>q&lt;1&gt; &amp; &quot;2&quot;<break time=\"300ms\"/>つぎ"
                   L"<mark name=\"end-2\"/></speak> -1 0 0 0",
                   L"nvda mark end-2",
+              }));
+
+    // A text of ours that NVDA is saying is cut off; nothing is left to wait
+    // for, and the next text is spoken to its end.
+    const size_t before = transcript.Routed().size();
+    SetEnvironmentVariableW(L"STANDIN_NVDA_SPEAK_MS", L"60000");
+    voice.Speak(L"長い問題");
+    ASSERT_TRUE(e2e::WaitFor(
+        [&] {
+            const Lines now = transcript.Routed();
+            return std::find(now.begin(), now.end(),
+                             L"nvda speakSsml <speak>長い問題<mark name=\"end-3\"/></speak> -1 0 0 0") != now.end();
+        },
+        kTimeout));
+    voice.StopSpeech();
+    voice.WaitSpeech();
+    SetEnvironmentVariableW(L"STANDIN_NVDA_SPEAK_MS", L"0");
+    voice.Speak(L"つぎの問題");
+    voice.WaitSpeech();
+    EXPECT_EQ(Only(LinesFrom(transcript.Path(), before), L"nvda "),
+              (Lines{
+                  L"nvda speakSsml <speak>長い問題<mark name=\"end-3\"/></speak> -1 0 0 0",
+                  L"nvda cancelSpeech 0",
+                  L"nvda speakSsml <speak>つぎの問題<mark name=\"end-4\"/></speak> -1 0 0 0",
+                  L"nvda mark end-4",
               }));
 }
 

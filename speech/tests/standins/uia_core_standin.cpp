@@ -1,8 +1,8 @@
 // A stand-in for uiautomationcore.dll, loaded in place of the system's
 // through a DLL override: UiaRaiseNotificationEvent records each event in
 // the speech transcript ("uia Notification <kind> <processing> <text>
-// <activity id> <window class>"), and UiaHostProviderFromHwnd hands out a
-// provider that only knows its window.
+// <activity id> <window class>"), UiaHostProviderFromHwnd hands out a
+// provider that only knows its window, and a client always listens.
 #include <windows.h>
 #include <oleauto.h>
 #include <uiautomationcore.h>
@@ -79,6 +79,11 @@ extern "C" HRESULT __stdcall UiaHostProviderFromHwnd(HWND window, IRawElementPro
         return E_INVALIDARG;
     *provider = new HostProvider(window);
     return S_OK;
+}
+
+extern "C" BOOL __stdcall UiaClientsAreListening()
+{
+    return TRUE;
 }
 
 extern "C" HRESULT __stdcall UiaRaiseNotificationEvent(IRawElementProviderSimple* provider, int kind, int processing,
