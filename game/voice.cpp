@@ -65,7 +65,8 @@ SpeechSetting ParseSpeechSetting(const std::optional<std::wstring>& value)
     return SpeechSetting::Automatic;
 }
 
-Voice::Voice() : Voice(ParseSpeechSetting(win::ReadUserValueText(kSettingsKey, kSpeechValue)), win::ModuleFolder(nullptr))
+Voice::Voice()
+    : Voice(ParseSpeechSetting(win::ReadUserValueText(kSettingsKey, kSpeechValue)), win::ModuleFolder(nullptr))
 {
 }
 

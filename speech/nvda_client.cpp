@@ -42,13 +42,17 @@ bool NvdaClient::Load()
         if (!module)
             continue;
         auto testIfRunning = Bind<NoArgument>(module, "nvdaController_testIfRunning");
-        speakText_ = Bind<TextArgument>(module, "nvdaController_speakText");
-        cancelSpeech_ = Bind<NoArgument>(module, "nvdaController_cancelSpeech");
-        brailleMessage_ = Bind<TextArgument>(module, "nvdaController_brailleMessage");
-        speakSsml_ = Bind<SpeakSsmlCall>(module, "nvdaController_speakSsml");
-        setMarkCallback_ = Bind<SetCallbackCall>(module, "nvdaController_setOnSsmlMarkReachedCallback");
-        if (testIfRunning && speakText_ && cancelSpeech_ && brailleMessage_) {
+        auto speakText = Bind<TextArgument>(module, "nvdaController_speakText");
+        auto cancelSpeech = Bind<NoArgument>(module, "nvdaController_cancelSpeech");
+        auto brailleMessage = Bind<TextArgument>(module, "nvdaController_brailleMessage");
+        if (testIfRunning && speakText && cancelSpeech && brailleMessage) {
             loaded_ = path;
+            speakText_ = speakText;
+            cancelSpeech_ = cancelSpeech;
+            brailleMessage_ = brailleMessage;
+            // Only since NVDA 2024.1.
+            speakSsml_ = Bind<SpeakSsmlCall>(module, "nvdaController_speakSsml");
+            setMarkCallback_ = Bind<SetCallbackCall>(module, "nvdaController_setOnSsmlMarkReachedCallback");
             testIfRunning_ = testIfRunning;
             return true;
         }

@@ -235,7 +235,8 @@ TEST(GameVoice, TheGameReadsAWholeQuestionThroughNvdaAndWaitsForEachEnd)
         if (ext == L".exe" || ext == L".dll" || ext == L".wav")
             std::filesystem::copy_file(entry.path(), folder.Root() / entry.path().filename());
     }
-    std::filesystem::copy_file(standins::Folder() / L"nvdaControllerClient.dll", folder.Root() / L"nvdaControllerClient.dll");
+    std::filesystem::copy_file(standins::Folder() / L"nvdaControllerClient.dll",
+                               folder.Root() / L"nvdaControllerClient.dll");
     const std::filesystem::path quiz = folder.Root() / L"voice_e2e.zlq";
     std::ofstream(quiz, std::ios::binary) << quiz::testing::QuizFileBytes({30}, 30);
 
@@ -286,8 +287,9 @@ TEST(GameVoice, TheGameReadsAWholeQuestionThroughNvdaAndWaitsForEachEnd)
                                          });
         const auto mark = std::find(lines.begin(), lines.end(), L"nvda mark end-" + std::to_wstring(given));
         ASSERT_NE(mark, lines.end()) << "no end mark for " << testing::PrintToString(lines[spoken]);
-        EXPECT_LT(mark - lines.begin(), static_cast<std::ptrdiff_t>(*next)) << testing::PrintToString(lines[*next]) << " came before the end of "
-                                << testing::PrintToString(lines[spoken]);
+        EXPECT_LT(mark - lines.begin(), static_cast<std::ptrdiff_t>(*next))
+            << testing::PrintToString(lines[*next]) << " came before the end of "
+            << testing::PrintToString(lines[spoken]);
     }
 }
 
