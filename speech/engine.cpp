@@ -21,10 +21,6 @@ namespace {
 
 constexpr DWORD kSpeakFlags = SPF_ASYNC | SPF_IS_NOT_XML;
 
-// Wait gives up after this long plus a generous time per character queued
-// since the last Wait or Stop (well above any voice's slowest rate), and in
-// no case waits longer than the cap: a stuck audio device must not hang the
-// program.
 constexpr DWORD kWaitBaseMs = 5000;
 constexpr DWORD kWaitPerCharMs = 400;
 constexpr DWORD kWaitCapMs = 180000;
@@ -48,6 +44,12 @@ void PreferJapaneseVoice(ISpVoice* voice)
 }
 
 } // namespace
+
+unsigned long WaitLimitMs(unsigned long chars)
+{
+    const unsigned long long limit = kWaitBaseMs + static_cast<unsigned long long>(chars) * kWaitPerCharMs;
+    return static_cast<unsigned long>(std::min<unsigned long long>(limit, kWaitCapMs));
+}
 
 struct Engine::Impl {
     enum class State { NotOpened, Talking, Silent };
@@ -141,9 +143,7 @@ void Engine::Wait()
 {
     std::lock_guard lock(impl_->lock);
     if (impl_->Ready()) {
-        unsigned long long limit =
-            kWaitBaseMs + static_cast<unsigned long long>(impl_->queuedChars) * kWaitPerCharMs;
-        impl_->voice->WaitUntilDone(static_cast<ULONG>(std::min<unsigned long long>(limit, kWaitCapMs)));
+        impl_->voice->WaitUntilDone(WaitLimitMs(impl_->queuedChars));
     }
     impl_->queuedChars = 0;
 }

@@ -38,6 +38,12 @@ private:
     std::unique_ptr<Impl> impl_;
 };
 
+// How long a wait for the end of speech may take, for `chars` characters
+// queued since the last wait or stop, before it gives up: a generous time
+// per character (well above any voice's slowest rate), capped, so that a
+// stuck audio device or screen reader cannot hang the program.
+unsigned long WaitLimitMs(unsigned long chars);
+
 // Plays a short synthesized cue without waiting. Distinct cues for the
 // triples the programs use: (50,0,0) and (50,10,0) for a wrap, (10,1,0),
 // (10,2,0) and (10,3,0) for a countdown, (500,3,0) for an error. Cues queue

@@ -5,13 +5,18 @@
 //
 // Line format: fields separated by a tab; in text, backslash, tab, CR and LF
 // are written \\, \t, \r, \n, and the marker character is written <M>.
+// Calls that reached a speech route end in the route (see
+// transcript_format.h), written here as [route]:
 //
-//   voice  Speak  <flag>  <text>          reader SetMode <option> <value> <reserved> <result>
-//   voice  StopSpeech                     reader Speak   <flag>  <text>
-//   voice  WaitSpeech                     reader SpeakEx <a> <b> <text>
-//   voice  SetMode  <value>               reader Stop
-//   voice  Sound  <a>  <b>  <c>           wave   <async|sync>  <file name without folder>
+//   voice  Speak  <flag>  <text>  [route]     reader SetMode <option> <value> <reserved> <result>
+//   voice  StopSpeech  [route]                reader Speak   <flag>  <text>  [route]
+//   voice  WaitSpeech  [route]                reader SpeakEx <a> <b> <text>  [route]
+//   voice  SetMode  <value>                   reader Stop  [route]
+//   voice  Sound  <a>  <b>  <c>               wave   <async|sync>  <file name without folder>
 //   beep   <message box type, hex>
+//
+// A text that a route failed to speak is written again with the route that
+// took it over.
 #pragma once
 
 #include <initializer_list>

@@ -196,4 +196,30 @@ std::vector<std::wstring> ParseLine(std::string_view line)
     return fields;
 }
 
+std::wstring RouteField(Route route)
+{
+    return L"[" + std::wstring(RouteName(route)) + L"]";
+}
+
+std::string_view SplitRouteField(std::string_view line, std::string_view* route)
+{
+    std::string_view body = line;
+    while (!body.empty() && (body.back() == '\n' || body.back() == '\r'))
+        body.remove_suffix(1);
+    const std::size_t tab = body.rfind('\t');
+    if (tab != std::string_view::npos) {
+        const std::string_view last = body.substr(tab + 1);
+        for (Route r : {Route::Nvda, Route::Jaws, Route::Uia, Route::Sapi, Route::Silent}) {
+            if (last == ToUtf8(RouteField(r))) {
+                if (route)
+                    *route = last;
+                return body.substr(0, tab);
+            }
+        }
+    }
+    if (route)
+        *route = {};
+    return line;
+}
+
 } // namespace speech::transcript

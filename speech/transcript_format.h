@@ -1,5 +1,7 @@
 // How a transcript line is made and read back: UTF-8, fields separated by a
 // tab, with backslash, tab, CR and LF escaped and the marker written <M>.
+// A line of a call that reached a speech route ends in one more field, the
+// route in brackets ("[nvda]", "[jaws]", "[uia]", "[sapi]", "[silent]").
 //
 // Needs no Windows header: the writer in the programs and the readers in the
 // tests share it, and it is tested natively too.
@@ -9,6 +11,8 @@
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "speech/route.h"
 
 namespace speech::transcript {
 
@@ -33,5 +37,11 @@ std::wstring UnescapeField(std::string_view field);
 std::string FormatLine(std::initializer_list<std::wstring_view> fields);
 // A line (with or without its line end) split into unescaped fields.
 std::vector<std::wstring> ParseLine(std::string_view line);
+
+// The last field of a line that records its route: "[nvda]" and so on.
+std::wstring RouteField(Route route);
+// A line without its route field; route (when given) receives the field, or
+// nothing when the line has none. Lines without one come back unchanged.
+std::string_view SplitRouteField(std::string_view line, std::string_view* route = nullptr);
 
 } // namespace speech::transcript

@@ -8,9 +8,12 @@
 
 // ReaderSetMode(option, value, 0): sets a reader option; the result is the
 // option's earlier value, which the caller passes back later to restore it.
-// ReaderSpeak(text, flag): flag 0 for announcements, 1 for the answer to a
-// keystroke. ReaderSpeakEx(text, 4, 1): list and position information.
-// ReaderStop(): cuts off whatever the reader is saying.
+// ReaderSpeak(text, flag): flag 0 for announcements (queued), 1 for the
+// answer to a keystroke (interrupts, and goes to the braille display too).
+// ReaderSpeakEx(text, 4, 1): list and position information (interrupts and
+// goes to braille too). ReaderStop(): cuts off whatever the reader is saying.
+// The library speaks through the player's screen reader (SAPI when none
+// runs): see speech/reader_router.h.
 #include "speech/voskusr.h"
 
 namespace reader {

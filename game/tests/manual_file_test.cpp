@@ -7,6 +7,8 @@
 #include <string>
 
 #include "game/logic/menu_tree.h"
+#include "game/logic/styles.h"
+#include "game/voice.h"
 #include "win/module.h"
 
 namespace game {
@@ -81,6 +83,15 @@ TEST_F(ManualFile, NamesEveryMenuCommandAndItsFunctionKey)
             EXPECT_NE(text.find(line), std::wstring::npos) << entry.name;
         }
     }
+}
+
+TEST_F(ManualFile, TellsHowToChooseTheGamesSpeech)
+{
+    // The command it gives sets the value the game reads.
+    const std::wstring command =
+        L"reg add \"HKCU\\" + std::wstring(kSettingsKey) + L"\" /v " + kSpeechValue + L" /d 1 /f\r\n";
+    EXPECT_NE(text.find(command), std::wstring::npos) << testing::PrintToString(command);
+    EXPECT_NE(text.find(L"\r\nzlq speech\r\n"), std::wstring::npos);
 }
 
 } // namespace

@@ -16,8 +16,9 @@ wine=/usr/lib/wine/wine64
 
 export WINEDEBUG=-all
 export LANG=ja_JP.UTF-8
-# Mono and Gecko are not needed and would ask to be downloaded.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# Mono and Gecko are not needed and would ask to be downloaded. Overrides
+# already set (a test's own) are kept after these.
+export WINEDLLOVERRIDES="mscoree,mshtml=${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 
 # Makes (once) the Wine prefix named $1 under build/wine/ and prints its path.
 # Each use (tests, the game) has a prefix of its own, copied from a base that

@@ -69,4 +69,19 @@ TEST(TranscriptFormat, ParsesWhatItWrites)
     EXPECT_EQ(tr::UnescapeField("\\q\\"), L"\\q\\");
 }
 
+TEST(TranscriptFormat, TheRouteFieldComesOffOnlyWhereALineHasOne)
+{
+    std::string_view route = "x";
+    const std::string line = tr::FormatLine({L"reader", L"Speak", L"1", L"上へ", tr::RouteField(speech::Route::Nvda)});
+    EXPECT_EQ(tr::SplitRouteField(line, &route), "reader\tSpeak\t1\t上へ");
+    EXPECT_EQ(route, "[nvda]");
+    EXPECT_EQ(tr::SplitRouteField("voice\tStopSpeech\t[silent]\r\n", &route), "voice\tStopSpeech");
+    EXPECT_EQ(route, "[silent]");
+    // A text that looks like a route, or a field that is none, stays.
+    EXPECT_EQ(tr::SplitRouteField("voice\tSpeak\t0\t[nvda]x", &route), "voice\tSpeak\t0\t[nvda]x");
+    EXPECT_EQ(route, "");
+    EXPECT_EQ(tr::SplitRouteField("[sapi]"), "[sapi]");
+    EXPECT_EQ(tr::SplitRouteField("reader\tSetMode\t1\t2\t0\t0"), "reader\tSetMode\t1\t2\t0\t0");
+}
+
 } // namespace

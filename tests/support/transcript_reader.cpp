@@ -16,7 +16,10 @@
 
 namespace testsupport {
 
-std::vector<std::string> ReadTranscriptLines(const std::filesystem::path& file)
+namespace {
+
+// The lines as written, route fields and all.
+std::vector<std::string> ReadWrittenLines(const std::filesystem::path& file)
 {
     std::vector<std::string> lines;
     std::ifstream in(file, std::ios::binary);
@@ -26,6 +29,24 @@ std::vector<std::string> ReadTranscriptLines(const std::filesystem::path& file)
             line.pop_back();
         lines.push_back(line);
     }
+    return lines;
+}
+
+std::wstring JoinFields(const std::vector<std::wstring>& fields)
+{
+    std::wstring line;
+    for (const auto& f : fields)
+        line += (line.empty() ? L"" : L" ") + f;
+    return line;
+}
+
+} // namespace
+
+std::vector<std::string> ReadTranscriptLines(const std::filesystem::path& file)
+{
+    std::vector<std::string> lines = ReadWrittenLines(file);
+    for (std::string& line : lines)
+        line = std::string(speech::transcript::SplitRouteField(line));
     return lines;
 }
 
@@ -83,12 +104,16 @@ ScopedTranscript::~ScopedTranscript()
 std::vector<std::wstring> SaidLines(const std::filesystem::path& file)
 {
     std::vector<std::wstring> lines;
-    for (const auto& fields : ReadTranscript(file)) {
-        std::wstring line;
-        for (const auto& f : fields)
-            line += (line.empty() ? L"" : L" ") + f;
-        lines.push_back(line);
-    }
+    for (const auto& fields : ReadTranscript(file))
+        lines.push_back(JoinFields(fields));
+    return lines;
+}
+
+std::vector<std::wstring> RoutedLines(const std::filesystem::path& file)
+{
+    std::vector<std::wstring> lines;
+    for (const std::string& line : ReadWrittenLines(file))
+        lines.push_back(JoinFields(speech::transcript::ParseLine(line)));
     return lines;
 }
 

@@ -1,4 +1,8 @@
 // Reading the speech transcript (see speech/transcript.h) in tests.
+//
+// Lines of calls that reached a speech route end in the route ("[nvda]",
+// "[sapi]", ...). Every reader here leaves that field out, except
+// RoutedLines, which keeps it.
 #pragma once
 
 #include <filesystem>
@@ -8,7 +12,7 @@
 namespace testsupport {
 
 // The lines of a transcript file as written (UTF-8, escapes kept), without
-// their line ends. A missing file has no lines.
+// their line ends and route fields. A missing file has no lines.
 std::vector<std::string> ReadTranscriptLines(const std::filesystem::path& file);
 
 // The lines split into fields, escapes undone (the marker comes back as
@@ -18,6 +22,10 @@ std::vector<std::vector<std::wstring>> ReadTranscript(const std::filesystem::pat
 // The entries with their fields joined by spaces, one string per line, for
 // readable comparisons.
 std::vector<std::wstring> SaidLines(const std::filesystem::path& file);
+
+// Like SaidLines, with the route field kept where a line has one:
+// "reader Speak 1 上のフォルダへ [nvda]".
+std::vector<std::wstring> RoutedLines(const std::filesystem::path& file);
 
 // A fresh, empty transcript file in the temporary folder, named in
 // SPEECH_TRANSCRIPT for as long as the object lives; the variable is removed
@@ -32,6 +40,7 @@ public:
     const std::filesystem::path& Path() const { return path_; }
     std::vector<std::string> Lines() const { return ReadTranscriptLines(path_); }
     std::vector<std::vector<std::wstring>> Entries() const { return ReadTranscript(path_); }
+    std::vector<std::wstring> Routed() const { return RoutedLines(path_); }
 
 private:
     std::filesystem::path path_;

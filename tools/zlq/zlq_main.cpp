@@ -1,10 +1,13 @@
-// zlq: makes quiz files from UTF-8 sources and prints quiz files as text.
+// zlq: makes quiz files from UTF-8 sources and prints quiz files as text;
+// also says where the screen-reader library would send speech now.
 //
 //   zlq make SOURCE.txt OUT.zlq
 //   zlq dump FILE.zlq
+//   zlq speech [FOLDER]
 #include <cstdio>
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,7 +17,10 @@
 #include <fcntl.h>
 #include <io.h>
 
+#include "speech/reader_router.h"
+#include "speech/transcript_format.h"
 #include "tools/zlq/dump.h"
+#include "win/module.h"
 #endif
 
 namespace {
@@ -22,9 +28,22 @@ namespace {
 int Usage()
 {
     std::cerr << "usage: zlq make SOURCE.txt OUT.zlq\n"
-                 "       zlq dump FILE.zlq\n";
+                 "       zlq dump FILE.zlq\n"
+                 "       zlq speech [FOLDER]\n";
     return 2;
 }
+
+#ifdef _WIN32
+// One line: the route VOSKUSR.dll in `folder` (by default zlq's own) would
+// take now, and what it found on the way.
+int SpeechRoute(const std::vector<std::filesystem::path>& args)
+{
+    const std::wstring folder = args.size() == 2 ? args[1].wstring() : win::ModuleFolder(nullptr);
+    speech::ReaderRouter router(std::make_shared<speech::NvdaClient>(folder));
+    std::cout << speech::transcript::ToUtf8(router.Describe()) << "\n";
+    return 0;
+}
+#endif
 
 int Run(const std::vector<std::filesystem::path>& args)
 {
@@ -38,6 +57,10 @@ int Run(const std::vector<std::filesystem::path>& args)
         return 1;
 #endif
     }
+#ifdef _WIN32
+    if ((args.size() == 1 || args.size() == 2) && args[0] == "speech")
+        return SpeechRoute(args);
+#endif
     return Usage();
 }
 
