@@ -2,25 +2,18 @@
 
 namespace game {
 
-namespace {
-
-// How far the em box starts below the top of the font's character cell:
-// half of what the cell has beyond the em, above and below.
-int EmOffset(HDC dc)
-{
-    TEXTMETRICW tm = {};
-    GetTextMetricsW(dc, &tm);
-    int em = tm.tmHeight - tm.tmInternalLeading;
-    return (tm.tmHeight - em) / 2;
-}
-
-} // namespace
-
 int EmHeight(HDC dc)
 {
     TEXTMETRICW tm = {};
     GetTextMetricsW(dc, &tm);
     return tm.tmHeight - tm.tmInternalLeading;
+}
+
+int EmOffset(HDC dc)
+{
+    TEXTMETRICW tm = {};
+    GetTextMetricsW(dc, &tm);
+    return tm.tmInternalLeading / 2;
 }
 
 void DrawEmLine(HDC dc, int left, int right, int top, std::wstring_view text, UINT align)

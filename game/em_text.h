@@ -19,6 +19,10 @@ namespace game {
 // The em height, in pixels, of the font selected into dc.
 int EmHeight(HDC dc);
 
+// How far the em box starts below the top of a line of the font selected
+// into dc: half of what the line has beyond the em.
+int EmOffset(HDC dc);
+
 // Draws one line of text at `top` within left..right (align: DT_LEFT or
 // DT_CENTER), its em box starting at top. Colours and background mode are
 // the DC's.

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "game/quiz/text_helpers.h"
 #include "win/cp932.h"
 #include "win/module.h"
 #include "win/path_names.h"
@@ -21,13 +22,14 @@ using DoModalFn = int(__stdcall*)(void* handle);
 using GetPathNameFn = char*(__stdcall*)(void* handle, char* buffer, int size, unsigned index);
 using DeleteFn = int(__stdcall*)(void* handle);
 
-// The library, loaded once for the life of the program.
+// The library in the program's folder. While it is missing it is looked for
+// again at every call, so a player who puts it back need not restart; once
+// found it stays loaded for the life of the program.
 HMODULE Library()
 {
-    static HMODULE module = [] {
-        std::wstring path = win::ModuleFolder(nullptr) + L"\\LUMADLG.DLL";
-        return LoadLibraryW(path.c_str());
-    }();
+    static HMODULE module = nullptr;
+    if (!module)
+        module = LoadLibraryW((quiz::AddYen(win::ModuleFolder(nullptr)) + L"LUMADLG.DLL").c_str());
     return module;
 }
 

@@ -78,6 +78,21 @@ void MesDisp::Form_Activate()
         PlayWaveSync(WaveFile);
     voice_.StopSpeech();
     voice_.Speak(MesText + cp932::kMarker);
+    announced_ = true;
+    if (closeWhenAnnounced_)
+        CloseWindow();
+}
+
+// Time is up. An announcement that the activation has set going is made
+// first, however slowly the events before it ran: the window closes once it
+// has been spoken.
+void MesDisp::Timer1_Timer()
+{
+    KillTimer(hwnd(), kTimer1);
+    if (activated_ && !announced_)
+        closeWhenAnnounced_ = true;
+    else
+        CloseWindow();
 }
 
 void MesDisp::CloseWindow()
@@ -124,7 +139,7 @@ LRESULT MesDisp::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 0;
     case WM_TIMER:
         if (wParam == kTimer1)
-            CloseWindow();
+            Timer1_Timer();
         return 0;
     case WM_KEYDOWN:
         if (wParam == VK_ESCAPE || wParam == VK_F8) {

@@ -37,6 +37,7 @@ private:
     void Form_Load(HWND owner);
     void Form_Resize();
     void Form_Activate();
+    void Timer1_Timer();
     void CloseWindow();
     void Paint(HDC dc);
     int Twips(int t) const;
@@ -50,6 +51,8 @@ private:
     POINT dragStart_ = {};
     bool dragging_ = false;
     bool activated_ = false;
+    bool announced_ = false;
+    bool closeWhenAnnounced_ = false;
     bool closing_ = false;
     bool finished_ = false;
 };

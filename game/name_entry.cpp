@@ -1,7 +1,6 @@
 #include "game/name_entry.h"
 
-#include <algorithm>
-
+#include "game/em_text.h"
 #include "game/fonts.h"
 #include "game/logic/layout.h"
 #include "game/program_state.h"
@@ -9,6 +8,7 @@
 #include "game/voice.h"
 #include "speech/transcript.h"
 #include "win/cp932.h"
+#include "win/handles.h"
 
 namespace game {
 
@@ -28,21 +28,22 @@ constexpr layout::Twips kCommand1 = {4680, 840, 1815, 735};
 constexpr double kLabelPoints = 21.75, kTextPoints = 36, kButtonPoints = 26.25;
 constexpr int kOkId = 1;
 
-// A font of the text box's face whose whole line fits the box: the 36-point
-// em where the face has no leading, a little smaller where it has.
-win::UniqueFont TextBoxFont(HWND box, int dpi)
+// The text box is laid out for 36-point type in the classic gothic face,
+// whose line is one em high. A face with a taller line (found on other
+// systems) would have the lower part of its glyphs cut off by the box: the
+// line is placed so that its em box is centred in the box. (The box is a
+// one-line box of the multi-line kind, which alone lets its line be placed.)
+void CentreEmBox(HWND box)
 {
-    RECT client;
-    GetClientRect(box, &client);
-    const int cell = std::min(layout::PointsToPixels(kTextPoints, dpi), static_cast<int>(client.bottom));
-    LOGFONTW lf = {};
-    lf.lfHeight = cell > 0 ? cell : layout::PointsToPixels(kTextPoints, dpi);
-    lf.lfWeight = FW_NORMAL;
-    lf.lfCharSet = SHIFTJIS_CHARSET;
-    lf.lfQuality = CLEARTYPE_QUALITY;
-    lf.lfPitchAndFamily = FIXED_PITCH | FF_MODERN;
-    ChooseFace(FontPitch::Fixed).copy(lf.lfFaceName, LF_FACESIZE - 1);
-    return win::UniqueFont(CreateFontIndirectW(&lf));
+    RECT r;
+    GetClientRect(box, &r);
+    win::WindowDC dc(box);
+    win::SelectObjectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(box, WM_GETFONT, 0, 0)));
+    TEXTMETRICW tm = {};
+    GetTextMetricsW(dc.get(), &tm);
+    r.top = (r.bottom - EmHeight(dc.get())) / 2 - EmOffset(dc.get());
+    r.bottom = r.top + tm.tmHeight;
+    SendMessageW(box, EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&r));
 }
 
 // The system beep, noted in the speech transcript as a plain beep.
@@ -86,14 +87,15 @@ void NameEntry::Form_Load(HWND owner)
                                GetModuleHandleW(nullptr), nullptr);
     };
     label1_ = make(L"STATIC", kLabel, SS_LEFT | SS_NOPREFIX, 0, kLabel1, 0);
-    text1_ = make(L"EDIT", L"", WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kText1, 0);
+    text1_ = make(L"EDIT", L"", WS_TABSTOP | ES_MULTILINE | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE, kText1, 0);
     command1_ = make(L"BUTTON", L"OK", WS_TABSTOP | BS_PUSHBUTTON, 0, kCommand1, kOkId);
     labelFont_ = MakeFont(FontPitch::Proportional, kLabelPoints);
-    textFont_ = TextBoxFont(text1_, dpi);
+    textFont_ = MakeFont(FontPitch::Fixed, kTextPoints);
     buttonFont_ = MakeFont(FontPitch::Proportional, kButtonPoints);
     SendMessageW(label1_, WM_SETFONT, reinterpret_cast<WPARAM>(labelFont_.get()), FALSE);
     SendMessageW(text1_, WM_SETFONT, reinterpret_cast<WPARAM>(textFont_.get()), FALSE);
     SendMessageW(command1_, WM_SETFONT, reinterpret_cast<WPARAM>(buttonFont_.get()), FALSE);
+    CentreEmBox(text1_);
     clicks_.Attach(text1_);
 
     restoring_ = true;
@@ -109,7 +111,8 @@ void NameEntry::Text1_Change()
     if (restoring_)
         return;
     std::wstring text = win::GetText(text1_);
-    if (cp932::ByteLength(text) <= rules::kNameBytes) {
+    // A name is one line (a pasted line break is refused like a long name).
+    if (text.find_first_of(L"\r\n") == std::wstring::npos && cp932::ByteLength(text) <= rules::kNameBytes) {
         accepted_ = std::move(text);
         return;
     }
@@ -135,15 +138,10 @@ void NameEntry::Accept()
 {
     EnteredName = win::GetText(text1_);
     if (EnteredName.empty()) {
-        Refuse();
+        SystemBeep();
         return;
     }
     finished_ = true;
-}
-
-void NameEntry::Refuse()
-{
-    SystemBeep();
 }
 
 LRESULT NameEntry::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
@@ -175,10 +173,8 @@ LRESULT NameEntry::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         }
         break;
     case WM_CLOSE:
-        // Refused until a name has been accepted.
-        if (EnteredName.empty())
-            Refuse();
-        else
+        // Refused, silently, until a name has been accepted.
+        if (!EnteredName.empty())
             finished_ = true;
         return 0;
     default:

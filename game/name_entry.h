@@ -1,8 +1,9 @@
 // The name entry window: a player whose score enters the best five types a
-// name here. The name is at most 12 bytes in code page 932 (a full-width
-// character counts two); a longer text is refused as it is typed. Enter, a
-// double click on the text box or OK accepts a name that is not empty; the
-// window cannot be closed without one. The name is left in EnteredName.
+// name here. The name is one line of at most 12 bytes in code page 932 (a
+// full-width character counts two); a longer text is refused as it is
+// typed. Enter, a double click on the text box or OK accepts a name that is
+// not empty; the window cannot be closed without one. The name is left in
+// EnteredName.
 #pragma once
 
 #include <windows.h>
@@ -38,9 +39,9 @@ private:
     void Form_Load(HWND owner);
     void Text1_Change();
     void Text1_GotFocus();
-    // Enter, a double click on the text box, or OK.
+    // Enter, a double click on the text box, or OK: an empty name is
+    // refused with the system beep.
     void Accept();
-    void Refuse();
 
     // Double clicks on the text box.
     class TextBoxClicks : public win::Subclass {

@@ -276,9 +276,11 @@ LRESULT QuizWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             return 0;
         }
         if (!HIWORD(wParam)) {
-            SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : selA_);
+            // The window's own step first: it stops speech, so the control
+            // that takes the focus afterwards is heard in full.
             if (IsWindowVisible(hwnd()) && !unloaded_)
                 Form_Activate();
+            SetFocus(lastFocus_ && IsWindow(lastFocus_) ? lastFocus_ : selA_);
         }
         return 0;
     case WM_COMMAND:

@@ -311,7 +311,7 @@ void QuizWindow::StageEndMes(int QPass)
     if (!ShowMessage(heading))
         return;
     CancelAndWait();
-    const rules::Message result = rules::StageResultMessage(QPass, Random());
+    const rules::Message result = rules::StageResultMessage(QPass, Random);
     if (QuizAbort || !ShowMessage(result))
         return;
     if (StageCorrect != rules::kQuestionsPerStage || QuizAbort)

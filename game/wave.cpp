@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include "game/quiz/text_helpers.h"
 #include "speech/transcript.h"
 #include "win/module.h"
 
@@ -32,10 +33,7 @@ void Play(const std::wstring& path, bool sync)
 
 std::wstring WaveFilePath(std::wstring_view name)
 {
-    std::wstring path = win::ModuleFolder(nullptr);
-    path += L'\\';
-    path += name;
-    return path;
+    return quiz::AddYen(win::ModuleFolder(nullptr)) + std::wstring(name);
 }
 
 void PlayWaveAsync(const std::wstring& path)

@@ -112,7 +112,7 @@ private:
     CLumaEditCombo* owner_;
 };
 
-CLumaEditCombo::CLumaEditCombo(CLumaControlAssist* assist) : CLumaControl(assist) {}
+CLumaEditCombo::CLumaEditCombo(CLumaWrapperHost* assist) : CLumaControl(assist) {}
 
 CLumaEditCombo::~CLumaEditCombo() = default;
 

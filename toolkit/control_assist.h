@@ -13,6 +13,8 @@
 #include <memory>
 #include <vector>
 
+#include "toolkit/wrapper_host.h"
+
 class CLumaEditCombo;
 class CLumaListBox;
 class CLumaCheckBox;
@@ -23,11 +25,7 @@ class CLumaDropListCombo;
 class CLumaPushButton;
 class CLumaGuideWnd;
 
-// Called for Enter in a taken-over list view or edit box. TRUE eats the key;
-// FALSE lets it move the focus to the next control.
-using LumaEnterHandler = BOOL (*)(HWND control, int data);
-
-class CLumaControlAssist {
+class CLumaControlAssist final : public CLumaWrapperHost {
 public:
     CLumaControlAssist();
     CLumaControlAssist(const CLumaControlAssist&) = delete;
@@ -56,14 +54,14 @@ public:
     // ShowGuide under the attached dialog's control with that id (nothing
     // when there is none); a standard message box when the operation is off.
     int ShowGuideAt(int id, const char* text, const char* spokenText);
-    void CloseGuide();
+    void CloseGuide() override;
 
     // The WindowOperation setting, read afresh: on only for the value 1
     // read from a key opened with full access.
     static BOOL IsWindowOperationOn();
 
     // State, for the wrappers and for tests.
-    BOOL IsOperationOn() const { return operationOn_; }
+    BOOL IsOperationOn() const override { return operationOn_; }
     HWND AttachedDialog() const { return dialog_; }
     HWND GuideWindow() const;
 

@@ -11,11 +11,12 @@ constexpr COLORREF kBackground = RGB(255, 255, 0);
 constexpr COLORREF kTextColour = RGB(255, 0, 0);
 
 // The class is registered once per process, with a yellow background that
-// lives as long as the class.
+// lives as long as the class, and neither icon nor cursor.
 bool RegisterGuideClass()
 {
-    static const bool registered = win::Window::RegisterClass(
-        win::CurrentModule(), CLumaGuideWnd::kClassName, CS_HREDRAW | CS_VREDRAW, CreateSolidBrush(kBackground));
+    static const bool registered =
+        win::Window::RegisterClass(win::CurrentModule(), CLumaGuideWnd::kClassName, CS_HREDRAW | CS_VREDRAW,
+                                   CreateSolidBrush(kBackground), nullptr, nullptr);
     return registered;
 }
 

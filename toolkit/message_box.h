@@ -21,10 +21,13 @@ inline constexpr int kLumaMessageButton3 = 9007;
 int SpeakMessageBox(const char* text, const char* caption, UINT type, UINT timeoutMs);
 
 // The same box with one to three button captions of the caller's choosing,
-// each cut to 15 bytes; button3 counts only when button2 is given. Only the
-// icon bits and up of type are used. Escape chooses the first button whose
-// caption is "ｷｬﾝｾﾙ" or "キャンセル". Returns 9005, 9006 or 9007, or 0 when
-// no box could be shown (also for a null text or button1).
+// each cut to 15 bytes; button3 counts only when button2 is given, and an
+// empty caption hides its button and those after it. Only the icon bits and
+// up of type are used. Escape chooses the first button whose caption is
+// "ｷｬﾝｾﾙ" or "キャンセル". Returns 9005, 9006 or 9007, or 0 when no box
+// could be shown (also for a null text or button1). An empty button1 gives
+// the standard box of one, two or three buttons (button sets 0, 1 and 3 of
+// SpeakMessageBox) for the number of captions given, with its results.
 int SpeakMessageBoxEx(const char* text, const char* caption, const char* button1, const char* button2,
                       const char* button3, UINT type);
 

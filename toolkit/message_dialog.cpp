@@ -71,8 +71,8 @@ class CLumaMessageDlg : public win::Dialog {
 public:
     UINT timeout = 0;
     UINT_PTR timerId = 0;
-    std::array<std::string, 3> buttonCaptions; // code page 932, at most 15 bytes; custom mode when [0] is set
-    bool custom = false;
+    std::array<std::string, 3> buttonCaptions; // code page 932, at most 15 bytes
+    bool custom = false;                       // the captions above, when the first is set
     HICON icon = nullptr;
     std::wstring caption;
     std::wstring text;
@@ -338,14 +338,19 @@ int SpeakMessageBoxEx(const char* text, const char* caption, const char* button1
         dlg.text = cp932::ToWide(text);
         if (caption)
             dlg.caption = cp932::ToWide(caption);
-        dlg.custom = true;
         const char* given[3] = {button1, button2, button2 ? button3 : nullptr};
-        int count = 0;
-        for (int i = 0; i < 3; ++i) {
+        for (int i = 0; i < 3; ++i)
             dlg.buttonCaptions[i] = std::string(sjis::CutToBytes(sjis::FromCString(given[i]), kButtonCaptionBytes));
-            if (i == count && !dlg.buttonCaptions[i].empty())
+        // With a first caption the buttons show the captions up to the first
+        // empty one. Without it the standard set for the number of captions
+        // given applies, with its own captions and results.
+        dlg.custom = !dlg.buttonCaptions[0].empty();
+        std::size_t count = 0;
+        if (dlg.custom)
+            while (count < 3 && !dlg.buttonCaptions[count].empty())
                 ++count;
-        }
+        else
+            count = 1 + (given[1] ? 1 : 0) + (given[2] ? 1 : 0);
         UINT set = count <= 1 ? 0 : count == 2 ? 1 : 3;
         dlg.type = (type & ~kButtonSetMask) | set;
         return dlg.Run();

@@ -15,7 +15,7 @@
 #include <memory>
 #include <optional>
 
-#include "toolkit/control_assist.h"
+#include "toolkit/wrapper_host.h"
 #include "win/subclass.h"
 
 // Enter in a control with an Enter handler: the handler runs, and unless it
@@ -38,7 +38,7 @@ private:
 // swallowed; everything else goes on to the control.
 class CLumaControl : public win::Subclass {
 public:
-    explicit CLumaControl(CLumaControlAssist* assist) : assist_(assist) {}
+    explicit CLumaControl(CLumaWrapperHost* assist) : assist_(assist) {}
     // Subclasses the control; a wrapper may take over more than one window.
     virtual bool TakeOver(HWND control) { return Attach(control); }
     int Id() const { return GetDlgCtrlID(hwnd()); }
@@ -69,7 +69,7 @@ protected:
     // Swallows the character that the key just taken will produce.
     void SwallowCharOf(WPARAM vk);
 
-    CLumaControlAssist* assist_;
+    CLumaWrapperHost* assist_;
 
 private:
     // True (once) when this character belongs to a key taken before.
@@ -126,7 +126,7 @@ private:
 // closes the guide.
 class CLumaEditCombo : public CLumaControl {
 public:
-    explicit CLumaEditCombo(CLumaControlAssist* assist);
+    explicit CLumaEditCombo(CLumaWrapperHost* assist);
     ~CLumaEditCombo() override;
     bool TakeOver(HWND control) override;
     int Kind() const { return kind_; }

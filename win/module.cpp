@@ -24,11 +24,20 @@ std::wstring ModulePath(HMODULE module)
     }
 }
 
+std::wstring FolderOf(std::wstring_view path)
+{
+    auto slash = path.find_last_of(L"\\/");
+    if (slash == std::wstring_view::npos)
+        return {};
+    std::wstring folder(path.substr(0, slash));
+    if (folder.size() == 2 && folder[1] == L':')
+        folder += L'\\';
+    return folder;
+}
+
 std::wstring ModuleFolder(HMODULE module)
 {
-    std::wstring path = ModulePath(module);
-    auto slash = path.find_last_of(L"\\/");
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+    return FolderOf(ModulePath(module));
 }
 
 } // namespace win

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 
 namespace win {
 
@@ -14,7 +15,12 @@ HMODULE CurrentModule();
 // Full path of a module's file (null: the program).
 std::wstring ModulePath(HMODULE module);
 
-// Folder of a module's file, without a trailing backslash.
+// The folder part of a file's full path, as a program names its own folder:
+// without a trailing backslash, except at a drive root, which is C:\ and not
+// C: (that would mean the current folder of drive C).
+std::wstring FolderOf(std::wstring_view path);
+
+// Folder of a module's file, as FolderOf gives it.
 std::wstring ModuleFolder(HMODULE module);
 
 } // namespace win

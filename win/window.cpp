@@ -13,7 +13,7 @@ Window::~Window()
 }
 
 bool Window::RegisterClass(HINSTANCE instance, const wchar_t* className, UINT classStyle, HBRUSH background,
-                           HICON icon)
+                           HICON icon, const wchar_t* cursor)
 {
     WNDCLASSEXW existing = {sizeof existing};
     if (GetClassInfoExW(instance, className, &existing))
@@ -22,7 +22,7 @@ bool Window::RegisterClass(HINSTANCE instance, const wchar_t* className, UINT cl
     wc.style = classStyle;
     wc.lpfnWndProc = &Window::StaticProc;
     wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hCursor = cursor ? LoadCursorW(nullptr, cursor) : nullptr;
     wc.hbrBackground = background;
     wc.hIcon = icon;
     wc.hIconSm = icon;

@@ -23,9 +23,10 @@ public:
     HWND hwnd() const { return hwnd_; }
 
     // Registers the class once per process (by name) with the shared window
-    // procedure. Returns false when registration failed.
+    // procedure. `cursor` names a system cursor; null gives the class none.
+    // Returns false when registration failed.
     static bool RegisterClass(HINSTANCE instance, const wchar_t* className, UINT classStyle = CS_HREDRAW | CS_VREDRAW,
-                              HBRUSH background = nullptr, HICON icon = nullptr);
+                              HBRUSH background = nullptr, HICON icon = nullptr, const wchar_t* cursor = IDC_ARROW);
 
     // Creates the window of a class registered above. Returns false on failure.
     bool Create(HINSTANCE instance, const wchar_t* className, const wchar_t* title, DWORD style, DWORD exStyle,

@@ -9,13 +9,13 @@ Message StageEndHeading()
     return {u"ステージ終了", u"@クリア.wav"};
 }
 
-Message StageResultMessage(int qpass, double r)
+Message StageResultMessage(int qpass, const std::function<double()>& random)
 {
     if (qpass <= 0)
         return {u"おめでとう\rステージ クリアです", u"@合格.wav"};
     if (qpass == 1)
         return {u"おしい　あと１問で\rクリアでした", u"@残念.wav"};
-    if (r > 0.5)
+    if (random() > 0.5)
         return {u"残念\r次回はがんばってね", u"@残念.wav"};
     return {u"残念でした\rまた挑戦してね", u"@残念.wav"};
 }

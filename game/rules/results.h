@@ -2,6 +2,7 @@
 // bonus and the final results.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,9 +23,11 @@ inline constexpr char16_t kWrongWave[] = u"@はずれ.wav";
 Message StageEndHeading();
 
 // The stage result. qpass is the number of right answers still needed when
-// the stage ended (0: cleared). For two or more short, r (0 <= r < 1, drawn
-// by the caller) picks one of two consolations: r > 0.5 the first.
-Message StageResultMessage(int qpass, double r);
+// the stage ended (0: cleared). For two or more short, one number r
+// (0 <= r < 1) is drawn from `random` to pick one of two consolations: r > 0.5
+// the first. Otherwise nothing is drawn, so the game's sequence of random
+// numbers moves on only when a choice is made.
+Message StageResultMessage(int qpass, const std::function<double()>& random);
 
 // Shown after a stage of five right answers; the bonus adds 100 points.
 Message AllCorrectBonusMessage();

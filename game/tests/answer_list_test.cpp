@@ -2,8 +2,10 @@
 // the test plays the loop's part by setting Answering.
 #include <gtest/gtest.h>
 
+#include "game/logic/menu_tree.h"
 #include "game/program_state.h"
 #include "game/quiz_window.h"
+#include "game/tests/modal_probe.h"
 #include "game/tests/window_test_support.h"
 #include "win/message_loop.h"
 
@@ -151,6 +153,45 @@ TEST_F(AnswerKeys, GainingTheFocusDuringAnAnswerSpeaksTheSelectedChoice)
     SetFocus(list);
     for (const auto& line : SaidNow())
         EXPECT_NE(line, L"voice Speak 0 さん");
+}
+
+TEST_F(AnswerKeys, WhenTheGameIsActiveAgainTheSelectedChoiceIsHeardLastAndWhole)
+{
+    window.Playing = true;
+    window.ApplyMenuState(MenuState::Answering);
+    window.Show();
+    SetFocus(list);
+    win::DoEvents();
+    SendMessageW(list, LB_SETCURSEL, 2, 0);
+    // The window's own activation step, then the choice list's announcement,
+    // which no later StopSpeech cuts off.
+    const Lines reactivated = {L"voice SetMode 65", L"voice StopSpeech", L"voice StopSpeech", L"voice Speak 0 さん"};
+    auto ending = [&] {
+        Lines said = SaidNow();
+        return said.size() < reactivated.size() ? said
+                                                : Lines(said.end() - static_cast<std::ptrdiff_t>(reactivated.size()),
+                                                        said.end());
+    };
+
+    // F5's question-and-answer view, closed with Escape.
+    testing::WhenShown view(L"VemoTextWindow", L"問題と解答のビュー", [](HWND w) {
+        PostMessageW(GetWindow(w, GW_CHILD), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    });
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(mnuQuizeCheck, 0), 0);
+    ASSERT_TRUE(view.Ran());
+    EXPECT_EQ(ending(), reactivated);
+
+    // Another program's window takes the activation, then the game again.
+    HWND other = CreateWindowExW(0, L"STATIC", L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr,
+                                 GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(other);
+    SetForegroundWindow(other);
+    win::DoEvents();
+    mark = Said(transcript).size();
+    SetForegroundWindow(window.hwnd());
+    win::DoEvents();
+    DestroyWindow(other);
+    EXPECT_EQ(SaidNow(), reactivated);
 }
 
 } // namespace

@@ -244,6 +244,12 @@ TEST_F(GamePlay, StageOneClearedEarlyStillAsksAllFiveAndFailingStageTwoEndsTheGa
         needShown.emplace_back(window.Need, win::GetText(window.Mes2(0)));
         return plan.at(static_cast<size_t>(asked - 1));
     });
+    // Each number the game draws, noted with the count of lines said by then.
+    std::vector<size_t> draws;
+    window.Random = [&, seeded = window.Random] {
+        draws.push_back(Said(transcript).size());
+        return seeded();
+    };
     Command(mnuQuizeEasy);
     ASSERT_FALSE(player.timedOut);
     const Lines said = Said(transcript);
@@ -265,6 +271,18 @@ TEST_F(GamePlay, StageOneClearedEarlyStillAsksAllFiveAndFailingStageTwoEndsTheGa
     const bool consoled = Count(said, Message(L"残念\r次回はがんばってね")) +
                               Count(said, Message(L"残念でした\rまた挑戦してね")) == 1;
     EXPECT_TRUE(consoled);
+    // Only the consolation draws a number at a stage end: none from the
+    // first stage's end to the second's introduction, one after its end.
+    const auto firstEnd = std::find(said.begin(), said.end(), Message(L"ステージ終了"));
+    const auto secondIntro = std::find(firstEnd, said.end(), Message(L"ステージ2\r\n5問中\r\n3問正解でクリアです"));
+    const auto secondEnd = std::find(secondIntro, said.end(), Message(L"ステージ終了"));
+    ASSERT_NE(secondEnd, said.end());
+    auto drawsBetween = [&](Lines::const_iterator from, Lines::const_iterator to) {
+        const auto first = static_cast<size_t>(from - said.begin()), last = static_cast<size_t>(to - said.begin());
+        return std::count_if(draws.begin(), draws.end(), [&](size_t d) { return d > first && d <= last; });
+    };
+    EXPECT_EQ(drawsBetween(firstEnd, secondIntro), 0);
+    EXPECT_EQ(drawsBetween(secondEnd, said.end()), 1);
     EXPECT_TRUE(SaidInOrder(said, {Message(L"ゲームオーバー")}));
     EXPECT_EQ(player.namesEntered, 0);
     EXPECT_EQ(window.EasyScore, 80);

@@ -63,6 +63,34 @@ TEST_F(MessageWindowTest, PlaysTheSoundThenSpeaksAndClosesAfterTheSpeech)
     EXPECT_EQ(shade.x - text.x, shade.y - text.y);
 }
 
+// The window's time runs out before its announcement, as on a machine too
+// busy to run the events before it within the time: the text is still
+// spoken, and the window closes once it has been.
+TEST_F(MessageWindowTest, TimeRunningOutBeforeTheAnnouncementStillLetsItBeSpoken)
+{
+    static HHOOK hook = nullptr;
+    hook = SetWindowsHookExW(
+        WH_CBT,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            wchar_t cls[32] = {};
+            if (code == HCBT_ACTIVATE && GetClassNameW(reinterpret_cast<HWND>(wParam), cls, 32) &&
+                std::wstring(cls) == L"VemoMessage")
+                PostMessageW(reinterpret_cast<HWND>(wParam), WM_TIMER, 1, 0); // ahead of the announcement
+            return CallNextHookEx(hook, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    ASSERT_TRUE(hook);
+    MesDisp mes(voice);
+    mes.MesText = L"ゲームオーバー";
+    DWORD start = GetTickCount();
+    mes.ShowModal(nullptr);
+    DWORD took = GetTickCount() - start;
+    UnhookWindowsHookEx(hook);
+    EXPECT_LT(took, 2500u) << "closed by the time that ran out, not by a later tick";
+    EXPECT_EQ(Said(transcript),
+              (Lines{L"voice StopSpeech", L"voice Speak 0 ゲームオーバー\xF8F2", L"voice WaitSpeech"}));
+}
+
 TEST_F(MessageWindowTest, TwoLinesMakeItTallerAndTheLongestLineSetsTheWidth)
 {
     auto measure = [&](const wchar_t* textToShow) {

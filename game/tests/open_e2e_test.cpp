@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "tests/support/e2e/driver.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/transcript_reader.h"
 #include "win/cp932.h"
 #include "win/module.h"
@@ -37,17 +38,16 @@ Lines CallLog(const std::filesystem::path& file)
     return lines;
 }
 
-// The game started from the stand-in's folder with a chosen path (empty:
-// the player cancels).
+// The game started with a chosen path (empty: the player cancels), from the
+// stand-in's folder or from another copy of the game.
 class GameWithStandIn {
 public:
-    explicit GameWithStandIn(const std::wstring& chosenPath)
-        : log_(std::filesystem::temp_directory_path() / L"vemo_standin_calls.log"),
-          path_(L"VEMO_STANDIN_PATH", chosenPath), logEnv_(L"VEMO_STANDIN_LOG", log_.wstring()),
-          process(StandInFolder() / L"Vemo.exe")
+    explicit GameWithStandIn(const std::wstring& chosenPath,
+                             const std::filesystem::path& program = StandInFolder() / L"Vemo.exe")
+        : log_(folder_ / L"calls.log"), path_(L"VEMO_STANDIN_PATH", chosenPath),
+          logEnv_(L"VEMO_STANDIN_LOG", log_.wstring()), process(program)
     {
     }
-    ~GameWithStandIn() { std::filesystem::remove(log_); }
 
     // Waits for the activation hint; returns the main window.
     HWND WaitForMainWindow()
@@ -60,8 +60,8 @@ public:
     Lines Calls() const { return CallLog(log_); }
 
 private:
+    testsupport::ScopedTempFolder folder_{"vemo-open-e2e"};
     std::filesystem::path log_;
-    bool removed_ = std::filesystem::remove(log_);
     e2e::ScopedEnv path_, logEnv_;
 
 public:
@@ -97,6 +97,30 @@ TEST(GameOpen, CancelBeforeAnyLoadSaysPassAndCallsTheDialogAsItShould)
     ASSERT_TRUE(e2e::WaitForLine(game.transcript.Path(), kCancelled, *pass + 1, kTimeout));
     EXPECT_EQ(e2e::Title(main), L"カルミオ");
     EXPECT_TRUE(game.process.Running());
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(game.process.WaitForExit(kTimeout));
+}
+
+TEST(GameOpen, ALibraryPutBackWhileTheGameRunsIsFoundAtTheNextOpen)
+{
+    // A copy of the game in a folder without the dialog library.
+    testsupport::ScopedTempFolder program("vemo-open-e2e-program");
+    std::filesystem::copy_file(StandInFolder() / L"Vemo.exe", program / L"Vemo.exe");
+    const std::filesystem::path quiz =
+        std::filesystem::path(win::ModuleFolder(nullptr)) / L".." / L"bin" / L"日本の地理.zlq";
+    GameWithStandIn game(quiz.wstring(), program / L"Vemo.exe");
+    HWND main = game.WaitForMainWindow();
+    ASSERT_TRUE(main);
+
+    e2e::PressKey(main, VK_F2);
+    auto pass = e2e::WaitForLine(game.transcript.Path(), kCancelled, *game.hint, kTimeout);
+    ASSERT_TRUE(pass) << "without the library an open is a cancel";
+    EXPECT_TRUE(game.Calls().empty());
+
+    std::filesystem::copy_file(StandInFolder() / L"LUMADLG.dll", program / L"LUMADLG.dll");
+    e2e::PressKey(main, VK_F2);
+    EXPECT_TRUE(e2e::WaitForLine(game.transcript.Path(), L"voice Speak 0 F3でカルミオできます", *pass, kTimeout));
+    EXPECT_EQ(e2e::Title(main), L"カルミオ - 日本の地理.zlq");
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(game.process.WaitForExit(kTimeout));
 }

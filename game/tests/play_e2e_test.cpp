@@ -13,6 +13,7 @@
 
 #include "game/quiz/tests/quiz_file_builder.h"
 #include "tests/support/e2e/driver.h"
+#include "tests/support/temp_folder.h"
 #include "tests/support/transcript_reader.h"
 #include "win/module.h"
 #include "win/registry.h"
@@ -31,11 +32,9 @@ std::wstring Message(const std::wstring& text)
     return L"voice Speak 0 " + text + L"\xF8F2";
 }
 
-// A quiz file of 30 numbered questions in a folder of its own.
-std::filesystem::path WriteQuiz()
+// A quiz file of 30 numbered questions in `folder`.
+std::filesystem::path WriteQuiz(const testsupport::ScopedTempFolder& folder)
 {
-    auto folder = std::filesystem::temp_directory_path() / L"vemo_play_e2e";
-    std::filesystem::create_directories(folder);
     auto path = folder / L"e2e_play.zlq";
     std::ofstream(path, std::ios::binary) << quiz::testing::QuizFileBytes({30}, 30);
     return path;
@@ -45,7 +44,7 @@ std::filesystem::path WriteQuiz()
 class Game {
 public:
     explicit Game(const wchar_t* scale = L"0.1")
-        : quiz_(WriteQuiz()), path_(L"VEMO_STANDIN_PATH", quiz_.wstring()), scale_(L"VEMO_TIME_SCALE", scale),
+        : quiz_(WriteQuiz(folder_)), path_(L"VEMO_STANDIN_PATH", quiz_.wstring()), scale_(L"VEMO_TIME_SCALE", scale),
           cleared_(win::DeleteUserTree(kRankingKey)),
           process(std::filesystem::path(win::ModuleFolder(nullptr)) / L"standin" / L"Vemo.exe")
     {
@@ -125,6 +124,7 @@ public:
     }
 
 private:
+    testsupport::ScopedTempFolder folder_{"vemo-play-e2e"};
     std::filesystem::path quiz_;
     e2e::ScopedEnv path_, scale_;
     bool cleared_;
@@ -253,6 +253,9 @@ TEST(PlayE2E, EscapeInTheMarkWindowEndsTheGameWithoutAStageEnd)
     game.Answer(*right);
     HWND mark = e2e::WaitForWindow(game.process.Id(), L"VemoMark", kTimeout);
     ASSERT_TRUE(mark);
+    // The window shows before it takes the focus from the choice list; a key
+    // pressed in between would go to the list and be lost.
+    ASSERT_TRUE(e2e::WaitForFocus(mark, kTimeout));
     e2e::PressKey(mark, VK_ESCAPE);
     ASSERT_TRUE(game.Next(Message(L"中断しました")));
     EXPECT_EQ(game.Count(Message(L"ステージ終了"), start), 0u);

@@ -1,18 +1,15 @@
 #include "tests/support/transcript_reader.h"
 
-#include <atomic>
-#include <chrono>
 #include <fstream>
-#include <sstream>
 
 #ifdef _WIN32
 #include <windows.h>
 #else
 #include <cstdlib>
-#include <unistd.h>
 #endif
 
 #include "speech/transcript_format.h"
+#include "tests/support/temp_folder.h"
 
 namespace testsupport {
 
@@ -60,20 +57,6 @@ std::vector<std::vector<std::wstring>> ReadTranscript(const std::filesystem::pat
 
 namespace {
 
-std::filesystem::path UniqueTempPath()
-{
-    static std::atomic<unsigned> counter{0};
-#ifdef _WIN32
-    unsigned long pid = GetCurrentProcessId();
-#else
-    unsigned long pid = static_cast<unsigned long>(getpid());
-#endif
-    auto ticks = std::chrono::steady_clock::now().time_since_epoch().count();
-    std::ostringstream name;
-    name << "vemo-transcript-" << pid << '-' << ticks << '-' << counter++ << ".txt";
-    return std::filesystem::temp_directory_path() / name.str();
-}
-
 void SetVariable(const std::filesystem::path* value)
 {
 #ifdef _WIN32
@@ -88,7 +71,7 @@ void SetVariable(const std::filesystem::path* value)
 
 } // namespace
 
-ScopedTranscript::ScopedTranscript() : path_(UniqueTempPath())
+ScopedTranscript::ScopedTranscript() : path_(UniqueTempPath("vemo-transcript", ".txt"))
 {
     std::ofstream(path_, std::ios::binary | std::ios::trunc);
     SetVariable(&path_);

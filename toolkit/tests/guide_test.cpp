@@ -88,6 +88,8 @@ TEST_F(Guide, OneLineSitsUnderItsControlAndIsSpoken)
     GetWindowTextW(guide, title, 64);
     EXPECT_STREQ(cls, L"ZUB_GuideClass");
     EXPECT_STREQ(title, L"ZUB_GuideWnd");
+    EXPECT_EQ(GetClassLongPtrW(guide, GCLP_HCURSOR), 0u) << "the class has no cursor";
+    EXPECT_EQ(GetClassLongPtrW(guide, GCLP_HICON), 0u) << "nor an icon";
     EXPECT_TRUE(IsWindowVisible(guide));
     EXPECT_FALSE(IsWindowEnabled(guide)) << "it never takes the focus";
     EXPECT_NE(GetFocus(), guide);

@@ -319,6 +319,18 @@ TEST(SpeakMessageBox, CustomCaptions)
     EXPECT_FALSE(seen.visible[2]);
     EXPECT_TRUE(seen.icon);
 
+    // Without a first caption: the standard box for the number of captions
+    // given, with its own captions and results.
+    EXPECT_EQ(ex("", copy.c_str(), nullptr, 0, escape), IDCANCEL);
+    EXPECT_EQ(seen.captions[0], L"OK");
+    EXPECT_EQ(seen.captions[1], L"ｷｬﾝｾﾙ");
+    EXPECT_TRUE(seen.visible[0]);
+    EXPECT_TRUE(seen.visible[1]);
+    EXPECT_FALSE(seen.visible[2]);
+    EXPECT_EQ(ex("", nullptr, nullptr, 0, [](HWND box) { Click(box, kLumaMessageButton1); }), IDOK);
+    EXPECT_TRUE(seen.visible[0]);
+    EXPECT_FALSE(seen.visible[1]);
+
     // Captions are cut to 15 bytes, never inside a double-byte character.
     EXPECT_EQ(ex("ABCDEFGHIJKLMNOPQRST", cp932::FromWide(L"ABCDEFGHIJKLMNあ").c_str(), "C", 0,
                  [](HWND box) { Click(box, kLumaMessageButton3); }),

@@ -142,6 +142,14 @@ TEST(Window, DestroyedWithItsObject)
     EXPECT_EQ(w2.hwnd(), nullptr);
 }
 
+TEST(Module, FolderKeepsItsBackslashOnlyAtADriveRoot)
+{
+    EXPECT_EQ(win::FolderOf(L"C:\\Vemo.exe"), L"C:\\");
+    EXPECT_EQ(win::FolderOf(L"C:\\Games\\Vemo\\Vemo.exe"), L"C:\\Games\\Vemo");
+    EXPECT_EQ(win::FolderOf(L"\\\\server\\share\\Vemo.exe"), L"\\\\server\\share");
+    EXPECT_EQ(win::FolderOf(L"Vemo.exe"), L"");
+}
+
 // Painting through PaintDC draws into the window and validates what was
 // to be painted, so no further WM_PAINT follows.
 TEST(PaintDC, PaintsAndValidates)

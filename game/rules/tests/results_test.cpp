@@ -5,19 +5,28 @@
 namespace rules {
 namespace {
 
-TEST(Results, StageResultByAnswersStillNeeded)
+TEST(Results, StageResultByAnswersStillNeededDrawingOnlyForAConsolation)
 {
-    EXPECT_EQ(StageResultMessage(0, 0.9), (Message{u"おめでとう\rステージ クリアです", u"@合格.wav"}));
-    // One short: always the same text, whatever the draw.
+    int draws = 0;
+    auto drawing = [&draws](double r) {
+        return [&draws, r] {
+            ++draws;
+            return r;
+        };
+    };
+    EXPECT_EQ(StageResultMessage(0, drawing(0.9)), (Message{u"おめでとう\rステージ クリアです", u"@合格.wav"}));
+    // One short: always the same text, and nothing drawn.
     for (double r : {0.0, 0.5, 0.99})
-        EXPECT_EQ(StageResultMessage(1, r), (Message{u"おしい　あと１問で\rクリアでした", u"@残念.wav"}));
+        EXPECT_EQ(StageResultMessage(1, drawing(r)), (Message{u"おしい　あと１問で\rクリアでした", u"@残念.wav"}));
+    EXPECT_EQ(draws, 0);
 
     const Message first{u"残念\r次回はがんばってね", u"@残念.wav"};
     const Message second{u"残念でした\rまた挑戦してね", u"@残念.wav"};
-    EXPECT_EQ(StageResultMessage(2, 0.51), first);
-    EXPECT_EQ(StageResultMessage(3, 0.99), first);
-    EXPECT_EQ(StageResultMessage(2, 0.5), second);
-    EXPECT_EQ(StageResultMessage(5, 0.0), second);
+    EXPECT_EQ(StageResultMessage(2, drawing(0.51)), first);
+    EXPECT_EQ(StageResultMessage(3, drawing(0.99)), first);
+    EXPECT_EQ(StageResultMessage(2, drawing(0.5)), second);
+    EXPECT_EQ(StageResultMessage(5, drawing(0.0)), second);
+    EXPECT_EQ(draws, 4) << "one number for each consolation";
 }
 
 TEST(Results, StageHeadingAndBonus)

@@ -54,6 +54,14 @@ BOOL CALLBACK FindProc(HWND hwnd, LPARAM lParam)
     return TRUE;
 }
 
+// The control that has the keyboard focus in the window's thread, or null.
+HWND ThreadFocus(HWND window)
+{
+    GUITHREADINFO info = {sizeof info};
+    DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    return thread && GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
+}
+
 } // namespace
 
 Process::Process(const std::filesystem::path& exe, const std::wstring& arguments,
@@ -144,11 +152,18 @@ std::wstring Title(HWND window)
 
 HWND FocusOf(HWND window)
 {
-    GUITHREADINFO info = {sizeof info};
-    DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    if (GetGUIThreadInfo(thread, &info) && info.hwndFocus)
-        return info.hwndFocus;
-    return window;
+    HWND focus = ThreadFocus(window);
+    return focus ? focus : window;
+}
+
+bool WaitForFocus(HWND window, DWORD timeoutMs)
+{
+    return WaitFor(
+        [&] {
+            HWND focus = ThreadFocus(window);
+            return focus && (focus == window || IsChild(window, focus));
+        },
+        timeoutMs);
 }
 
 void PressKey(HWND window, UINT virtualKey)

@@ -71,6 +71,13 @@ std::wstring Title(HWND window);
 // window itself when none has).
 HWND FocusOf(HWND window);
 
+// Waits until the keyboard focus of the window's thread is in the window
+// (on the window itself or one of its controls), as it is once the window
+// has been activated; false on time-out. A window becomes visible before it
+// takes the focus, and a key pressed in between reaches the control that
+// had the focus before.
+bool WaitForFocus(HWND window, DWORD timeoutMs);
+
 // Posts a key press (down and up) to the focused control of the window's
 // thread.
 void PressKey(HWND window, UINT virtualKey);
