@@ -396,13 +396,24 @@ bool CLumaFileDialog::OnNotify(NMHDR* header, LRESULT& result)
 
 // ---------------------------------------------------------------- boxes
 
-// A confirmed choice: Enter or a click in the open list, or a keyboard move
-// while the list is closed.
-static bool IsConfirmedChoice(HWND box, int notifyCode)
+bool BoxChoice::IsConfirmed(HWND box, int notifyCode)
 {
-    if (notifyCode == CBN_SELENDOK)
+    switch (notifyCode) {
+    case CBN_SELENDOK:
+        endOkSeen_ = true;
         return true;
-    return notifyCode == CBN_SELCHANGE && !SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0);
+    case CBN_SELCHANGE:
+        if (SendMessageW(box, CB_GETDROPPEDSTATE, 0, 0))
+            return false;
+        if (endOkSeen_) { // the same move, already taken
+            endOkSeen_ = false;
+            return false;
+        }
+        return true;
+    default:
+        endOkSeen_ = false;
+        return false;
+    }
 }
 
 void CLumaFileDialog::OnDriveBoxCommand(int notifyCode)
@@ -418,7 +429,7 @@ void CLumaFileDialog::OnDriveBoxCommand(int notifyCode)
             SendMessageW(box, CB_SETCURSEL, rememberedDrive_, 0);
         return;
     }
-    if (!IsConfirmedChoice(box, notifyCode) || selection < 0 || selection == rememberedDrive_)
+    if (!driveChoice_.IsConfirmed(box, notifyCode) || selection < 0)
         return;
     wchar_t text[MAX_PATH] = {};
     if (SendMessageW(box, CB_GETLBTEXTLEN, selection, 0) >= MAX_PATH)
@@ -439,7 +450,7 @@ void CLumaFileDialog::OnDriveBoxCommand(int notifyCode)
 void CLumaFileDialog::OnTypeBoxCommand(int notifyCode)
 {
     HWND box = Item(IDC_TYPES);
-    if (!IsConfirmedChoice(box, notifyCode))
+    if (!typeChoice_.IsConfirmed(box, notifyCode))
         return;
     typedFilter_.clear();
     if (driveListMode_)

@@ -42,6 +42,18 @@ inline constexpr const wchar_t* kMyComputer = L"ﾏｲ ｺﾝﾋﾟｭｰﾀ";
 inline constexpr const wchar_t* kUpEntryName = L"上のフォルダへ";
 inline constexpr const wchar_t* kDrivesEntryName = L"ドライブ選択へ";
 
+// Tells the confirmed choices of a drop-down list box from its other
+// notifications: Enter or a click in the open list, or a keyboard move while
+// the list is closed. Such a move reports a confirmed end of selection and
+// then a change; the change is no second choice.
+class BoxChoice {
+public:
+    bool IsConfirmed(HWND box, int notifyCode);
+
+private:
+    bool endOkSeen_ = false;
+};
+
 class CLumaFileDialog : public win::Dialog, private TypedNameEnv {
 public:
     // Null strings count as empty. Returns null when out of memory.
@@ -184,7 +196,10 @@ private:
     std::wstring typedFilter_;
     int firstFileIndex_ = 0;
     std::uint32_t sortOrder_ = 0;
+    bool restoringStates_ = false; // a sort puts the selection and focus back: nothing to read out
     int rememberedDrive_ = -1;
+    BoxChoice driveChoice_;
+    BoxChoice typeChoice_;
     int savedReaderMode_ = 0;
     HACCEL accel_ = nullptr;
     HHOOK accelHook_ = nullptr;

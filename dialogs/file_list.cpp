@@ -198,7 +198,7 @@ std::uint32_t CLumaFileDialog::ListFolder(const std::wstring& folder, const std:
                 item.folder = recordFolder;
             }
             store_.push_back(std::move(item));
-        } else if (fileFilter.kind != FileFilter::Kind::Pattern && !full()) {
+        } else if (fileFilter.kind != FileFilter::Kind::Pattern && files.size() < static_cast<std::size_t>(kMaxEntries)) {
             if (fileFilter.kind == FileFilter::Kind::Extensions && !MatchesExtensions(fileFilter, name))
                 continue;
             files.push_back(fileOf(found));
@@ -206,7 +206,10 @@ std::uint32_t CLumaFileDialog::ListFolder(const std::wstring& folder, const std:
     } while (FindNextFileW(find.get(), &found));
     find.reset();
 
+    // Folders come first: the files found among them fill the room left.
     const int firstFile = static_cast<int>(store_.size());
+    if (files.size() > static_cast<std::size_t>(kMaxEntries - firstFile))
+        files.erase(files.begin() + (kMaxEntries - firstFile), files.end());
     if (fileFilter.kind == FileFilter::Kind::Pattern) {
         win::UniqueFind patternFind(FindFirstFileExW((search + fileFilter.pattern).c_str(), FindExInfoBasic, &found,
                                                      FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH));
@@ -486,6 +489,7 @@ bool CLumaFileDialog::SortList(unsigned key)
     SortItems(items_, order, PlatformNoCaseCompare, [this](FileItem& item) { FetchType(item); });
     sortOrder_ = order;
 
+    restoringStates_ = true;
     LVITEMW clear = {};
     clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list_, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
@@ -502,6 +506,7 @@ bool CLumaFileDialog::SortList(unsigned key)
         if (state.state)
             SendMessageW(list_, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&state));
     }
+    restoringStates_ = false;
     if (focusIndex >= 0)
         SendMessageW(list_, LVM_ENSUREVISIBLE, focusIndex, FALSE);
     InvalidateRect(list_, nullptr, TRUE);
@@ -556,8 +561,10 @@ bool CLumaFileDialog::OnListNotify(NMHDR* header, LRESULT& result)
     }
     case LVN_ITEMCHANGED: {
         auto* change = reinterpret_cast<NMLISTVIEW*>(header);
+        // Any change of the focused entry's state (the focus arriving, or its
+        // selection changing) reads it, except the states a sort puts back.
         if (change->iItem >= 0 && (change->uChanged & LVIF_STATE) && (change->uNewState & LVIS_FOCUSED) &&
-            !(change->uOldState & LVIS_FOCUSED)) {
+            !restoringStates_) {
             std::wstring text = cp932::CutToBytes(ItemText(change->iItem, 0), 260);
             if (!text.empty())
                 reader::SpeakEx(text);

@@ -81,4 +81,27 @@ private:
     std::filesystem::path root_;
 };
 
+// A fresh folder holding `folders` subfolders ("folder00001" ...) and
+// `files` empty files ("file00001.dat" ...), removed again by the
+// destructor. Under Wine the host's shell makes and removes it, in the
+// host's memory-backed temporary folder when there is one: making tens of
+// thousands of entries through Wine, or on a busy disk, takes minutes.
+// Elsewhere it is a folder of the tree.
+class ManyEntries {
+public:
+    ManyEntries(TempTree& tree, const std::wstring& name, int folders, int files);
+    ~ManyEntries();
+    ManyEntries(const ManyEntries&) = delete;
+    ManyEntries& operator=(const ManyEntries&) = delete;
+
+    // False when the folder could not be made in time.
+    bool Made() const { return made_; }
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+    std::string host_; // the host's path of path_, when the host made it
+    bool made_ = false;
+};
+
 } // namespace dialogtest

@@ -167,6 +167,57 @@ TEST_F(FileDialog, ListsFoldersThenFilesWithSizes)
     EXPECT_EQ(sizes, (std::vector<std::wstring>{L"", L"", L"", L"0KB", L"1KB", L"1KB", L"2KB", L"1,024KB"}));
 }
 
+// At most 65,535 entries are listed, folders before files: a folder of
+// 65,536 entries (with "上のフォルダへ") leaves one file out, a larger one
+// only files, and one that just fits is listed in full.
+TEST_F(FileDialog, AtMost65535EntriesFoldersFirst)
+{
+    ManyEntries full(tree, L"full", 30000, 35535);
+    ManyEntries over(tree, L"over", 40000, 30000);
+    ASSERT_TRUE(full.Made() && over.Made());
+    Create(1, full.Path().wstring());
+    struct Seen {
+        std::wstring line;
+        int count;
+        std::wstring lastFolder, firstFile, last;
+    };
+    std::vector<Seen> seen;
+    int focusedOnEntry = -1;
+    DialogDriver driver(
+        [&](HWND d) {
+            HWND list = GetDlgItem(d, kList);
+            auto look = [&](int folders) {
+                int count = ListCount(list);
+                seen.push_back({ControlText(d, kFolderLine), count, ListText(list, folders),
+                                ListText(list, folders + 1), ListText(list, count - 1)});
+            };
+            look(30000);
+            SetFocus(list);
+            focusedOnEntry = ListFocused(list);
+            DeleteFileW((full.Path() / L"file00001.dat").c_str());
+            TypeAndEnter(d, full.Path().wstring());
+            look(30000);
+            TypeAndEnter(d, over.Path().wstring());
+            look(40000);
+            PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+        },
+        60000);
+    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].line, full.Path().wstring());
+    EXPECT_EQ(seen[0].count, 65535);
+    EXPECT_EQ(seen[0].lastFolder, L"folder30000") << "every folder is listed";
+    EXPECT_EQ(seen[0].firstFile.substr(0, 4), L"file");
+    EXPECT_EQ(focusedOnEntry, 30001) << "the first file follows the folders";
+    EXPECT_EQ(seen[1].count, 65535);
+    EXPECT_EQ(seen[1].firstFile, L"file00002.dat");
+    EXPECT_EQ(seen[1].last, L"file35535.dat") << "a folder that just fits is listed in full";
+    EXPECT_EQ(seen[2].line, over.Path().wstring() + L"\\");
+    EXPECT_EQ(seen[2].count, 65535);
+    EXPECT_EQ(seen[2].lastFolder, L"folder40000");
+    EXPECT_EQ(seen[2].firstFile.substr(0, 4), L"file");
+}
+
 TEST_F(FileDialog, RootListsTheDriveEntryFirst)
 {
     std::wstring root = tree.Path().substr(0, 3);
@@ -235,11 +286,14 @@ TEST_F(FileDialog, SortingAndTheSpokenOrderNames)
 {
     Create(1, tree.Path());
     std::vector<std::wstring> bySizeTwice;
+    std::size_t before = 0;
     DialogDriver driver([&](HWND d) {
         Command(d, 1110);
         Command(d, 1110);
         bySizeTwice = ListColumn(GetDlgItem(d, kList), 0);
         TypeAndEnter(d, L".\\"); // a fresh listing of the same folder
+        SetFocus(GetDlgItem(d, kList)); // a focused entry, which the sorts move
+        before = Spoken().size();
         for (int i = 0; i < 5; ++i)
             Command(d, 1113);
         PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
@@ -247,11 +301,11 @@ TEST_F(FileDialog, SortingAndTheSpokenOrderNames)
     FileDlg_DoModal(dialog);
     EXPECT_EQ(bySizeTwice, (std::vector<std::wstring>{L"上のフォルダへ", L"e.dat", L"d.dat", L"c.dat", L"b.txt",
                                                       L"a.zlq", L"beta", L"Alpha"}));
-    std::vector<std::wstring> names;
-    for (const auto& s : Spoken())
-        if (s.rfind(L"Speak0:", 0) == 0)
-            names.push_back(s.substr(7));
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"名前順", L"サイズ順", L"種類順", L"日時順", L"名前順"}));
+    // Each sort says its order's name, and nothing else.
+    std::vector<std::wstring> said = Spoken();
+    said.erase(said.begin(), said.begin() + static_cast<std::ptrdiff_t>(std::min(before, said.size())));
+    EXPECT_EQ(said, (std::vector<std::wstring>{L"Speak0:名前順", L"Speak0:サイズ順", L"Speak0:種類順",
+                                               L"Speak0:日時順", L"Speak0:名前順"}));
 }
 
 TEST_F(FileDialog, FocusFeedbackAndDetails)
@@ -277,6 +331,36 @@ TEST_F(FileDialog, FocusFeedbackAndDetails)
     EXPECT_TRUE(WasSpoken(L"SpeakEx:上のフォルダへ"));
     EXPECT_TRUE(WasSpoken(L"Speak1:上のフォルダへ"));
     EXPECT_TRUE(WasSpoken(L"SpeakEx:" + tree.Path()));
+}
+
+// The focused entry is read whenever its state changes: the focus arriving
+// on it, or its selection changing (Ctrl+Space), once each.
+TEST_F(FileDialog, SelectionChangesOfTheFocusedEntryAreRead)
+{
+    Create(1, tree.Path());
+    SetStyle(0x1, FDS_MULTISELECT);
+    std::size_t before = 0;
+    DialogDriver driver([&](HWND d) {
+        HWND list = GetDlgItem(d, kList);
+        SetFocus(list); // a.zlq, selected and focused
+        before = Spoken().size();
+        SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        BYTE control = keys[VK_CONTROL];
+        keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
+        SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0); // b.txt no longer selected
+        SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0); // selected again
+        keys[VK_CONTROL] = control;
+        SetKeyboardState(keys);
+        EXPECT_EQ(SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    FileDlg_DoModal(dialog);
+    std::vector<std::wstring> said = Spoken();
+    said.erase(said.begin(), said.begin() + static_cast<std::ptrdiff_t>(std::min(before, said.size())));
+    EXPECT_EQ(said, (std::vector<std::wstring>{L"SpeakEx:b.txt", L"SpeakEx:b.txt", L"SpeakEx:b.txt"}));
 }
 
 TEST_F(FileDialog, GoingUpAndTheDriveList)
@@ -607,6 +691,32 @@ TEST_F(FileDialog, MissingInitialFolderFallsBackToADriveRoot)
     EXPECT_EQ(FileDlg_DoModal(dialog), 2);
     ASSERT_EQ(line.size(), 3u);
     EXPECT_EQ(line.substr(1), L":\\");
+}
+
+// Confirming the drive the box already shows lists that drive's root, from
+// a folder deep in it and from the drive list alike.
+TEST_F(FileDialog, ConfirmingTheCurrentDriveListsItsRoot)
+{
+    Create(1, (tree.Root() / L"Alpha").wstring());
+    const std::wstring root = tree.Path().substr(0, 3);
+    std::vector<std::wstring> lines;
+    std::wstring first;
+    DialogDriver driver([&](HWND d) {
+        HWND box = GetDlgItem(d, kDrives);
+        auto confirm = [&] {
+            SendMessageW(d, WM_COMMAND, MAKEWPARAM(kDrives, CBN_SELENDOK), reinterpret_cast<LPARAM>(box));
+            lines.push_back(ControlText(d, kFolderLine));
+        };
+        confirm();
+        first = ListText(GetDlgItem(d, kList), 0);
+        TypeAndEnter(d, L":");
+        lines.push_back(ControlText(d, kFolderLine));
+        confirm();
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+    EXPECT_EQ(lines, (std::vector<std::wstring>{root, L"ﾏｲ ｺﾝﾋﾟｭｰﾀ", root}));
+    EXPECT_EQ(first, L"ドライブ選択へ");
 }
 
 // O: is a CD-ROM drive without a medium in the test prefix: offered, never
