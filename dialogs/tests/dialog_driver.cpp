@@ -306,6 +306,24 @@ void TempTree::SetAttributes(const std::wstring& relative, DWORD attributes)
     SetFileAttributesW((root_ / relative).c_str(), attributes);
 }
 
+bool TempTree::MakeOnHost(const std::vector<std::wstring>& folders, const std::vector<std::wstring>& files)
+{
+    std::string root = HostPath(root_);
+    if (root.empty())
+        return false;
+    auto quoted = [](const std::wstring& name) { return " '" + std::string(name.begin(), name.end()) + "'"; };
+    std::string command = "cd '" + root + "'";
+    for (const std::wstring& folder : folders)
+        command += " && mkdir" + quoted(folder);
+    for (const std::wstring& file : files)
+        command += " && touch" + quoted(file);
+    std::filesystem::path mark = root_ / L"host.made";
+    command += " && : > host.made";
+    bool made = RunOnHost(command, root_, [&] { return std::filesystem::exists(mark); });
+    DeleteFileW(mark.c_str());
+    return made;
+}
+
 ManyEntries::ManyEntries(TempTree& tree, const std::wstring& name, int folders, int files)
 {
     std::string treeHost = HostPath(tree.Root());

@@ -76,6 +76,10 @@ public:
     std::filesystem::path Folder(const std::wstring& relative);
     std::filesystem::path File(const std::wstring& relative, std::size_t bytes = 10);
     void SetAttributes(const std::wstring& relative, DWORD attributes);
+    // Under Wine: makes folders and empty files (ASCII names, relative to the
+    // root) through the host's file system, where names that differ only in
+    // letter case live side by side. False elsewhere or when it failed.
+    bool MakeOnHost(const std::vector<std::wstring>& folders, const std::vector<std::wstring>& files);
 
 private:
     std::filesystem::path root_;

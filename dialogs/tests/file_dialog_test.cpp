@@ -8,7 +8,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 #include "dialogs/lumadlg.h"
 #include "dialogs/tests/dialog_driver.h"
@@ -331,6 +333,167 @@ TEST_F(FileDialog, FocusFeedbackAndDetails)
     EXPECT_TRUE(WasSpoken(L"SpeakEx:上のフォルダへ"));
     EXPECT_TRUE(WasSpoken(L"Speak1:上のフォルダへ"));
     EXPECT_TRUE(WasSpoken(L"SpeakEx:" + tree.Path()));
+}
+
+// ---------------------------------------------------------------- the order of the entries
+
+// An entry as the list's order sees it.
+struct OrderEntry {
+    std::wstring name;
+    bool special = false;
+    bool folder = false;
+    DWORD size = 0;
+    ULONGLONG written = 0;
+    std::wstring type;
+};
+
+int NoCase(const std::wstring& a, const std::wstring& b)
+{
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) -
+           CSTR_EQUAL;
+}
+
+// The list's comparison in ascending direction: folders before files, then
+// by name ignoring case; files by size; files by type, then by name; both by
+// date, the newest first.
+int CompareAscending(const OrderEntry& a, const OrderEntry& b, unsigned key)
+{
+    if (a.folder != b.folder)
+        return a.folder ? -1 : 1;
+    if (key == 4)
+        return a.written == b.written ? 0 : (a.written > b.written ? -1 : 1);
+    if (a.folder || key == 1)
+        return NoCase(a.name, b.name);
+    if (key == 2)
+        return a.size == b.size ? 0 : (a.size < b.size ? -1 : 1);
+    int byType = NoCase(a.type, b.type);
+    return byType != 0 ? byType : NoCase(a.name, b.name);
+}
+
+// Sorting as the list sorts: the special entry stays on top, the descending
+// direction reverses every other comparison, and entries the comparison
+// holds equal keep their places.
+void SortAsTheList(std::vector<OrderEntry>& entries, unsigned key, bool descending)
+{
+    std::stable_sort(entries.begin(), entries.end(), [&](const OrderEntry& a, const OrderEntry& b) {
+        if (a.special || b.special)
+            return a.special && !b.special;
+        int r = CompareAscending(a, b, key);
+        return descending ? r > 0 : r < 0;
+    });
+}
+
+std::vector<std::wstring> NamesOf(const std::vector<OrderEntry>& entries)
+{
+    std::vector<std::wstring> names;
+    for (const OrderEntry& e : entries)
+        names.push_back(e.name);
+    return names;
+}
+
+void SetWritten(const std::filesystem::path& path, ULONGLONG written)
+{
+    win::UniqueFile file(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    FILETIME time{static_cast<DWORD>(written), static_cast<DWORD>(written >> 32)};
+    SetFileTime(file.get(), nullptr, nullptr, &time);
+}
+
+// Every sort gives the order of the comparison above, ties included, on a
+// folder of names that differ only in case, width, kana type and digits,
+// long names, and one name in several types; equal sizes and dates tie.
+TEST_F(FileDialog, SortsFollowTheComparisonTiesIncluded)
+{
+    const std::vector<std::wstring> folders = {L"beta", L"Alpha", L"ＡＬＰＨＡ", L"あ", L"ア", L"data", L"10", L"9",
+                                               L"co-op", L"coop"};
+    const std::wstring longName = L"long" + std::wstring(180, L'n');
+    const std::vector<std::wstring> files = {
+        L"a.txt", L"ａ.txt", L"Ａ.DAT", L"あ.txt", L"ア.txt", L"ｱ.txt", L"ぁ.txt", L"file9.dat", L"file10.dat",
+        L"file010.dat", longName + L"1.txt", longName + L"2.txt", longName + L".dat", L"data.txt", L"data.dat",
+        L"data.zlq", L"co-op.txt", L"coop.txt", L"co'op.txt", L"_x.txt", L"~x.txt", L"x y.txt", L"日本.txt",
+        L"二本.txt", L"ﾆﾎﾝ.txt", L"にほん.txt", L"ニホン.txt", L"README", L"b.Dat"};
+    for (const std::wstring& name : folders)
+        tree.Folder(L"mixed\\" + name);
+    for (std::size_t i = 0; i < files.size(); ++i)
+        tree.File(L"mixed\\" + files[i], (i % 4) * 100);
+    // Names that differ from others only in letter case.
+    bool twins = tree.MakeOnHost({L"mixed/BETA"}, {L"mixed/A.txt", L"mixed/Data.txt", L"mixed/readme"});
+    if (!twins)
+        std::printf("(names that differ only in case cannot be made here)\n");
+    // Three dates, so that many entries share one.
+    const std::filesystem::path mixed = tree.Root() / L"mixed";
+    int n = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(mixed))
+        SetWritten(entry.path(), 133000000000000000ull + static_cast<ULONGLONG>(n++ % 3) * 864000000000ull);
+
+    // The entries as a listing finds them: the special entry and the folders,
+    // then the files, each in the order the file system gives.
+    std::vector<OrderEntry> found, foundFiles;
+    WIN32_FIND_DATAW data;
+    win::UniqueFind find(FindFirstFileExW((mixed / L"*.*").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                          nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    ASSERT_TRUE(find);
+    do {
+        OrderEntry e;
+        e.name = data.cFileName;
+        e.written = (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                    data.ftLastWriteTime.dwLowDateTime;
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            e.size = data.nFileSizeLow;
+            foundFiles.push_back(e);
+            continue;
+        }
+        if (e.name == L".")
+            continue;
+        e.folder = true;
+        if (e.name == L"..") {
+            e.special = true;
+            e.name = L"上のフォルダへ";
+        }
+        found.push_back(e);
+    } while (FindNextFileW(find.get(), &data));
+    found.insert(found.end(), foundFiles.begin(), foundFiles.end());
+    ASSERT_EQ(found.size(), folders.size() + files.size() + 1 + (twins ? 4 : 0));
+
+    const int commands[] = {1109, 1109, 1110, 1110, 1112, 1112, 1111, 1111, 1110,
+                            1112, 1109, 1111, 1113, 1113, 1113, 1113, 1113};
+    std::vector<std::vector<std::wstring>> listed;
+    std::vector<std::wstring> types;
+    Create(1, mixed.wstring());
+    DialogDriver driver([&](HWND d) {
+        HWND list = GetDlgItem(d, kList);
+        listed.push_back(ListColumn(list, 0));
+        types = ListColumn(list, 2);
+        for (int command : commands) {
+            Command(d, command);
+            listed.push_back(ListColumn(list, 0));
+        }
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+    ASSERT_EQ(listed.size(), std::size(commands) + 1);
+    for (OrderEntry& e : found) {
+        auto at = std::find(listed[0].begin(), listed[0].end(), e.name);
+        ASSERT_NE(at, listed[0].end()) << "listed: " << cp932::FromWide(e.name);
+        e.type = types[static_cast<std::size_t>(at - listed[0].begin())];
+    }
+
+    // A listing sorts by name; each command then sorts by its key, the same
+    // key again in the other direction, as the list records its order.
+    std::vector<OrderEntry> expected = found;
+    SortAsTheList(expected, 1, false);
+    EXPECT_EQ(listed[0], NamesOf(expected)) << "after the listing";
+    unsigned key = 0;
+    bool descending = false;
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        unsigned next = commands[i] == 1113 ? (key == 4 ? 1 : key + 1) : static_cast<unsigned>(commands[i] - 1108);
+        descending = next == key && !descending;
+        key = next;
+        SortAsTheList(expected, key, descending);
+        EXPECT_EQ(listed[i + 1], NamesOf(expected)) << "after command " << i << ": key " << key
+                                                    << (descending ? " descending" : " ascending");
+    }
 }
 
 // The focused entry is read whenever its state changes: the focus arriving
