@@ -12,6 +12,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "dialogs/folder/tests/folder_driver.h"
 #include "dialogs/lumadlg.h"
 #include "dialogs/tests/dialog_driver.h"
 #include "tests/support/transcript_reader.h"
@@ -400,10 +401,11 @@ void SetWritten(const std::filesystem::path& path, ULONGLONG written)
     SetFileTime(file.get(), nullptr, nullptr, &time);
 }
 
-// Every sort gives the order of the comparison above, ties included, on a
-// folder of names that differ only in case, width, kana type and digits,
-// long names, and one name in several types; equal sizes and dates tie.
-TEST_F(FileDialog, SortsFollowTheComparisonTiesIncluded)
+// A folder of names that differ only in case, width, kana type and digits,
+// long names, and one name in several types; many entries share a size or
+// a date. Returns the entries as a listing finds them: the special entry
+// and the folders, then the files, each in the order the file system gives.
+std::vector<OrderEntry> MakeMixedFolder(TempTree& tree, const std::filesystem::path& mixed)
 {
     const std::vector<std::wstring> folders = {L"beta", L"Alpha", L"ＡＬＰＨＡ", L"あ", L"ア", L"data", L"10", L"9",
                                                L"co-op", L"coop"};
@@ -413,27 +415,26 @@ TEST_F(FileDialog, SortsFollowTheComparisonTiesIncluded)
         L"file010.dat", longName + L"1.txt", longName + L"2.txt", longName + L".dat", L"data.txt", L"data.dat",
         L"data.zlq", L"co-op.txt", L"coop.txt", L"co'op.txt", L"_x.txt", L"~x.txt", L"x y.txt", L"日本.txt",
         L"二本.txt", L"ﾆﾎﾝ.txt", L"にほん.txt", L"ニホン.txt", L"README", L"b.Dat"};
+    const std::wstring folder = mixed.filename().wstring();
     for (const std::wstring& name : folders)
-        tree.Folder(L"mixed\\" + name);
+        tree.Folder(folder + L"\\" + name);
     for (std::size_t i = 0; i < files.size(); ++i)
-        tree.File(L"mixed\\" + files[i], (i % 4) * 100);
+        tree.File(folder + L"\\" + files[i], (i % 4) * 100);
     // Names that differ from others only in letter case.
-    bool twins = tree.MakeOnHost({L"mixed/BETA"}, {L"mixed/A.txt", L"mixed/Data.txt", L"mixed/readme"});
-    if (!twins)
+    if (!tree.MakeOnHost({folder + L"/BETA", folder + L"/ALPHA"},
+                         {folder + L"/A.txt", folder + L"/Data.txt", folder + L"/readme"}))
         std::printf("(names that differ only in case cannot be made here)\n");
     // Three dates, so that many entries share one.
-    const std::filesystem::path mixed = tree.Root() / L"mixed";
     int n = 0;
     for (const auto& entry : std::filesystem::directory_iterator(mixed))
         SetWritten(entry.path(), 133000000000000000ull + static_cast<ULONGLONG>(n++ % 3) * 864000000000ull);
 
-    // The entries as a listing finds them: the special entry and the folders,
-    // then the files, each in the order the file system gives.
     std::vector<OrderEntry> found, foundFiles;
     WIN32_FIND_DATAW data;
     win::UniqueFind find(FindFirstFileExW((mixed / L"*.*").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
                                           nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    ASSERT_TRUE(find);
+    if (!find)
+        return found;
     do {
         OrderEntry e;
         e.name = data.cFileName;
@@ -454,7 +455,15 @@ TEST_F(FileDialog, SortsFollowTheComparisonTiesIncluded)
         found.push_back(e);
     } while (FindNextFileW(find.get(), &data));
     found.insert(found.end(), foundFiles.begin(), foundFiles.end());
-    ASSERT_EQ(found.size(), folders.size() + files.size() + 1 + (twins ? 4 : 0));
+    return found;
+}
+
+// Every sort gives the order of the comparison above, ties included.
+TEST_F(FileDialog, SortsFollowTheComparisonTiesIncluded)
+{
+    const std::filesystem::path mixed = tree.Root() / L"mixed";
+    std::vector<OrderEntry> found = MakeMixedFolder(tree, mixed);
+    ASSERT_GT(found.size(), 40u);
 
     const int commands[] = {1109, 1109, 1110, 1110, 1112, 1112, 1111, 1111, 1110,
                             1112, 1109, 1111, 1113, 1113, 1113, 1113, 1113};
@@ -494,6 +503,38 @@ TEST_F(FileDialog, SortsFollowTheComparisonTiesIncluded)
         EXPECT_EQ(listed[i + 1], NamesOf(expected)) << "after command " << i << ": key " << key
                                                     << (descending ? " descending" : " ascending");
     }
+}
+
+// The folder dialog lists the navigation entries first, then the folders by
+// name ignoring case (ties as found), and "このフォルダで決定" last.
+TEST_F(FileDialog, FolderDialogListsInTheOrderOfItsComparison)
+{
+    const std::filesystem::path mixed = tree.Root() / L"mixed";
+    std::vector<OrderEntry> found = MakeMixedFolder(tree, mixed);
+    std::vector<std::wstring> expected;
+    std::vector<OrderEntry> folders;
+    for (const OrderEntry& e : found)
+        if (e.folder && !e.special)
+            folders.push_back(e);
+    std::stable_sort(folders.begin(), folders.end(), [](const OrderEntry& a, const OrderEntry& b) {
+        return lstrcmpiW(a.name.c_str(), b.name.c_str()) < 0;
+    });
+    expected.push_back(L"上のフォルダへ");
+    for (const OrderEntry& e : folders)
+        expected.push_back(e.name);
+    expected.push_back(L"このフォルダで決定");
+
+    HLUMADLG folderDialog = FolderDlg_Create(cp932::FromWide(mixed.wstring()).c_str(), nullptr);
+    ASSERT_TRUE(folderDialog);
+    std::vector<std::wstring> listed;
+    foldertest::Driver driver;
+    int result = driver.Run([&] { return FolderDlg_DoModal(folderDialog); }, [&](HWND d) {
+        listed = foldertest::ListTexts(d);
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    FolderDlg_Delete(folderDialog);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(listed, expected);
 }
 
 // The focused entry is read whenever its state changes: the focus arriving
