@@ -47,6 +47,7 @@ struct VisibilityRules {
             return true;
         return !showHidden && (attributes & FILE_ATTRIBUTE_HIDDEN);
     }
+    bool operator==(const VisibilityRules&) const = default;
 };
 
 // A drive ("X:" or "X:\") is usable without a test; any other folder must
