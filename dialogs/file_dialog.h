@@ -103,6 +103,8 @@ private:
     void OnDestroy() override;
 
     // --- file_dialog_window.cpp: initialisation, commands, OK, cancel, up ---
+    // IsFolderUsable for the folder the dialog starts in.
+    bool IsStartFolderUsable();
     void ApplyCaptions();
     void SetButtonIcons();
     void AttachAssistant();
@@ -156,8 +158,9 @@ private:
     int FindItemByText(const std::wstring& text) const;
     // The list indexes of the selected entries, in list order.
     std::vector<int> SelectedIndexes() const;
-    // Takes the selection and the focus off the list's entries.
-    void ClearListStates();
+    // Takes the selection off the entries at `selected` (SelectedIndexes)
+    // and the focus off the focused one.
+    void ClearListStates(const std::vector<int>& selected);
     void SelectAndFocus(int index);
     void FocusFirstFileOrTop();
     bool OnListNotify(NMHDR* header, LRESULT& result);

@@ -74,14 +74,15 @@ BOOL CLumaFileDialog::OnInitDialog()
     ShowReadingHelp();
     // 4. Icons.
     SetButtonIcons();
+    // 6. File-type box, and 7. the list's set-up: neither depends on the
+    // starting folder, so they are made while it is still being read.
+    FillTypeBox();
+    SetUpList();
     // 5. Starting folder and drive box.
-    if (!IsFolderUsable(currentFolder_))
+    if (!IsStartFolderUsable())
         currentFolder_.clear();
     FillDriveBox();
-    // 6. File-type box.
-    FillTypeBox();
-    // 7. List and first listing.
-    SetUpList();
+    // 7. The first listing.
     if (std::uint32_t r = ListFolder(currentFolder_, FirstFilter(), L""); r & 0xFFFF)
         firstFileIndex_ = static_cast<int>(r >> 16);
     // 8. Name box.
@@ -102,6 +103,17 @@ BOOL CLumaFileDialog::OnInitDialog()
     // 13. Focus.
     SetFocus(Item((style_.style & kFocusList) ? IDC_LIST : IDC_NAME));
     return FALSE;
+}
+
+bool CLumaFileDialog::IsStartFolderUsable()
+{
+    // The reading started ahead searches the folder first; its answer
+    // spares a second search, which on some systems reads the whole folder.
+    if (IsDriveOnly(currentFolder_) || !readingAhead_ ||
+        readingAhead_->Query() != QueryFor(currentFolder_, FirstFilter()))
+        return IsFolderUsable(currentFolder_);
+    bool found = readingAhead_->FoundAnything([&] { reader::SpeakEx(currentFolder_); });
+    return lumadlg::IsFolderUsable(currentFolder_, Rules(), found);
 }
 
 void CLumaFileDialog::ApplyCaptions()

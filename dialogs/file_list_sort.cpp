@@ -38,8 +38,9 @@ bool CLumaFileDialog::SortList(unsigned key)
     std::uint32_t order = OrderForKey(sortOrder_, key);
     const int focused = FocusedIndex();
     const int focusedRecord = focused >= 0 && focused < entries_.Count() ? static_cast<int>(entries_.RecordAt(focused)) : -1;
+    const std::vector<int> selectedBefore = SelectedIndexes();
     std::vector<std::uint32_t> selectedRecords;
-    for (int i : SelectedIndexes())
+    for (int i : selectedBefore)
         if (i < entries_.Count())
             selectedRecords.push_back(entries_.RecordAt(i));
 
@@ -58,8 +59,10 @@ bool CLumaFileDialog::SortList(unsigned key)
     std::vector<int> changed = selected;
     if (focusIndex >= 0 && !std::binary_search(selected.begin(), selected.end(), focusIndex))
         changed.insert(std::upper_bound(changed.begin(), changed.end(), focusIndex), focusIndex);
+    // Drawn once, when all is in place.
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     restoringStates_ = true;
-    ClearListStates();
+    ClearListStates(selectedBefore);
     for (int i : changed) {
         LVITEMW state = {};
         state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
@@ -72,6 +75,7 @@ bool CLumaFileDialog::SortList(unsigned key)
     restoringStates_ = false;
     if (focusIndex >= 0)
         SendMessageW(list_, LVM_ENSUREVISIBLE, focusIndex, FALSE);
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
     return true;
 }

@@ -159,22 +159,27 @@ int CLumaFileDialog::FindItemByText(const std::wstring& text) const
 
 std::vector<int> CLumaFileDialog::SelectedIndexes() const
 {
-    // Counted, so that the search stops at the last selected entry.
-    std::vector<int> selected;
+    // A list control may look for selected entries one entry at a time, over
+    // tens of thousands: the usual single selection on the focused entry is
+    // known without a search, and a search stops at the last one selected.
     int left = static_cast<int>(SendMessageW(list_, LVM_GETSELECTEDCOUNT, 0, 0));
+    int focused = FocusedIndex();
+    if (left == 1 && focused >= 0 && SendMessageW(list_, LVM_GETITEMSTATE, focused, LVIS_SELECTED))
+        return {focused};
+    std::vector<int> selected;
     for (int i = -1; left > 0 && (i = static_cast<int>(SendMessageW(list_, LVM_GETNEXTITEM, i, LVNI_SELECTED))) >= 0;
          --left)
         selected.push_back(i);
     return selected;
 }
 
-void CLumaFileDialog::ClearListStates()
+void CLumaFileDialog::ClearListStates(const std::vector<int>& selected)
 {
     // Entry by entry: asked to clear all entries at once, a list control may
     // visit every one of tens of thousands.
     LVITEMW clear = {};
     clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-    for (int i : SelectedIndexes())
+    for (int i : selected)
         SendMessageW(list_, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&clear));
     int focused = FocusedIndex();
     if (focused >= 0)
@@ -185,7 +190,7 @@ void CLumaFileDialog::SelectAndFocus(int index)
 {
     if (index < 0)
         return;
-    ClearListStates();
+    ClearListStates(SelectedIndexes());
     LVITEMW state = {};
     state.state = state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
     SendMessageW(list_, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&state));

@@ -63,11 +63,14 @@ void OrderByName(FolderContents& contents)
 
 } // namespace
 
-FolderContents ReadFolder(const FolderQuery& query, const std::atomic<bool>& stop)
+FolderContents ReadFolder(const FolderQuery& query, const std::atomic<bool>& stop,
+                          const std::function<void(bool found)>& searched)
 {
     FolderContents contents;
     WIN32_FIND_DATAW found;
     win::UniqueFind find = FindFirst(query.folder + L"*.*", found);
+    if (searched)
+        searched(static_cast<bool>(find));
     if (!find)
         return contents;
     contents.searched = true;

@@ -7,6 +7,7 @@
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -42,7 +43,10 @@ struct FolderContents {
 // Reads the folder: its folders first, then its files, with "." left out,
 // ".." as "上のフォルダへ" (except at a root, which gets "ドライブ選択へ"
 // first instead), at most maxEntries entries, folders before files. Gives
-// up (with what it found so far) when `stop` is set.
-FolderContents ReadFolder(const FolderQuery& query, const std::atomic<bool>& stop);
+// up (with what it found so far) when `stop` is set. `searched`, when
+// given, learns as soon as the folder's search began whether it found
+// anything.
+FolderContents ReadFolder(const FolderQuery& query, const std::atomic<bool>& stop,
+                          const std::function<void(bool found)>& searched = {});
 
 } // namespace lumadlg

@@ -5,18 +5,22 @@
 namespace lumadlg {
 
 FolderReading::FolderReading(FolderQuery query)
-    : query_(std::move(query)), done_(CreateEventW(nullptr, TRUE, FALSE, nullptr))
+    : query_(std::move(query)), searched_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      done_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), started_(GetTickCount64())
 {
     auto read = [this] {
         try {
-            contents_ = ReadFolder(query_, stop_);
+            contents_ = ReadFolder(query_, stop_, [this](bool found) {
+                found_ = found;
+                SetEvent(searched_.get());
+            });
         } catch (...) {
             failure_ = std::current_exception();
         }
         SetEvent(done_.get());
     };
     try {
-        if (done_)
+        if (searched_ && done_)
             thread_ = std::thread(read);
     } catch (const std::system_error&) {
     }
@@ -31,22 +35,23 @@ FolderReading::~FolderReading()
         thread_.join();
 }
 
-FolderContents FolderReading::Take(const std::function<void()>& onSlow)
+void FolderReading::Wait(std::initializer_list<HANDLE> events, const std::function<void()>& onSlow)
 {
-    const ULONGLONG start = GetTickCount64();
-    bool told = false;
-    HANDLE done = done_.get();
-    while (done) {
+    const DWORD count = static_cast<DWORD>(events.size());
+    for (HANDLE event : events)
+        if (!event)
+            return; // read without a thread: done already
+    for (;;) {
         DWORD timeout = INFINITE;
-        if (!told) {
-            ULONGLONG waited = GetTickCount64() - start;
+        if (!told_) {
+            ULONGLONG waited = GetTickCount64() - started_;
             timeout = waited >= kSilentReadingMs ? 0 : static_cast<DWORD>(kSilentReadingMs - waited);
         }
-        DWORD woken = MsgWaitForMultipleObjectsEx(1, &done, timeout, QS_PAINT | QS_SENDMESSAGE, 0);
-        if (woken == WAIT_OBJECT_0 || woken == WAIT_FAILED)
-            break;
+        DWORD woken = MsgWaitForMultipleObjectsEx(count, events.begin(), timeout, QS_PAINT | QS_SENDMESSAGE, 0);
+        if (woken < WAIT_OBJECT_0 + count || woken == WAIT_FAILED)
+            return;
         if (woken == WAIT_TIMEOUT) {
-            told = true;
+            told_ = true;
             if (onSlow)
                 onSlow();
             continue;
@@ -56,6 +61,17 @@ FolderContents FolderReading::Take(const std::function<void()>& onSlow)
         while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
             DispatchMessageW(&msg);
     }
+}
+
+bool FolderReading::FoundAnything(const std::function<void()>& onSlow)
+{
+    Wait({searched_.get(), done_.get()}, onSlow);
+    return found_;
+}
+
+FolderContents FolderReading::Take(const std::function<void()>& onSlow)
+{
+    Wait({done_.get()}, onSlow);
     if (thread_.joinable())
         thread_.join();
     if (failure_)

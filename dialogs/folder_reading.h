@@ -8,6 +8,7 @@
 #include <atomic>
 #include <exception>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <thread>
 
@@ -32,16 +33,27 @@ public:
 
     // Waits for the contents. Meanwhile the thread's windows are painted and
     // messages sent to them are handled; keys and clicks wait in the queue
-    // until the list is there. `onSlow` runs once when the wait passes
-    // kSilentReadingMs.
+    // until the list is there. `onSlow` runs once, at the latest when the
+    // player has waited kSilentReadingMs since the reading began.
     FolderContents Take(const std::function<void()>& onSlow);
 
+    // Whether the folder's search found anything at all, known as soon as
+    // the search began; waits as Take does.
+    bool FoundAnything(const std::function<void()>& onSlow);
+
 private:
+    // Waits for one of the events, as Take describes.
+    void Wait(std::initializer_list<HANDLE> events, const std::function<void()>& onSlow);
+
     FolderQuery query_;
     FolderContents contents_;
     std::exception_ptr failure_;
     std::atomic<bool> stop_{false};
+    std::atomic<bool> found_{false};
+    win::UniqueHandle searched_;
     win::UniqueHandle done_;
+    ULONGLONG started_ = 0;
+    bool told_ = false; // onSlow ran
     std::thread thread_;
 };
 

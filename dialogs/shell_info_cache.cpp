@@ -65,20 +65,20 @@ int ShellInfoCache::Icon(const FileItem& item, const std::wstring& folder)
 {
     if (HasOwnIcon(item))
         return SmallIconIndex(folder + item.name);
-    return IconOfKind(KindOf(item), folder + item.name);
+    return IconOfKind(KindOf(item), item.name, !item.IsFile());
 }
 
-int ShellInfoCache::FolderIcon(const std::wstring& path)
+int ShellInfoCache::FolderIcon()
 {
-    return IconOfKind(kFolderKind, path);
+    return IconOfKind(kFolderKind, L"folder", true);
 }
 
-int ShellInfoCache::IconOfKind(std::wstring kind, const std::wstring& path)
+int ShellInfoCache::IconOfKind(std::wstring kind, const std::wstring& name, bool folder)
 {
     auto known = iconOfKind_.find(kind);
     if (known != iconOfKind_.end())
         return known->second;
-    int icon = SmallIconIndex(path);
+    int icon = SmallIconIndexOfKind(name, folder);
     iconOfKind_.emplace(std::move(kind), icon);
     return icon;
 }

@@ -1,8 +1,10 @@
 // The shell's type names and small icons of list entries, looked up once
 // per extension (and once for all folders) and kept for a dialog's run:
-// a folder of thousands of files of a few kinds costs a few lookups.
-// Files of the kinds that carry icons of their own (programs, shortcuts,
-// icons ...) have their icons looked up one by one.
+// a folder of thousands of files of a few kinds costs a few lookups. Icons
+// of a kind are asked for by attributes alone, touching no file (asking
+// about a file can take as long as reading its folder); files of the kinds
+// that carry icons of their own (programs, shortcuts, icons ...) have theirs
+// looked up one by one.
 #pragma once
 
 #include <windows.h>
@@ -33,11 +35,11 @@ public:
     // the shell has none. Looked up anew for the files of HasOwnIcon.
     int Icon(const FileItem& item, const std::wstring& folder);
     static bool HasOwnIcon(const FileItem& item);
-    // The small-icon index of every folder, given the path of one.
-    int FolderIcon(const std::wstring& path);
+    // The small-icon index of every folder.
+    int FolderIcon();
 
 private:
-    int IconOfKind(std::wstring kind, const std::wstring& path);
+    int IconOfKind(std::wstring kind, const std::wstring& name, bool folder);
 
     std::unordered_map<std::wstring, std::size_t> typeOfKind_;
     std::vector<std::wstring> typeNames_;

@@ -164,7 +164,7 @@ int FolderWindow::IconOf(const Entry& entry)
     case EntryKind::Up: return SmallIconIndex(ParentOfFolder(owner_.currentFolder_).folder);
     case EntryKind::ToDrives:
     case EntryKind::Choose: return SmallIconIndex(owner_.currentFolder_);
-    default: return shellInfo_.FolderIcon(JoinFolder(owner_.currentFolder_, entry.text));
+    default: return shellInfo_.FolderIcon();
     }
 }
 

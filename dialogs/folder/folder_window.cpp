@@ -11,6 +11,7 @@
 #include "dialogs/folder/folder_resource.h"
 #include "dialogs/list_search.h"
 #include "dialogs/shell_icons.h"
+#include "toolkit/reader.h"
 #include "win/cp932.h"
 #include "win/module.h"
 #include "win/window.h"
@@ -86,6 +87,11 @@ BOOL FolderWindow::OnInitDialog()
     if (status_)
         SendMessageW(status_, SB_SIMPLE, TRUE, 0);
 
+    // 7. The folder list: it does not depend on the start folder, so it is
+    // set up while that is still being read.
+    SetUpList();
+    listKeys_.Attach(list_);
+
     // 4, 5. The start folder.
     std::wstring start = StartFolder();
     if (!IsStartFolderUsable(start))
@@ -93,10 +99,6 @@ BOOL FolderWindow::OnInitDialog()
 
     // 6. The drive list box, which may move the start to a ready drive.
     FillDriveBox(start);
-
-    // 7. The folder list.
-    SetUpList();
-    listKeys_.Attach(list_);
 
     // 8. The first listing.
     const std::wstring& current = owner_.currentFolder_;
@@ -133,9 +135,15 @@ std::wstring FolderWindow::StartFolder()
     return current;
 }
 
-bool FolderWindow::IsStartFolderUsable(const std::wstring& folder) const
+bool FolderWindow::IsStartFolderUsable(const std::wstring& folder)
 {
-    return !folder.empty() && IsFolderUsable(folder, Rules());
+    if (folder.empty())
+        return false;
+    // The reading started ahead searches the folder first; its answer
+    // spares a second search, which on some systems reads the whole folder.
+    if (IsDriveOnly(folder) || !readingAhead_ || readingAhead_->Query() != QueryFor(folder))
+        return IsFolderUsable(folder, Rules());
+    return IsFolderUsable(folder, Rules(), readingAhead_->FoundAnything([&] { reader::SpeakEx(folder); }));
 }
 
 VisibilityRules FolderWindow::Rules() const

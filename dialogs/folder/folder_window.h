@@ -76,7 +76,7 @@ private:
     // Which entries the two settings above leave out.
     VisibilityRules Rules() const;
     std::wstring StartFolder();
-    bool IsStartFolderUsable(const std::wstring& folder) const;
+    bool IsStartFolderUsable(const std::wstring& folder);
     void FillDriveBox(std::wstring& start);
     void SetUpList();
 
