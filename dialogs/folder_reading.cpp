@@ -2,6 +2,8 @@
 
 #include <system_error>
 
+#include "dialogs/waiting.h"
+
 namespace lumadlg {
 
 FolderReading::FolderReading(FolderQuery query)
@@ -37,30 +39,10 @@ FolderReading::~FolderReading()
 
 void FolderReading::Wait(std::initializer_list<HANDLE> events, const std::function<void()>& onSlow)
 {
-    const DWORD count = static_cast<DWORD>(events.size());
     for (HANDLE event : events)
         if (!event)
             return; // read without a thread: done already
-    for (;;) {
-        DWORD timeout = INFINITE;
-        if (!told_) {
-            ULONGLONG waited = GetTickCount64() - started_;
-            timeout = waited >= kSilentReadingMs ? 0 : static_cast<DWORD>(kSilentReadingMs - waited);
-        }
-        DWORD woken = MsgWaitForMultipleObjectsEx(count, events.begin(), timeout, QS_PAINT | QS_SENDMESSAGE, 0);
-        if (woken < WAIT_OBJECT_0 + count || woken == WAIT_FAILED)
-            return;
-        if (woken == WAIT_TIMEOUT) {
-            told_ = true;
-            if (onSlow)
-                onSlow();
-            continue;
-        }
-        // Peeking runs what other threads sent; paints are dispatched.
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, WM_PAINT, WM_PAINT, PM_REMOVE))
-            DispatchMessageW(&msg);
-    }
+    WaitWithWindowsAlive(events, started_ + kSilentReadingMs, told_, onSlow);
 }
 
 bool FolderReading::FoundAnything(const std::function<void()>& onSlow)

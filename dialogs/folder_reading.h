@@ -42,7 +42,7 @@ public:
     bool FoundAnything(const std::function<void()>& onSlow);
 
 private:
-    // Waits for one of the events, as Take describes.
+    // Waits for one of the events, as Take describes (WaitWithWindowsAlive).
     void Wait(std::initializer_list<HANDLE> events, const std::function<void()>& onSlow);
 
     FolderQuery query_;
