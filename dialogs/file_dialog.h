@@ -50,8 +50,6 @@ inline constexpr UINT UM_TYPEDNAME = WM_USER + 101;    // wParam: const wchar_t*
 // Shown in the current-folder line and kept as the current folder while the
 // list shows the drives.
 inline constexpr const wchar_t* kMyComputer = L"ﾏｲ ｺﾝﾋﾟｭｰﾀ";
-inline constexpr const wchar_t* kUpEntryName = L"上のフォルダへ";
-inline constexpr const wchar_t* kDrivesEntryName = L"ドライブ選択へ";
 
 // Tells the confirmed choices of a drop-down list box from its other
 // notifications: Enter or a click in the open list, or a keyboard move while
@@ -143,6 +141,15 @@ private:
     void NextSortOrder();
     // The rank of each file's type name among the listing's type names.
     std::vector<std::uint32_t> TypeRanks();
+    // The selected and focused entries, kept by record over a sort.
+    struct ListStates {
+        std::vector<int> selectedIndexes; // where they stood
+        std::vector<std::uint32_t> selectedRecords;
+        int focusedRecord = -1;
+    };
+    ListStates SaveListStates() const;
+    // Selects and focuses the same entries at their new places.
+    void RestoreListStates(const ListStates& states);
 
     // --- file_list_view.cpp: the list control ---
     void SetUpList();

@@ -31,38 +31,35 @@ std::vector<std::uint32_t> CLumaFileDialog::TypeRanks()
     return typeOf;
 }
 
-bool CLumaFileDialog::SortList(unsigned key)
+CLumaFileDialog::ListStates CLumaFileDialog::SaveListStates() const
 {
-    if (!list_)
-        return false;
-    std::uint32_t order = OrderForKey(sortOrder_, key);
-    const int focused = FocusedIndex();
-    const int focusedRecord = focused >= 0 && focused < entries_.Count() ? static_cast<int>(entries_.RecordAt(focused)) : -1;
-    const std::vector<int> selectedBefore = SelectedIndexes();
-    std::vector<std::uint32_t> selectedRecords;
-    for (int i : selectedBefore)
+    ListStates states;
+    states.selectedIndexes = SelectedIndexes();
+    for (int i : states.selectedIndexes)
         if (i < entries_.Count())
-            selectedRecords.push_back(entries_.RecordAt(i));
+            states.selectedRecords.push_back(entries_.RecordAt(i));
+    const int focused = FocusedIndex();
+    if (focused >= 0 && focused < entries_.Count())
+        states.focusedRecord = static_cast<int>(entries_.RecordAt(focused));
+    return states;
+}
 
-    if (SortKeyOf(order) == kSortType && !entries_.HasTypeRanks())
-        entries_.SetTypeRanks(TypeRanks());
-    entries_.Sort(order);
-    sortOrder_ = order;
-
-    // The same entries selected and focused at their new places.
+void CLumaFileDialog::RestoreListStates(const ListStates& states)
+{
     const std::vector<int> indexOf = entries_.IndexOfRecords();
     std::vector<int> selected;
-    for (std::uint32_t record : selectedRecords)
+    for (std::uint32_t record : states.selectedRecords)
         selected.push_back(indexOf[record]);
     std::sort(selected.begin(), selected.end());
-    const int focusIndex = focusedRecord >= 0 ? indexOf[static_cast<std::size_t>(focusedRecord)] : -1;
+    const int focusIndex = states.focusedRecord >= 0 ? indexOf[static_cast<std::size_t>(states.focusedRecord)] : -1;
     std::vector<int> changed = selected;
     if (focusIndex >= 0 && !std::binary_search(selected.begin(), selected.end(), focusIndex))
         changed.insert(std::upper_bound(changed.begin(), changed.end(), focusIndex), focusIndex);
-    // Drawn once, when all is in place.
+
+    // Drawn once, when all is in place; nothing read out.
     SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
     restoringStates_ = true;
-    ClearListStates(selectedBefore);
+    ClearListStates(states.selectedIndexes);
     for (int i : changed) {
         LVITEMW state = {};
         state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
@@ -77,6 +74,19 @@ bool CLumaFileDialog::SortList(unsigned key)
         SendMessageW(list_, LVM_ENSUREVISIBLE, focusIndex, FALSE);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
+}
+
+bool CLumaFileDialog::SortList(unsigned key)
+{
+    if (!list_)
+        return false;
+    std::uint32_t order = OrderForKey(sortOrder_, key);
+    const ListStates states = SaveListStates();
+    if (SortKeyOf(order) == kSortType && !entries_.HasTypeRanks())
+        entries_.SetTypeRanks(TypeRanks());
+    entries_.Sort(order);
+    sortOrder_ = order;
+    RestoreListStates(states);
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <numeric>
 
 #include "dialogs/core/paths.h"
 #include "dialogs/core/sort.h"
@@ -11,9 +12,6 @@
 namespace lumadlg {
 
 namespace {
-
-constexpr wchar_t kUpEntryName[] = L"上のフォルダへ";
-constexpr wchar_t kDrivesEntryName[] = L"ドライブ選択へ";
 
 std::uint64_t FileTimeValue(const FILETIME& t)
 {
@@ -46,8 +44,7 @@ void OrderByName(FolderContents& contents)
     for (std::size_t i = 0; i < keys.size(); ++i)
         keys[i] = KeyOf(contents.records[i], kSortName, contents.nameRanks[i], 0);
     std::vector<std::uint32_t> order(keys.size());
-    for (std::uint32_t i = 0; i < order.size(); ++i)
-        order[i] = i;
+    std::iota(order.begin(), order.end(), 0u);
     SortByKeys(order, keys);
     std::vector<FileItem> records;
     std::vector<std::uint32_t> ranks;

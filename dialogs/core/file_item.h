@@ -14,6 +14,10 @@ enum class ItemKind : std::uint8_t {
     DrivesEntry, // "ドライブ選択へ": the drive list
 };
 
+// The names of the special entries.
+inline constexpr wchar_t kUpEntryName[] = L"上のフォルダへ";
+inline constexpr wchar_t kDrivesEntryName[] = L"ドライブ選択へ";
+
 // Marks a folder, a drive or a special entry in `size`.
 inline constexpr std::uint32_t kNoSize = 0xFFFFFFFF;
 

@@ -4,6 +4,7 @@
 // draws.
 #include "dialogs/folder/folder_window.h"
 
+#include "dialogs/core/file_item.h"
 #include "dialogs/core/paths.h"
 #include "dialogs/drives.h"
 #include "dialogs/folder/folder_resource.h"
@@ -57,7 +58,7 @@ int FolderWindow::ListFolder(const std::wstring& path, const std::wstring& selec
     reading.reset();
     if (!contents.searched) {
         if (IsRootFolder(folder))
-            entries_.push_back(std::make_unique<Entry>(Entry{kDrivesEntry, EntryKind::ToDrives}));
+            entries_.push_back(std::make_unique<Entry>(Entry{kDrivesEntryName, EntryKind::ToDrives}));
         ShowEntries();
         return 0;
     }
