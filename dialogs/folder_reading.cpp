@@ -45,6 +45,7 @@ FolderReading::FolderReading(FolderQuery query)
         // folder again: it is done on a thread of its own while the entries
         // are put in order.
         TypeNames typeNames;
+        std::atomic<bool> typeNamesFailed{false};
         std::thread typeLookUp;
         ReadingSteps steps;
         steps.searched = [this](bool found) {
@@ -57,8 +58,12 @@ FolderReading::FolderReading(FolderQuery query)
                 try {
                     typeLookUp = std::thread([&] {
                         HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-                        for (auto& [kind, name] : typeNames)
-                            name = stop_ ? std::wstring() : ShellInfoCache::LookUpTypeName(query_.folder + name);
+                        try {
+                            for (auto& [kind, name] : typeNames)
+                                name = stop_ ? std::wstring() : ShellInfoCache::LookUpTypeName(query_.folder + name);
+                        } catch (...) {
+                            typeNamesFailed = true;
+                        }
                         if (SUCCEEDED(com))
                             CoUninitialize();
                     });
@@ -74,7 +79,7 @@ FolderReading::FolderReading(FolderQuery query)
         }
         if (typeLookUp.joinable()) {
             typeLookUp.join();
-            if (!stop_)
+            if (!stop_ && !typeNamesFailed)
                 contents_.typeNames = std::move(typeNames);
         }
         SetEvent(done_.get());
