@@ -30,7 +30,6 @@ FolderQuery CLumaFileDialog::QueryFor(const std::wstring& folder, const std::wst
     query.filter = filter;
     query.rules = Rules();
     query.maxEntries = kMaxEntries;
-    query.typeNames = true;
     query.locale = LOCALE_USER_DEFAULT;
     return query;
 }
@@ -63,7 +62,6 @@ std::uint32_t CLumaFileDialog::ListFolder(const std::wstring& folder, const std:
         InvalidateRect(list_, nullptr, TRUE);
         return 0;
     }
-    shellInfo_.Learn(contents.typeNames);
     const int firstFile = contents.firstFile;
     entries_.Assign(std::move(contents.records), std::move(contents.nameRanks), MakeSortOrder(kSortName, kAscending));
     sortOrder_ = 0;

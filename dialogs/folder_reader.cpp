@@ -60,13 +60,14 @@ void OrderByName(FolderContents& contents)
 
 } // namespace
 
-FolderContents ReadFolder(const FolderQuery& query, const std::atomic<bool>& stop, const ReadingSteps& steps)
+FolderContents ReadFolder(const FolderQuery& query, const std::atomic<bool>& stop,
+                          const std::function<void(bool found)>& searched)
 {
     FolderContents contents;
     WIN32_FIND_DATAW found;
     win::UniqueFind find = FindFirst(query.folder + L"*.*", found);
-    if (steps.searched)
-        steps.searched(static_cast<bool>(find));
+    if (searched)
+        searched(static_cast<bool>(find));
     if (!find)
         return contents;
     contents.searched = true;
@@ -135,8 +136,6 @@ FolderContents ReadFolder(const FolderQuery& query, const std::atomic<bool>& sto
     records.reserve(records.size() + files.size());
     std::move(files.begin(), files.end(), std::back_inserter(records));
     files = {};
-    if (steps.found)
-        steps.found(records);
 
     contents.nameRanks = NameRanks(
         records.size(), [&](std::size_t i) -> std::wstring_view { return records[i].name; }, query.locale);

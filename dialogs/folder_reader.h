@@ -10,7 +10,6 @@
 #include <functional>
 #include <limits>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "dialogs/core/file_item.h"
@@ -25,7 +24,6 @@ struct FolderQuery {
     VisibilityRules rules;    // which hidden and read-only entries are left out
     bool foldersOnly = false; // the folder dialog lists folders alone
     std::size_t maxEntries = std::numeric_limits<std::size_t>::max();
-    bool typeNames = false; // look up the type names of the first kinds found
     LCID locale = LOCALE_USER_DEFAULT; // whose comparison of names orders them
 
     bool operator==(const FolderQuery&) const = default;
@@ -40,23 +38,15 @@ struct FolderContents {
     std::vector<FileItem> records;
     std::vector<std::uint32_t> nameRanks; // of each record's name
     int firstFile = 0;                    // entries before the first file
-    // The type names of the entries' first kinds (see ShellInfoCache), by
-    // kind, looked up while the entries were put in order.
-    std::vector<std::pair<std::wstring, std::wstring>> typeNames;
-};
-
-// What a reading tells while it reads: whether the folder's search found
-// anything, as soon as the search began; and the entries found, before
-// they are put in order (which takes a while).
-struct ReadingSteps {
-    std::function<void(bool found)> searched;
-    std::function<void(const std::vector<FileItem>& records)> found;
 };
 
 // Reads the folder: its folders first, then its files, with "." left out,
 // ".." as "上のフォルダへ" (except at a root, which gets "ドライブ選択へ"
 // first instead), at most maxEntries entries, folders before files. Gives
-// up (with what it found so far) when `stop` is set.
-FolderContents ReadFolder(const FolderQuery& query, const std::atomic<bool>& stop, const ReadingSteps& steps = {});
+// up (with what it found so far) when `stop` is set. `searched`, when
+// given, learns as soon as the folder's search began whether it found
+// anything.
+FolderContents ReadFolder(const FolderQuery& query, const std::atomic<bool>& stop,
+                          const std::function<void(bool found)>& searched = {});
 
 } // namespace lumadlg

@@ -1,8 +1,6 @@
 // A folder read on a worker thread while the window that asked for it stays
 // alive: it paints and answers what other programs (a screen reader) ask,
-// and when the reading keeps the player waiting, says why. While the
-// entries are put in order, another thread asks the shell for the type
-// names of their first kinds, when the query wants them.
+// and when the reading keeps the player waiting, says why.
 #pragma once
 
 #include <windows.h>

@@ -12,12 +12,11 @@ namespace lumadlg {
 
 namespace {
 
-// One kind for every folder: "\" is in no file name.
+// The kind an entry's type name and icon follow from: a file's extension in
+// lower case, or one kind for every folder ("\" is in no file name).
 constexpr wchar_t kFolderKind[] = L"\\";
 
-} // namespace
-
-std::wstring ShellInfoCache::KindOf(const FileItem& item)
+std::wstring KindOf(const FileItem& item)
 {
     if (!item.IsFile())
         return kFolderKind;
@@ -27,13 +26,7 @@ std::wstring ShellInfoCache::KindOf(const FileItem& item)
     return extension;
 }
 
-std::wstring ShellInfoCache::LookUpTypeName(const std::wstring& path)
-{
-    SHFILEINFOW info = {};
-    if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_TYPENAME))
-        return {};
-    return cp932::CutToBytes(info.szTypeName, 79);
-}
+} // namespace
 
 void ShellInfoCache::Clear()
 {
@@ -42,23 +35,17 @@ void ShellInfoCache::Clear()
     iconOfKind_.clear();
 }
 
-void ShellInfoCache::Learn(const std::vector<std::pair<std::wstring, std::wstring>>& typeNames)
-{
-    for (const auto& [kind, name] : typeNames) {
-        if (typeOfKind_.count(kind))
-            continue;
-        typeNames_.push_back(name);
-        typeOfKind_.emplace(kind, typeNames_.size() - 1);
-    }
-}
-
 std::size_t ShellInfoCache::TypeIndex(const FileItem& item, const std::wstring& folder)
 {
     std::wstring kind = KindOf(item);
     auto known = typeOfKind_.find(kind);
     if (known != typeOfKind_.end())
         return known->second;
-    typeNames_.push_back(LookUpTypeName(folder + item.name));
+    SHFILEINFOW info = {};
+    std::wstring name;
+    if (SHGetFileInfoW((folder + item.name).c_str(), 0, &info, sizeof info, SHGFI_TYPENAME))
+        name = cp932::CutToBytes(info.szTypeName, 79);
+    typeNames_.push_back(std::move(name));
     typeOfKind_.emplace(std::move(kind), typeNames_.size() - 1);
     return typeNames_.size() - 1;
 }

@@ -12,7 +12,6 @@
 #include <cstddef>
 #include <string>
 #include <unordered_map>
-#include <utility>
 #include <vector>
 
 #include "dialogs/core/file_item.h"
@@ -21,17 +20,7 @@ namespace lumadlg {
 
 class ShellInfoCache {
 public:
-    // The kind of an entry that its type name and icon follow from: a
-    // file's extension (in lower case), or one kind for every folder.
-    static std::wstring KindOf(const FileItem& item);
-    // The shell's type name of the file or folder at `path` (any thread
-    // with COM may ask).
-    static std::wstring LookUpTypeName(const std::wstring& path);
-
     void Clear();
-    // Type names looked up elsewhere, by kind; kinds known already keep
-    // their names.
-    void Learn(const std::vector<std::pair<std::wstring, std::wstring>>& typeNames);
 
     // The type name of a file or folder found in `folder` (with its "\"),
     // as a number in TypeNames(): entries of one kind share it.
