@@ -124,14 +124,26 @@ std::wstring DriveKindText(wchar_t letter)
     }
 }
 
+bool IsDriveOnly(const std::wstring& path)
+{
+    return Cp932Length(path) <= 3 && path.size() >= 2 && path[1] == L':';
+}
+
 bool IsFolderUsable(const std::wstring& path, VisibilityRules rules)
 {
-    if (Cp932Length(path) <= 3 && path.size() >= 2 && path[1] == L':')
+    if (IsDriveOnly(path))
         return true;
     std::wstring pattern = WithBackslash(path) + L"*";
     WIN32_FIND_DATAW found;
     win::UniqueFind find(FindFirstFileW(pattern.c_str(), &found));
-    if (!find)
+    return IsFolderUsable(path, rules, static_cast<bool>(find));
+}
+
+bool IsFolderUsable(const std::wstring& path, VisibilityRules rules, bool found)
+{
+    if (IsDriveOnly(path))
+        return true;
+    if (!found)
         return false;
     std::wstring folder = path;
     while (folder.size() > 3 && folder.back() == L'\\')

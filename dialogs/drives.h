@@ -47,11 +47,17 @@ struct VisibilityRules {
             return true;
         return !showHidden && (attributes & FILE_ATTRIBUTE_HIDDEN);
     }
+    bool operator==(const VisibilityRules&) const = default;
 };
 
 // A drive ("X:" or "X:\") is usable without a test; any other folder must
 // contain at least one entry and not be excluded by the rules.
 bool IsFolderUsable(const std::wstring& path, VisibilityRules rules);
+// The same for a folder whose search was made already: `found` tells
+// whether it found anything.
+bool IsFolderUsable(const std::wstring& path, VisibilityRules rules, bool found);
+// A drive ("X:" or "X:\"), usable without a test.
+bool IsDriveOnly(const std::wstring& path);
 // The file exists and is not excluded by the rules.
 bool IsFileUsable(const std::wstring& folder, const std::wstring& name, VisibilityRules rules);
 

@@ -3,12 +3,20 @@
 // The object lives from FileDlg_Create to FileDlg_Delete and keeps the
 // caller's settings and the chosen paths; the window exists only inside
 // Run(). The class is split over several files by subject:
-//   file_dialog.cpp  the object, the run, initialisation, drive and type boxes,
-//                    OK, cancel and going up;
-//   file_list.cpp    the list: listing, drives, columns, sorting, spoken
-//                    feedback, keys and menus;
-//   name_box.cpp     typed names, activating entries and accepting files;
-//   file_ops.cpp     creating, renaming, deleting and copying entries.
+//   file_dialog.cpp         the object and its run;
+//   file_dialog_window.cpp  initialisation, commands, OK, cancel, going up;
+//   file_dialog_boxes.cpp   the drive box and the file-type box;
+//   file_list.cpp           listing a folder or the drives into the list;
+//   file_list_sort.cpp      sorting the list;
+//   file_list_view.cpp      the list control: columns, texts, icons, search;
+//   file_list_speech.cpp    what the list says, and its help lines;
+//   file_list_menus.cpp     the list's keys and menus;
+//   name_box.cpp            typed names, activating entries and accepting files;
+//   file_ops.cpp            creating, renaming, deleting and copying entries.
+// A listing flows one way: the folder is read (folder_reading.h) into an
+// entry table (core/entry_table.h) in the order of the names' sort keys
+// (name_ranks.h, core/sort.h), which the list control shows (an owner-data
+// list: it asks for texts and icons of the rows it draws).
 #pragma once
 
 #include <windows.h>
@@ -16,17 +24,20 @@
 
 #include <cstdint>
 #include <map>
-#include <unordered_map>
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
+#include "dialogs/core/entry_table.h"
 #include "dialogs/core/ex_style.h"
 #include "dialogs/core/file_item.h"
 #include "dialogs/core/typed_name.h"
 #include "dialogs/drives.h"
+#include "dialogs/folder_reading.h"
 #include "dialogs/lumadlg.h"
+#include "dialogs/shell_info_cache.h"
 #include "win/dialog.h"
 
 class CLumaControlAssist;
@@ -40,8 +51,18 @@ inline constexpr UINT UM_TYPEDNAME = WM_USER + 101;    // wParam: const wchar_t*
 // Shown in the current-folder line and kept as the current folder while the
 // list shows the drives.
 inline constexpr const wchar_t* kMyComputer = L"ﾏｲ ｺﾝﾋﾟｭｰﾀ";
-inline constexpr const wchar_t* kUpEntryName = L"上のフォルダへ";
-inline constexpr const wchar_t* kDrivesEntryName = L"ドライブ選択へ";
+
+// Tells the confirmed choices of a drop-down list box from its other
+// notifications: Enter or a click in the open list, or a keyboard move while
+// the list is closed. Such a move reports a confirmed end of selection and
+// then a change; the change is no second choice.
+class BoxChoice {
+public:
+    bool IsConfirmed(HWND box, int notifyCode);
+
+private:
+    bool endOkSeen_ = false;
+};
 
 class CLumaFileDialog : public win::Dialog, private TypedNameEnv {
 public:
@@ -80,17 +101,13 @@ private:
     void OnCancel() override;
     void OnDestroy() override;
 
-    // --- file_dialog.cpp: window, boxes, OK, cancel, going up ---
+    // --- file_dialog_window.cpp: initialisation, commands, OK, cancel, up ---
+    // IsFolderUsable for the folder the dialog starts in.
+    bool IsStartFolderUsable();
     void ApplyCaptions();
     void SetButtonIcons();
-    void FillDriveBox();
-    void FillTypeBox();
     void AttachAssistant();
-    void OnDriveBoxCommand(int notifyCode);
-    void OnTypeBoxCommand(int notifyCode);
-    int SelectDriveInBox(wchar_t letter);
     bool GoUpFolder();
-    std::wstring CurrentFilter() const;
     void EndWithResult(int result);
     void ShowGuideUnder(int controlId, const std::wstring& text, const std::wstring& spoken);
     VisibilityRules Rules() const;
@@ -98,12 +115,20 @@ private:
     static BOOL EditEnterHandler(HWND control, int data);
     static LRESULT CALLBACK AcceleratorHook(int code, WPARAM wParam, LPARAM lParam);
 
-    // --- file_list.cpp: the list ---
-    void SetUpList();
-    void InsertFolderColumns();
-    void InsertDriveColumns();
+    // --- file_dialog_boxes.cpp: the drive box and the file-type box ---
+    void FillDriveBox();
+    void FillTypeBox();
+    void OnDriveBoxCommand(int notifyCode);
+    void OnTypeBoxCommand(int notifyCode);
+    int SelectDriveInBox(wchar_t letter);
+    std::wstring CurrentFilter() const;
+    // The pattern of the first file type, or "*.*": the first listing's.
+    std::wstring FirstFilter() const;
+
+    // --- file_list.cpp: listing ---
+    // What a listing of the folder with the filter reads.
+    FolderQuery QueryFor(const std::wstring& folder, const std::wstring& filter) const;
     void ClearList();
-    void SetItemCount();
     std::uint32_t ListFolder(const std::wstring& folder, const std::wstring& filter, const std::wstring& select);
     int ShowDriveList(const std::wstring& folder);
     // ListFolder and, on success, make the folder current and keep its first-file index.
@@ -111,25 +136,53 @@ private:
     bool ShowDrivesAndEnter();
     void UpdateButtonsAfterListing();
     void PostSpaceKeyUp();
+
+    // --- file_list_sort.cpp: sorting ---
     bool SortList(unsigned key);
     void NextSortOrder();
+    // The rank of each file's type name among the listing's type names.
+    std::vector<std::uint32_t> TypeRanks();
+    // The selected and focused entries, kept by record over a sort.
+    struct ListStates {
+        std::vector<int> selectedIndexes; // where they stood
+        std::vector<std::uint32_t> selectedRecords;
+        int focusedRecord = -1;
+    };
+    ListStates SaveListStates() const;
+    // Selects and focuses the same entries at their new places.
+    void RestoreListStates(const ListStates& states);
+
+    // --- file_list_view.cpp: the list control ---
+    void SetUpList();
+    void InsertFolderColumns();
+    void InsertDriveColumns();
     FileItem* ItemAt(int index) const;
     int FocusedIndex() const;
     FileItem* FocusedItem() const { return ItemAt(FocusedIndex()); }
     std::wstring ItemText(int index, int column);
     std::wstring ColumnZeroText(const FileItem& item) const;
-    void FetchType(FileItem& item) const;
-    int IconOf(const FileItem& item) const;
+    const std::wstring& TypeNameOf(const FileItem& item);
+    int IconOf(int index);
     int FindItemByText(const std::wstring& text) const;
+    // The list indexes of the selected entries, in list order.
+    std::vector<int> SelectedIndexes() const;
+    // Takes the selection off the entries at `selected` (SelectedIndexes)
+    // and the focus off the focused one.
+    void ClearListStates(const std::vector<int>& selected);
     void SelectAndFocus(int index);
     void FocusFirstFileOrTop();
     bool OnListNotify(NMHDR* header, LRESULT& result);
+
+    // --- file_list_speech.cpp: what the list says, help lines ---
+    void OnListStateChanged(const NMLISTVIEW& change);
     void OnListFocus();
-    void OnListKey(WORD key);
     void SpeakDetail(int command);
     void SpeakCurrentFolder();
     void ShowReadingHelp();
     void ShowOperationsHelp();
+
+    // --- file_list_menus.cpp: keys and menus of the list ---
+    void OnListKey(WORD key);
     void AppendFileOpItems(HMENU menu, const FileItem& item) const;
     void ShowKeyMenu();
     void ShowMouseMenu(POINT screen);
@@ -188,7 +241,10 @@ private:
     std::wstring typedFilter_;
     int firstFileIndex_ = 0;
     std::uint32_t sortOrder_ = 0;
+    bool restoringStates_ = false; // a sort puts the selection and focus back: nothing to read out
     int rememberedDrive_ = -1;
+    BoxChoice driveChoice_;
+    BoxChoice typeChoice_;
     int savedReaderMode_ = 0;
     HACCEL accel_ = nullptr;
     HHOOK accelHook_ = nullptr;
@@ -197,12 +253,13 @@ private:
     HIMAGELIST systemIcons_ = nullptr;
     std::unique_ptr<CLumaControlAssist> assistant_;
     std::vector<HICON> icons_;
-    std::vector<FileItem> store_;  // the records, in the order found
-    std::vector<FileItem*> items_; // list order
-    // Type names and icons that depend on a file's extension alone, fetched
-    // from the shell once per extension and run.
-    mutable std::unordered_map<std::wstring, std::wstring> typeByExtension_;
-    mutable std::unordered_map<std::wstring, int> iconByExtension_;
+    EntryTable entries_;
+    // Icons of the listing's entries looked up one by one (the special
+    // entries, drives, files with icons of their own), by record number.
+    std::unordered_map<std::uint32_t, int> recordIcons_;
+    ShellInfoCache shellInfo_;
+    // The first folder, read while the window is being made.
+    std::unique_ptr<FolderReading> readingAhead_;
 };
 
 } // namespace lumadlg

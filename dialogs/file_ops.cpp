@@ -51,7 +51,7 @@ std::optional<std::string> AskName(const Prompt& prompt)
     return std::string(buffer.c_str());
 }
 
-bool ShellDelete(HWND owner, const std::wstring& path, std::uint32_t flags)
+DeleteOutcome ShellDelete(HWND owner, const std::wstring& path, std::uint32_t flags)
 {
     // A list of one path, ended by two NULs.
     std::wstring from = path;
@@ -62,7 +62,8 @@ bool ShellDelete(HWND owner, const std::wstring& path, std::uint32_t flags)
     operation.wFunc = FO_DELETE;
     operation.pFrom = from.c_str();
     operation.fFlags = static_cast<FILEOP_FLAGS>(flags);
-    return SHFileOperationW(&operation) == 0 && !operation.fAnyOperationsAborted;
+    int result = SHFileOperationW(&operation);
+    return ShellDeleteOutcome(result, operation.fAnyOperationsAborted != FALSE);
 }
 
 std::optional<DWORD> AttributesOf(const std::wstring& path)
@@ -265,7 +266,7 @@ bool CLumaFileDialog::DeleteEntries()
 
     const std::wstring folder = WithBackslash(currentFolder_);
     bool lastSucceeded = false;
-    bool anyDeleted = false;
+    bool changed = false; // something was deleted, or a cancel may have left part of a folder
     for (const FileItem& entry : chosen) {
         if (!MayDelete(style_.disabledOps, entry))
             continue;
@@ -285,19 +286,25 @@ bool CLumaFileDialog::DeleteEntries()
                 continue;
             clearedReadOnly = SetFileAttributesW(path.c_str(), *attributes & ~FILE_ATTRIBUTE_READONLY) != FALSE;
         }
-        lastSucceeded = ShellDelete(hwnd(), path, ShellDeleteFlags(choice));
+        const DeleteOutcome outcome = ShellDelete(hwnd(), path, ShellDeleteFlags(choice));
+        lastSucceeded = outcome == DeleteOutcome::Deleted;
         if (lastSucceeded) {
-            anyDeleted = true;
+            changed = true;
             continue;
         }
         // What could not be deleted keeps its protection.
         if (clearedReadOnly && AttributesOf(path))
             SetFileAttributesW(path.c_str(), *attributes);
+        // The user's cancel ends the walk without an error.
+        if (outcome == DeleteOutcome::Cancelled) {
+            changed = true;
+            break;
+        }
         Show(DeleteFailed(entry.name));
     }
     // The list never goes on showing what is gone, even when a later entry
     // failed.
-    if (anyDeleted && Relist(L""))
+    if (changed && Relist(L""))
         SelectAndFocus(static_cast<int>(SendMessageW(list_, LVM_GETTOPINDEX, 0, 0)));
     return lastSucceeded;
 }

@@ -25,8 +25,8 @@ int AskWithButtons(const Message& question, const DeleteButtons& buttons);
 std::optional<std::string> AskName(const Prompt& prompt);
 
 // Deletes one file or folder (with its content) through the shell, with the
-// flags of ShellDeleteFlags; true when the shell reports success.
-bool ShellDelete(HWND owner, const std::wstring& path, std::uint32_t flags);
+// flags of ShellDeleteFlags; what the shell reports.
+DeleteOutcome ShellDelete(HWND owner, const std::wstring& path, std::uint32_t flags);
 
 // The attributes of a path, or nullopt when they cannot be read.
 std::optional<DWORD> AttributesOf(const std::wstring& path);

@@ -21,4 +21,13 @@ int SmallIconIndex(const std::wstring& path)
     return info.iIcon;
 }
 
+int SmallIconIndexOfKind(const std::wstring& name, bool folder)
+{
+    SHFILEINFOW info = {};
+    if (!SHGetFileInfoW(name.c_str(), folder ? FILE_ATTRIBUTE_DIRECTORY : FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                        SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
+        return -1;
+    return info.iIcon;
+}
+
 } // namespace lumadlg

@@ -17,4 +17,8 @@ HIMAGELIST SystemSmallIcons();
 // has none.
 int SmallIconIndex(const std::wstring& path);
 
+// The small-icon index that a file of that name (its extension), or a
+// folder, has by its kind, asked by attributes alone: no file is touched.
+int SmallIconIndexOfKind(const std::wstring& name, bool folder);
+
 } // namespace lumadlg

@@ -6,7 +6,7 @@
 
 namespace lumadlg {
 
-enum class ItemKind {
+enum class ItemKind : std::uint8_t {
     File,
     Folder,
     Drive,
@@ -14,18 +14,24 @@ enum class ItemKind {
     DrivesEntry, // "ドライブ選択へ": the drive list
 };
 
+// The names of the special entries.
+inline constexpr wchar_t kUpEntryName[] = L"上のフォルダへ";
+inline constexpr wchar_t kDrivesEntryName[] = L"ドライブ選択へ";
+
 // Marks a folder, a drive or a special entry in `size`.
 inline constexpr std::uint32_t kNoSize = 0xFFFFFFFF;
 
+// The type name and icon of an entry are the shell's, looked up when they
+// are needed and kept per extension (see ShellInfoCache), not per record.
 struct FileItem {
     ItemKind kind = ItemKind::File;
-    std::wstring name;      // as found, a drive's display name, or a special name
-    std::wstring folder;    // where it was found, with a trailing "\"; empty for drives and special entries
-    std::wstring typeName;  // the shell's type name, fetched on first use
-    bool typeFetched = false;
-    std::uint32_t size = 0; // low 32 bits of the file size; kNoSize for anything but a file
+    std::uint32_t size = 0;      // low 32 bits of the file size; kNoSize for anything but a file
     std::uint64_t lastWrite = 0; // file time as found
-    int icon = -1;          // the system small-icon index once known
+    std::wstring name;           // as found, a drive's display name, or a special name
+    // Where it was found, with a trailing "\". The listings leave it empty:
+    // all their entries lie in the folder listed, the dialog's current
+    // folder, which is kept once.
+    std::wstring folder;
 
     bool IsSpecial() const { return kind == ItemKind::UpEntry || kind == ItemKind::DrivesEntry; }
     bool IsFile() const { return kind == ItemKind::File; }

@@ -175,6 +175,15 @@ std::uint32_t ShellDeleteFlags(DeleteChoice choice)
     return flags;
 }
 
+DeleteOutcome ShellDeleteOutcome(int result, bool aborted)
+{
+    constexpr int kCancelled = 1223;    // ERROR_CANCELLED
+    constexpr int kOpCancelled = 0x75;  // the shell's own code for a cancelled operation
+    if (aborted || result == kCancelled || result == kOpCancelled)
+        return DeleteOutcome::Cancelled;
+    return result == 0 ? DeleteOutcome::Deleted : DeleteOutcome::Failed;
+}
+
 Message FolderAmongOthersQuestion(const std::wstring& name)
 {
     return {ReplaceS(L"%sはフォルダです。\nこのフォルダとフォルダ内のすべてのファイルを削除してもよろしいですか？", name),

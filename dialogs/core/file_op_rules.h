@@ -110,6 +110,13 @@ DeleteChoice DeleteChoiceOf(int result, bool fixedDisk);
 // recycle bin when it was chosen.
 std::uint32_t ShellDeleteFlags(DeleteChoice choice);
 
+// What the shell's report of one deletion means: its result code and
+// whether it says an operation was aborted. An abort or a cancel result is
+// the user's cancel (of the shell's own progress window): no failure, and
+// the walk ends there.
+enum class DeleteOutcome { Deleted, Cancelled, Failed };
+DeleteOutcome ShellDeleteOutcome(int result, bool aborted);
+
 // The second question for a folder among several selected entries.
 Message FolderAmongOthersQuestion(const std::wstring& name);
 

@@ -1,8 +1,27 @@
 #include "dialogs/core/paths.h"
 
-#include "dialogs/core/sort.h"
+#include <algorithm>
+#include <cwctype>
 
 namespace lumadlg {
+
+namespace {
+
+// Case-insensitive comparison for ASCII and the Latin letters, enough for
+// extensions.
+int SimpleNoCaseCompare(std::wstring_view a, std::wstring_view b)
+{
+    std::size_t n = std::min(a.size(), b.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        auto ca = std::towlower(static_cast<std::wint_t>(a[i]));
+        auto cb = std::towlower(static_cast<std::wint_t>(b[i]));
+        if (ca != cb)
+            return ca < cb ? -1 : 1;
+    }
+    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+}
+
+} // namespace
 
 std::size_t Cp932Length(std::wstring_view text)
 {

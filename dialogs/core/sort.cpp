@@ -1,7 +1,7 @@
 #include "dialogs/core/sort.h"
 
 #include <algorithm>
-#include <cwctype>
+#include <numeric>
 
 namespace lumadlg {
 
@@ -29,88 +29,80 @@ std::wstring SortKeyName(unsigned key)
     }
 }
 
-int SimpleNoCaseCompare(std::wstring_view a, std::wstring_view b)
+std::vector<std::uint32_t> RanksOf(std::size_t count, const std::function<int(std::size_t, std::size_t)>& compare)
 {
-    std::size_t n = std::min(a.size(), b.size());
-    for (std::size_t i = 0; i < n; ++i) {
-        auto ca = std::towlower(static_cast<std::wint_t>(a[i]));
-        auto cb = std::towlower(static_cast<std::wint_t>(b[i]));
-        if (ca != cb)
-            return ca < cb ? -1 : 1;
+    std::vector<std::uint32_t> sorted(count);
+    std::iota(sorted.begin(), sorted.end(), 0u);
+    std::sort(sorted.begin(), sorted.end(), [&](std::uint32_t a, std::uint32_t b) { return compare(a, b) < 0; });
+    std::vector<std::uint32_t> ranks(count);
+    std::uint32_t rank = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0 && compare(sorted[i - 1], sorted[i]) != 0)
+            ++rank;
+        ranks[sorted[i]] = rank;
     }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
+    return ranks;
 }
 
 namespace {
 
-int Sign(int v) { return v < 0 ? -1 : (v > 0 ? 1 : 0); }
-
-// Steps 2 to 6 in ascending direction; `tieFirst` tells whether two equal
-// dates rank a before b.
-int CompareAscending(FileItem& a, FileItem& b, unsigned key, bool tieFirst, const NoCaseCompare& compare,
-                     const TypeFetcher& fetchType)
-{
-    if (key < kSortName || key > kSortDate)
-        return 0;
-    bool aFolder = a.IsFolderLike();
-    bool bFolder = b.IsFolderLike();
-    if (aFolder != bFolder)
-        return aFolder ? -1 : 1;
-
-    switch (key) {
-    case kSortName:
-        return Sign(compare(a.name, b.name));
-    case kSortSize:
-        if (aFolder)
-            return Sign(compare(a.name, b.name));
-        return a.size < b.size ? -1 : (a.size > b.size ? 1 : 0);
-    case kSortType: {
-        if (aFolder)
-            return Sign(compare(a.name, b.name));
-        if (!a.typeFetched && fetchType)
-            fetchType(a);
-        if (!b.typeFetched && fetchType)
-            fetchType(b);
-        int byType = Sign(compare(a.typeName, b.typeName));
-        return byType != 0 ? byType : Sign(compare(a.name, b.name));
-    }
-    case kSortDate:
-        if (a.lastWrite != b.lastWrite)
-            return a.lastWrite > b.lastWrite ? -1 : 1; // newer first
-        return tieFirst ? -1 : 0;
-    }
-    return 0;
-}
+// The group of an entry, the most significant part of every key.
+constexpr std::uint64_t kSpecialGroup = 0;
+constexpr std::uint64_t kFolderGroup = std::uint64_t{1} << 62;
+constexpr std::uint64_t kFileGroup = std::uint64_t{2} << 62;
 
 } // namespace
 
-int CompareItems(FileItem& a, FileItem& b, std::uint32_t order, const NoCaseCompare& compare,
-                 const TypeFetcher& fetchType)
+EntryKey KeyOf(const FileItem& item, unsigned sortKey, std::uint32_t nameRank, std::uint32_t typeRank)
 {
-    if (a.IsSpecial())
-        return b.IsSpecial() ? 0 : -1;
-    if (b.IsSpecial())
-        return 1;
-    bool descending = DirectionOf(order) == kDescending;
-    int result = CompareAscending(a, b, SortKeyOf(order), !descending, compare, fetchType);
-    return descending ? -result : result;
+    if (item.IsSpecial())
+        return {kSpecialGroup, 0};
+    if (sortKey < kSortName || sortKey > kSortDate)
+        return {kFolderGroup, 0};
+    const bool file = item.IsFile();
+    const std::uint64_t group = file ? kFileGroup : kFolderGroup;
+    switch (sortKey) {
+    case kSortSize:
+        return {group | (file ? item.size : nameRank), 0};
+    case kSortType:
+        return {group | (file ? std::uint64_t{typeRank} << 32 : 0) | nameRank, 0};
+    case kSortDate:
+        return {group, ~item.lastWrite}; // the newest first
+    default:
+        return {group | nameRank, 0};
+    }
 }
 
-void SortItems(std::vector<FileItem*>& items, std::uint32_t order, const NoCaseCompare& compare,
-               const TypeFetcher& fetchType)
+bool IsSpecialKey(const EntryKey& key) { return (key.major >> 62) == 0; }
+
+void SortByKeys(std::vector<std::uint32_t>& order, const std::vector<EntryKey>& keys)
 {
-    // A stable sort over a strict ordering: two equal dates, which rank the
-    // earlier entry first in ascending direction, simply keep their places.
-    // (Feeding the "a before b" answer to a sort in both directions would not
-    // be an ordering at all.)
-    bool descending = DirectionOf(order) == kDescending;
-    unsigned key = SortKeyOf(order);
-    std::stable_sort(items.begin(), items.end(), [&](FileItem* a, FileItem* b) {
-        if (a->IsSpecial() || b->IsSpecial())
-            return a->IsSpecial() && !b->IsSpecial();
-        int r = CompareAscending(*a, *b, key, false, compare, fetchType);
-        return descending ? r > 0 : r < 0;
-    });
+    // Sorting the keys themselves keeps the work in one block of memory.
+    struct Keyed {
+        EntryKey key;
+        std::uint32_t index;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(order.size());
+    for (std::uint32_t index : order)
+        keyed.push_back({keys[index], index});
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) { return a.key < b.key; });
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = keyed[i].index;
+}
+
+void ReverseKeepingTies(std::vector<std::uint32_t>& order, const std::vector<EntryKey>& keys)
+{
+    auto first = std::find_if(order.begin(), order.end(), [&](std::uint32_t i) { return !IsSpecialKey(keys[i]); });
+    std::reverse(first, order.end());
+    // Each run of equal keys now stands reversed: turn it back.
+    while (first != order.end()) {
+        auto run = first + 1;
+        while (run != order.end() && keys[*run] == keys[*first])
+            ++run;
+        std::reverse(first, run);
+        first = run;
+    }
 }
 
 } // namespace lumadlg

@@ -43,6 +43,7 @@ int CLumaFolderDialog::Run()
         return -1;
     ActivationScope scope;
     FolderWindow window(*this);
+    window.ReadStartFolderAhead();
     window_ = &window;
     INT_PTR result = window.DoModal(win::CurrentModule(), IDD_LUMA_FOLDER, parent_);
     window_ = nullptr;

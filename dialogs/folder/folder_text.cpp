@@ -44,14 +44,4 @@ wchar_t DriveLetterOf(std::wstring_view displayName)
     return (c >= L'A' && c <= L'Z') ? c : 0;
 }
 
-int EntryRank(EntryKind kind)
-{
-    switch (kind) {
-    case EntryKind::Up:
-    case EntryKind::ToDrives: return 0;
-    case EntryKind::Choose: return 2;
-    default: return 1;
-    }
-}
-
 } // namespace lumadlg

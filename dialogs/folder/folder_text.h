@@ -1,6 +1,6 @@
 // Text rules of the folder dialog that need no window: the parent of a
 // folder, joining a folder and a name, the drive letter of a drive's display
-// name, and the order of the list's entries.
+// name, and what the list's entries are.
 #pragma once
 
 #include <string>
@@ -8,9 +8,8 @@
 
 namespace lumadlg {
 
-// The navigation entries of the folder list.
-inline constexpr wchar_t kUpEntry[] = L"上のフォルダへ";
-inline constexpr wchar_t kDrivesEntry[] = L"ドライブ選択へ";
+// The navigation entry of the folder list besides the two special entries
+// of the lists (kUpEntryName, kDrivesEntryName).
 inline constexpr wchar_t kChooseEntry[] = L"このフォルダで決定";
 
 // Going up from a folder: the folder to show and the entry to select in it.
@@ -30,9 +29,9 @@ std::wstring JoinFolder(std::wstring_view folder, std::wstring_view name);
 // The upper-case letter after the last "(" of a drive's display name, or 0.
 wchar_t DriveLetterOf(std::wstring_view displayName);
 
-// What a list entry is. The folder list sorts by rank: "上のフォルダへ" and
-// "ドライブ選択へ" first (0), folders by name (1), "このフォルダで決定" last (2).
+// What a list entry is. The folder list shows "上のフォルダへ" or
+// "ドライブ選択へ" first, then the folders by name, and "このフォルダで決定"
+// last.
 enum class EntryKind { Up, ToDrives, Choose, Folder, Drive };
-int EntryRank(EntryKind kind);
 
 } // namespace lumadlg

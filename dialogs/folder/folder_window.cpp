@@ -1,19 +1,18 @@
+// The folder dialog's window: its initialisation, the drive list box, the
+// message map, and what the object asks of it while it runs. Listing is in
+// folder_list.cpp, what the user's keys and commands do in
+// folder_actions.cpp.
 #include "dialogs/folder/folder_window.h"
 
 #include <shlobj.h>
 
-#include <algorithm>
-
-#include "dialogs/core/file_op_rules.h"
 #include "dialogs/core/paths.h"
 #include "dialogs/drives.h"
-#include "dialogs/folder/folder_hook_texts.h"
 #include "dialogs/folder/folder_resource.h"
+#include "dialogs/list_search.h"
 #include "dialogs/shell_icons.h"
-#include "toolkit/message_box.h"
 #include "toolkit/reader.h"
 #include "win/cp932.h"
-#include "win/handles.h"
 #include "win/module.h"
 #include "win/window.h"
 
@@ -22,10 +21,7 @@ namespace lumadlg {
 namespace {
 
 constexpr wchar_t kPersonal[] = L"PERSONAL";
-constexpr wchar_t kDrives[] = L"DRIVES";
-constexpr wchar_t kMyComputer[] = L"マイ コンピュータ";
 constexpr wchar_t kNotReady[] = L"ドライブの準備ができていません";
-constexpr wchar_t kCreateCaption[] = L"フォルダの作成";
 
 // The dialog that the folder list's Enter handler acts on: the last one
 // initialised, forgotten when its window is destroyed.
@@ -40,19 +36,6 @@ BOOL EnterHandler(HWND, int)
 }
 
 constexpr int kCaptionIds[5] = {-1, IDOK, IDCANCEL, IDC_LUMA_FOLDER_DRVLABEL, IDC_LUMA_FOLDER_DIRLABEL};
-
-bool IsDirectory(const std::wstring& path)
-{
-    DWORD attributes = GetFileAttributesW(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-wchar_t Lower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
-
-int MessageBox932(const std::wstring& text, const wchar_t* caption, UINT type)
-{
-    return SpeakMessageBox(cp932::FromWide(text).c_str(), cp932::FromWide(caption).c_str(), type, 0);
-}
 
 } // namespace
 
@@ -104,6 +87,11 @@ BOOL FolderWindow::OnInitDialog()
     if (status_)
         SendMessageW(status_, SB_SIMPLE, TRUE, 0);
 
+    // 7. The folder list: it does not depend on the start folder, so it is
+    // set up while that is still being read.
+    SetUpList();
+    listKeys_.Attach(list_);
+
     // 4, 5. The start folder.
     std::wstring start = StartFolder();
     if (!IsStartFolderUsable(start))
@@ -111,10 +99,6 @@ BOOL FolderWindow::OnInitDialog()
 
     // 6. The drive list box, which may move the start to a ready drive.
     FillDriveBox(start);
-
-    // 7. The folder list.
-    SetUpList();
-    listKeys_.Attach(list_);
 
     // 8. The first listing.
     const std::wstring& current = owner_.currentFolder_;
@@ -151,9 +135,15 @@ std::wstring FolderWindow::StartFolder()
     return current;
 }
 
-bool FolderWindow::IsStartFolderUsable(const std::wstring& folder) const
+bool FolderWindow::IsStartFolderUsable(const std::wstring& folder)
 {
-    return !folder.empty() && IsFolderUsable(folder, Rules());
+    if (folder.empty())
+        return false;
+    // The reading started ahead searches the folder first; its answer
+    // spares a second search, which on some systems reads the whole folder.
+    if (IsDriveOnly(folder) || !readingAhead_ || readingAhead_->Query() != QueryFor(folder))
+        return IsFolderUsable(folder, Rules());
+    return IsFolderUsable(folder, Rules(), readingAhead_->FoundAnything([&] { reader::SpeakEx(folder); }));
 }
 
 VisibilityRules FolderWindow::Rules() const
@@ -209,162 +199,29 @@ void FolderWindow::SetUpList()
     ListView_SetImageList(list_, SystemSmallIcons(), LVSIL_SMALL);
 }
 
-// ------------------------------------------------------------ listing
+// ------------------------------------------------------------ drive list box
 
-void FolderWindow::ClearList()
+void FolderWindow::OnDriveBoxSelected()
 {
-    ListView_DeleteAllItems(list_);
-    entries_.clear();
-}
-
-void FolderWindow::InsertEntries()
-{
-    int row = 0;
-    for (const auto& entry : entries_) {
-        LVITEMW item = {};
-        item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
-        item.iItem = row++;
-        item.pszText = LPSTR_TEXTCALLBACKW;
-        item.iImage = I_IMAGECALLBACK;
-        item.lParam = reinterpret_cast<LPARAM>(entry.get());
-        ListView_InsertItem(list_, &item);
+    int selection = static_cast<int>(SendMessageW(drives_, CB_GETCURSEL, 0, 0));
+    if (selection < 0)
+        return;
+    wchar_t letter = DriveLetterOf(win::GetText(drives_));
+    if (letter && IsDriveReady(letter)) {
+        owner_.currentFolder_ = std::wstring(1, letter) + L":\\";
+        ListFolder(owner_.currentFolder_, L"");
+        driveIndex_ = selection;
+    } else {
+        NotReadyGuide(IDC_LUMA_FOLDER_DRIVES);
     }
 }
 
-int FolderWindow::ListFolder(const std::wstring& path, const std::wstring& select)
+void FolderWindow::NotReadyGuide(int anchorId)
 {
-    ClearList();
-    std::wstring folder = WithBackslash(path);
-    if (cp932::ByteLength(folder) > 257)
-        return 0;
-    if (IsRootFolder(folder))
-        entries_.push_back(std::make_unique<Entry>(Entry{kDrivesEntry, EntryKind::ToDrives}));
-    drivesMode_ = false;
-
-    WIN32_FIND_DATAW data;
-    win::UniqueFind find(FindFirstFileW((folder + L"*.*").c_str(), &data));
-    if (!find) {
-        InsertEntries();
-        return 0;
-    }
-    bool root = IsRootFolder(folder);
-    do {
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-            continue;
-        std::wstring name = data.cFileName;
-        if (name == L"." || (name == L".." && root))
-            continue;
-        if (Rules().Excludes(data.dwFileAttributes))
-            continue;
-        if (name == L"..")
-            entries_.push_back(std::make_unique<Entry>(Entry{kUpEntry, EntryKind::Up}));
-        else
-            entries_.push_back(std::make_unique<Entry>(Entry{name, EntryKind::Folder}));
-    } while (FindNextFileW(find.get(), &data));
-    find.reset();
-    entries_.push_back(std::make_unique<Entry>(Entry{kChooseEntry, EntryKind::Choose}));
-
-    std::stable_sort(entries_.begin(), entries_.end(), [](const auto& a, const auto& b) {
-        int ra = EntryRank(a->kind), rb = EntryRank(b->kind);
-        if (ra != rb)
-            return ra < rb;
-        return ra == 1 && lstrcmpiW(a->text.c_str(), b->text.c_str()) < 0;
-    });
-    InsertEntries();
-
-    if (!select.empty()) {
-        int index = FindEntry(select);
-        if (index >= 0) {
-            ListView_EnsureVisible(list_, index, FALSE);
-            SelectAndFocus(index);
-        }
-    } else if (entries_.size() > 1) {
-        RECT rect = {};
-        ListView_GetItemRect(list_, 0, &rect, LVIR_BOUNDS);
-        ListView_Scroll(list_, 0, rect.bottom - rect.top);
-        SelectAndFocus(1);
-    }
-    FitColumn();
-    SetStatus(path);
-    EnableButtons(true);
-    return static_cast<int>(entries_.size());
-}
-
-int FolderWindow::ListDrives(const std::wstring& select)
-{
-    ClearList();
-    drivesMode_ = true;
-    std::vector<std::wstring> roots = LogicalDriveRoots();
-    if (roots.empty())
-        return -1;
-    wchar_t letter = select.empty() ? 0 : Lower(select[0]);
-    int selectIndex = 0;
-    for (const std::wstring& root : roots) {
-        if (!IsDriveOffered(root, owner_.style_.driveTypes))
-            continue;
-        if (letter && Lower(root[0]) == letter)
-            selectIndex = static_cast<int>(entries_.size());
-        entries_.push_back(std::make_unique<Entry>(
-            Entry{DriveDisplayName(root), EntryKind::Drive, SmallIconIndex(root)}));
-    }
-    InsertEntries();
-    if (!entries_.empty()) {
-        SelectAndFocus(selectIndex);
-        ListView_EnsureVisible(list_, selectIndex, FALSE);
-        FitColumn();
-        SetStatus(kMyComputer);
-        EnableButtons(false);
-    }
-    ReleaseSpace();
-    return static_cast<int>(entries_.size());
-}
-
-void FolderWindow::SelectAndFocus(int index)
-{
-    ListView_SetItemState(list_, index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-}
-
-void FolderWindow::FitColumn()
-{
-    RECT client = {};
-    GetClientRect(list_, &client);
-    int width = client.right - client.left;
-    if (ListView_GetColumnWidth(list_, 0) != width)
-        ListView_SetColumnWidth(list_, 0, width);
-}
-
-void FolderWindow::SetStatus(const std::wstring& text)
-{
-    if (status_)
-        SendMessageW(status_, SB_SETTEXTW, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
-void FolderWindow::EnableButtons(bool enable)
-{
-    EnableWindow(Item(IDC_LUMA_FOLDER_UP), enable);
-    EnableWindow(Item(IDC_LUMA_FOLDER_READ), enable);
-    EnableWindow(Item(IDC_LUMA_FOLDER_NEW), enable && !NoCreateFolder());
-}
-
-int FolderWindow::FocusedIndex() const { return ListView_GetNextItem(list_, -1, LVNI_FOCUSED); }
-
-int FolderWindow::FindEntry(const std::wstring& text) const
-{
-    for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (lstrcmpiW(entries_[i]->text.c_str(), text.c_str()) == 0)
-            return static_cast<int>(i);
-    }
-    return -1;
-}
-
-std::wstring FolderWindow::IconPathOf(const Entry& entry) const
-{
-    switch (entry.kind) {
-    case EntryKind::Up: return ParentOfFolder(owner_.currentFolder_).folder;
-    case EntryKind::ToDrives:
-    case EntryKind::Choose: return owner_.currentFolder_;
-    default: return JoinFolder(owner_.currentFolder_, entry.text);
-    }
+    if (!assist_)
+        return;
+    std::string text = cp932::FromWide(kNotReady);
+    assist_->ShowGuide(Item(anchorId), text.c_str(), text.c_str());
 }
 
 void FolderWindow::SelectDriveInBox(wchar_t letter)
@@ -382,276 +239,6 @@ void FolderWindow::SelectDriveInBox(wchar_t letter)
             driveIndex_ = i;
             return;
         }
-    }
-}
-
-void FolderWindow::ReleaseSpace()
-{
-    INPUT input = {};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = VK_SPACE;
-    input.ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &input, sizeof(input));
-}
-
-// ------------------------------------------------------------ actions
-
-void FolderWindow::OpenFocused()
-{
-    int index = FocusedIndex();
-    if (index < 0 || index >= static_cast<int>(entries_.size()))
-        return;
-    const Entry entry = *entries_[static_cast<std::size_t>(index)];
-    std::wstring& current = owner_.currentFolder_;
-    std::wstring path;
-    std::wstring select;
-    switch (entry.kind) {
-    case EntryKind::ToDrives:
-        if (ListDrives(current) > 0)
-            current = kDrives;
-        return;
-    case EntryKind::Choose:
-        PostMessageW(hwnd(), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(Item(IDOK)));
-        return;
-    case EntryKind::Up: {
-        FolderParent parent = ParentOfFolder(current);
-        path = parent.folder;
-        select = parent.leftName;
-        break;
-    }
-    case EntryKind::Drive: {
-        wchar_t letter = DriveLetterOf(entry.text);
-        if (!letter || !IsDriveReady(letter)) {
-            NotReadyGuide(IDC_LUMA_FOLDER_LIST);
-            return;
-        }
-        SelectDriveInBox(letter);
-        path = std::wstring(1, letter) + L":\\";
-        break;
-    }
-    case EntryKind::Folder:
-        path = JoinFolder(current, entry.text);
-        break;
-    }
-    if (path.empty() || !IsDirectory(path))
-        return;
-    std::wstring previous = current;
-    current = path;
-    if (ListFolder(path, select) < 1)
-        current = previous;
-    ReleaseSpace();
-}
-
-void FolderWindow::GoUp(bool fromButton)
-{
-    if (drivesMode_)
-        return;
-    std::wstring& current = owner_.currentFolder_;
-    if (IsRootFolder(current)) {
-        ListDrives(current);
-        current = kDrives;
-    } else {
-        FolderParent parent = ParentOfFolder(current);
-        if (!parent.folder.empty()) {
-            current = parent.folder;
-            ListFolder(current, parent.leftName);
-        }
-    }
-    if (fromButton && drivesMode_)
-        SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(list_), TRUE);
-}
-
-void FolderWindow::OnOK()
-{
-    HWND ok = Item(IDOK);
-    if (ok && !IsWindowEnabled(ok))
-        return;
-    int index = FocusedIndex();
-    if (index >= 0 && index < static_cast<int>(entries_.size())) {
-        const Entry entry = *entries_[static_cast<std::size_t>(index)];
-        if (!drivesMode_ && entry.kind != EntryKind::Up && entry.kind != EntryKind::ToDrives) {
-            const std::wstring& current = owner_.currentFolder_;
-            if (current.empty())
-                return;
-            const FolderHookTexts texts = HookTextsFor(current, entry.text, entry.kind);
-            if (!texts.complete && owner_.handsOutAnsi_) {
-                const std::string refusal = UnnamableFolderMessage();
-                MessageWnd(refusal.c_str(), refusal.c_str());
-                return;
-            }
-            if (FolderDlgHook hook = reinterpret_cast<FolderDlgHook>(owner_.style_.folderHook)) {
-                if (hook(owner_.Handle(), 2, texts.item.c_str(), texts.folder.c_str()) == 0)
-                    return;
-            }
-            owner_.result_ = entry.kind == EntryKind::Choose ? current : JoinFolder(current, entry.text);
-            EndDialog(IDOK);
-            return;
-        }
-        OpenFocused();
-    }
-    SendMessageW(hwnd(), WM_NEXTDLGCTL, TRUE, FALSE);
-}
-
-void FolderWindow::ReadAloud(int command)
-{
-    std::wstring text;
-    if (command == IDM_LUMA_READ_DRIVE) {
-        if (drivesMode_)
-            return;
-        int selection = static_cast<int>(SendMessageW(drives_, CB_GETCURSEL, 0, 0));
-        if (selection >= 0)
-            text = win::GetText(drives_);
-    } else {
-        text = drivesMode_ ? std::wstring(kMyComputer) : owner_.currentFolder_;
-    }
-    if (text.empty())
-        return;
-    reader::Stop();
-    reader::SpeakEx(text);
-}
-
-void FolderWindow::TrackMenu(HMENU menu, POINT point)
-{
-    reader::Speak(L"メニューオープン", 0);
-    TrackPopupMenu(menu, 0, point.x, point.y, 0, hwnd(), nullptr);
-}
-
-void FolderWindow::ShowReadMenu()
-{
-    if (drivesMode_)
-        return;
-    win::UniqueMenu menu(CreatePopupMenu());
-    if (!menu)
-        return;
-    AppendMenuW(menu.get(), MF_STRING, IDM_LUMA_READ_DRIVE, L"現在のドライブの読み上げ(&D)\tAlt + F1");
-    AppendMenuW(menu.get(), MF_STRING, IDM_LUMA_READ_FOLDER, L"現在のフォルダの読み上げ(&L)\tAlt + F2");
-    RECT rect = {};
-    GetWindowRect(Item(IDC_LUMA_FOLDER_READ), &rect);
-    TrackMenu(menu.get(), POINT{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2});
-}
-
-void FolderWindow::ShowListMenu()
-{
-    win::UniqueMenu menu(CreatePopupMenu());
-    if (!menu)
-        return;
-    AppendMenuW(menu.get(), MF_STRING, IDM_LUMA_READ_DRIVE, L"現在のドライブの読み上げ(&D)\tAlt + F1");
-    AppendMenuW(menu.get(), MF_STRING, IDM_LUMA_READ_FOLDER, L"現在のフォルダの読み上げ(&L)\tAlt + F2");
-    if (!NoCreateFolder()) {
-        AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-        AppendMenuW(menu.get(), MF_STRING, IDM_LUMA_FOLDER_NEW, L"フォルダの作成(&F)\tCtrl + N");
-    }
-    int index = FocusedIndex();
-    RECT rect = {};
-    ListView_GetItemRect(list_, index >= 0 ? index : 0, &rect, LVIR_BOUNDS);
-    POINT point{rect.left, rect.top};
-    ClientToScreen(list_, &point);
-    TrackMenu(menu.get(), point);
-}
-
-bool FolderWindow::NewFolder()
-{
-    if (drivesMode_ || NoCreateFolder())
-        return false;
-    const std::string prompt = cp932::FromWide(L"新しいフォルダの名前を入力してください");
-    const std::string caption = cp932::FromWide(L"新しいフォルダの作成");
-    const std::string initial = cp932::FromWide(L"新しいフォルダ");
-    for (;;) {
-        char buffer[260] = {};
-        if (SpeakInputBox(prompt.c_str(), caption.c_str(), initial.c_str(), buffer, sizeof(buffer), 1) != 1)
-            return false;
-        // The name is checked before any path is built from it, so that no
-        // typed name reaches outside the current folder.
-        if (!IsUsableEntryName(buffer)) {
-            MessageBox932(L"無効な文字が使われています。フォルダ名を入力しなおしてください。", kCreateCaption, 0x30);
-            continue;
-        }
-        std::wstring name = cp932::ToWide(buffer);
-        if (FindEntry(name) >= 0) {
-            MessageBox932(L"すでに同じ名前のフォルダが存在します。フォルダ名を入力しなおしてください。", kCreateCaption,
-                          0x30);
-            continue;
-        }
-        std::wstring path = JoinFolder(owner_.currentFolder_, name);
-        if (cp932::ByteLength(path) <= 260 && CreateDirectoryW(path.c_str(), nullptr)) {
-            ListFolder(owner_.currentFolder_, name);
-            MessageBox932(path + L" を作成しました。", kCreateCaption, 0x40);
-            return true;
-        }
-        MessageBox932(L"新しいフォルダの作成に失敗しました。", kCreateCaption, 0x10);
-        return false;
-    }
-}
-
-void FolderWindow::NotReadyGuide(int anchorId)
-{
-    if (!assist_)
-        return;
-    std::string text = cp932::FromWide(kNotReady);
-    assist_->ShowGuide(Item(anchorId), text.c_str(), text.c_str());
-}
-
-void FolderWindow::OnDriveBoxSelected()
-{
-    int selection = static_cast<int>(SendMessageW(drives_, CB_GETCURSEL, 0, 0));
-    if (selection < 0)
-        return;
-    wchar_t letter = DriveLetterOf(win::GetText(drives_));
-    if (letter && IsDriveReady(letter)) {
-        owner_.currentFolder_ = std::wstring(1, letter) + L":\\";
-        ListFolder(owner_.currentFolder_, L"");
-        driveIndex_ = selection;
-    } else {
-        NotReadyGuide(IDC_LUMA_FOLDER_DRIVES);
-    }
-}
-
-void FolderWindow::OnListKey(WORD key)
-{
-    bool ctrl = GetKeyState(VK_CONTROL) < 0;
-    switch (key) {
-    case VK_BACK:
-        GoUp(false);
-        break;
-    case 'N':
-        if (ctrl && !drivesMode_ && !NoCreateFolder())
-            SendMessageW(hwnd(), WM_COMMAND, IDM_LUMA_FOLDER_NEW, 0);
-        break;
-    case VK_APPS:
-        if (!drivesMode_)
-            ShowListMenu();
-        break;
-    default:
-        break;
-    }
-}
-
-LRESULT FolderWindow::ListKeys::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
-{
-    if (msg == WM_SYSKEYDOWN && (lParam & (1 << 29))) {
-        if (wParam == VK_F1) {
-            if (!window_.drivesMode_)
-                window_.ReadAloud(IDM_LUMA_READ_DRIVE);
-            return 0;
-        }
-        if (wParam == VK_F2) {
-            window_.ReadAloud(IDM_LUMA_READ_FOLDER);
-            return 0;
-        }
-    }
-    return DefaultProc(msg, wParam, lParam);
-}
-
-void FolderWindow::OnItemChanged(const NMLISTVIEW& change)
-{
-    if (!(change.uChanged & LVIF_STATE) || !(change.uNewState & LVIS_FOCUSED) || (change.uOldState & LVIS_FOCUSED))
-        return;
-    if (change.iItem < 0 || change.iItem >= static_cast<int>(entries_.size()))
-        return;
-    if (FolderDlgHook hook = reinterpret_cast<FolderDlgHook>(owner_.style_.folderHook)) {
-        const Entry& entry = *entries_[static_cast<std::size_t>(change.iItem)];
-        const FolderHookTexts texts = HookTextsFor(owner_.currentFolder_, entry.text, entry.kind);
-        hook(owner_.Handle(), 1, texts.item.c_str(), texts.folder.c_str());
     }
 }
 
@@ -706,17 +293,20 @@ bool FolderWindow::OnNotify(NMHDR* header, LRESULT& result)
         return false;
     switch (header->code) {
     case LVN_GETDISPINFOW: {
-        auto* info = reinterpret_cast<NMLVDISPINFOW*>(header);
-        auto* entry = reinterpret_cast<Entry*>(info->item.lParam);
-        if (!entry)
+        LVITEMW& item = reinterpret_cast<NMLVDISPINFOW*>(header)->item;
+        if (item.iItem < 0 || item.iItem >= static_cast<int>(entries_.size()))
             return false;
-        if ((info->item.mask & LVIF_TEXT) && info->item.pszText && info->item.cchTextMax > 0)
-            lstrcpynW(info->item.pszText, entry->text.c_str(), info->item.cchTextMax);
-        if (info->item.mask & LVIF_IMAGE)
-            info->item.iImage = entry->kind == EntryKind::Drive ? entry->icon
-                                                                 : SmallIconIndex(IconPathOf(*entry));
+        const Entry& entry = *entries_[static_cast<std::size_t>(item.iItem)];
+        if ((item.mask & LVIF_TEXT) && item.pszText && item.cchTextMax > 0)
+            lstrcpynW(item.pszText, entry.text.c_str(), item.cchTextMax);
+        if (item.mask & LVIF_IMAGE)
+            item.iImage = IconOf(entry);
         return true;
     }
+    case LVN_ODFINDITEMW:
+        result = FindInList(*reinterpret_cast<NMLVFINDITEMW*>(header), static_cast<int>(entries_.size()),
+                            [this](int i) { return entries_[static_cast<std::size_t>(i)]->text; }, GetThreadLocale());
+        return true;
     case NM_DBLCLK:
         OpenFocused();
         return true;

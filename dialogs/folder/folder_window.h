@@ -12,6 +12,8 @@
 
 #include "dialogs/drives.h"
 #include "dialogs/folder/folder_dialog.h"
+#include "dialogs/folder_reading.h"
+#include "dialogs/shell_info_cache.h"
 #include "dialogs/folder/folder_text.h"
 #include "toolkit/control_assist.h"
 #include "win/dialog.h"
@@ -31,6 +33,9 @@ public:
     // Opens the focused entry of the folder list (the Enter handler, a
     // double-click, OK on a navigation entry).
     void OpenFocused();
+    // Starts reading the start folder before the window exists; its first
+    // listing takes the reading when it lists that folder.
+    void ReadStartFolderAhead();
 
 protected:
     BOOL OnInitDialog() override;
@@ -58,27 +63,36 @@ private:
         FolderWindow& window_;
     };
 
+    // The current folder's text while the list shows the drives, and the
+    // status line's then.
+    static constexpr wchar_t kDrives[] = L"DRIVES";
+    static constexpr wchar_t kMyComputer[] = L"マイ コンピュータ";
+    // Drive letters compared in lower case.
+    static wchar_t Lower(wchar_t c) { return (c >= L'A' && c <= L'Z') ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
+
     bool NoCreateFolder() const;
     bool ShowHidden() const;
     bool HideReadOnly() const;
     // Which entries the two settings above leave out.
     VisibilityRules Rules() const;
     std::wstring StartFolder();
-    bool IsStartFolderUsable(const std::wstring& folder) const;
+    bool IsStartFolderUsable(const std::wstring& folder);
     void FillDriveBox(std::wstring& start);
     void SetUpList();
 
+    FolderQuery QueryFor(const std::wstring& folder) const;
     int ListFolder(const std::wstring& path, const std::wstring& select);
     int ListDrives(const std::wstring& select);
     void ClearList();
-    void InsertEntries();
+    // Gives the owner-data list the number of entries.
+    void ShowEntries();
     void SelectAndFocus(int index);
     void FitColumn();
     void SetStatus(const std::wstring& text);
     void EnableButtons(bool enable);
     int FocusedIndex() const;
     int FindEntry(const std::wstring& text) const;
-    std::wstring IconPathOf(const Entry& entry) const;
+    int IconOf(const Entry& entry);
     void SelectDriveInBox(wchar_t letter);
 
     void GoUp(bool fromButton);
@@ -99,6 +113,8 @@ private:
     HWND status_ = nullptr;
     std::unique_ptr<CLumaControlAssist> assist_;
     std::vector<std::unique_ptr<Entry>> entries_;
+    ShellInfoCache shellInfo_;
+    std::unique_ptr<FolderReading> readingAhead_;
     win::UniqueIcon icons_[3];
     ListKeys listKeys_{*this};
     bool drivesMode_ = false;

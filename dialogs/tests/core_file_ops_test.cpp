@@ -135,6 +135,14 @@ TEST(FileOpRules, DeleteQuestionAndItsButtons)
 
     EXPECT_EQ(ShellDeleteFlags(DeleteChoice::ForGood), 0x410u);
     EXPECT_EQ(ShellDeleteFlags(DeleteChoice::RecycleBin), 0x450u);
+
+    // The shell reports a cancel as an abort, with 0 or a cancel code: no failure.
+    EXPECT_EQ(ShellDeleteOutcome(0, false), DeleteOutcome::Deleted);
+    EXPECT_EQ(ShellDeleteOutcome(0, true), DeleteOutcome::Cancelled);
+    EXPECT_EQ(ShellDeleteOutcome(1223, false), DeleteOutcome::Cancelled);
+    EXPECT_EQ(ShellDeleteOutcome(0x75, true), DeleteOutcome::Cancelled);
+    EXPECT_EQ(ShellDeleteOutcome(2, false), DeleteOutcome::Failed);
+    EXPECT_EQ(ShellDeleteOutcome(0x7C, false), DeleteOutcome::Failed);
 }
 
 TEST(FileOpRules, AttributesBeforeADeletion)

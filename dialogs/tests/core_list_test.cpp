@@ -1,8 +1,11 @@
+#include "dialogs/core/entry_table.h"
 #include "dialogs/core/format.h"
 #include "dialogs/core/paths.h"
 #include "dialogs/core/sort.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace lumadlg {
 namespace {
@@ -50,100 +53,123 @@ TEST(SortOrder, NextKeyCyclesWithNames)
     EXPECT_EQ(SortKeyName(9), L"ソート");
 }
 
-FileItem File(std::wstring name, std::uint32_t size, std::uint64_t time, std::wstring type = L"")
+FileItem Entry(ItemKind kind, std::wstring name, std::uint32_t size = kNoSize, std::uint64_t written = 0)
 {
     FileItem f;
-    f.kind = ItemKind::File;
+    f.kind = kind;
     f.name = std::move(name);
     f.size = size;
-    f.lastWrite = time;
-    f.typeName = std::move(type);
-    return f;
-}
-FileItem Folder(std::wstring name, std::uint64_t time = 0)
-{
-    FileItem f;
-    f.kind = ItemKind::Folder;
-    f.name = std::move(name);
-    f.size = kNoSize;
-    f.lastWrite = time;
+    f.lastWrite = written;
     return f;
 }
 
-class Sorting : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        FileItem up;
-        up.kind = ItemKind::UpEntry;
-        up.name = L"上のフォルダへ";
-        up.size = kNoSize;
-        items_ = {File(L"b.txt", 300, 5, L"Text"), Folder(L"Zeta", 1), File(L"A.zlq", 100, 7, L"Quiz"),
-                  up, Folder(L"alpha", 9), File(L"c.TXT", 200, 5, L"Text")};
-    }
-    std::vector<std::wstring> Sorted(std::uint32_t order)
-    {
-        std::vector<FileItem*> p;
-        for (auto& i : items_)
-            p.push_back(&i);
-        SortItems(p, order, SimpleNoCaseCompare, [this](FileItem& f) {
-            f.typeFetched = true;
-            ++fetched_;
-        });
-        std::vector<std::wstring> names;
-        for (auto* i : p)
-            names.push_back(i->name);
-        return names;
-    }
-    std::vector<FileItem> items_;
-    int fetched_ = 0;
+std::vector<std::wstring> Names(const EntryTable& table)
+{
+    std::vector<std::wstring> names;
+    for (int i = 0; i < table.Count(); ++i)
+        names.push_back(table.At(i)->name);
+    return names;
+}
+
+TEST(EntryTable, SortingBySizeTwiceTurnsEverythingButTheSpecialEntry)
+{
+    EntryTable table;
+    table.Assign({Entry(ItemKind::File, L"b.txt", 300), Entry(ItemKind::Folder, L"Zeta"),
+                  Entry(ItemKind::File, L"A.zlq", 100), Entry(ItemKind::UpEntry, L"上のフォルダへ"),
+                  Entry(ItemKind::Folder, L"alpha"), Entry(ItemKind::File, L"c.TXT", 200)},
+                 {2, 5, 0, 6, 1, 3}, 0);
+    table.Sort(MakeSortOrder(kSortSize, kAscending));
+    EXPECT_EQ(Names(table), (std::vector<std::wstring>{L"上のフォルダへ", L"alpha", L"Zeta", L"A.zlq", L"c.TXT", L"b.txt"}));
+    table.Sort(MakeSortOrder(kSortSize, kDescending));
+    EXPECT_EQ(Names(table), (std::vector<std::wstring>{L"上のフォルダへ", L"b.txt", L"c.TXT", L"A.zlq", L"Zeta", L"alpha"}));
+}
+
+TEST(EntryTable, RanksShareEqualValues)
+{
+    std::vector<int> values = {30, 10, 30, 20, 10};
+    auto ranks = RanksOf(values.size(), [&](std::size_t a, std::size_t b) {
+        return values[a] < values[b] ? -1 : (values[a] > values[b] ? 1 : 0);
+    });
+    EXPECT_EQ(ranks, (std::vector<std::uint32_t>{2, 0, 2, 1, 0}));
+}
+
+// The list's comparison of two entries in ascending direction, as the
+// sort order of the list defines it; ranks stand for the names.
+struct Compared {
+    FileItem item;
+    std::uint32_t nameRank;
+    std::uint32_t typeRank;
 };
 
-TEST_F(Sorting, NameAndSizeInBothDirections)
+int CompareAscending(const Compared& a, const Compared& b, unsigned key)
 {
-    EXPECT_EQ(Sorted(MakeSortOrder(kSortName, kAscending)),
-              (std::vector<std::wstring>{L"上のフォルダへ", L"alpha", L"Zeta", L"A.zlq", L"b.txt", L"c.TXT"}));
-    EXPECT_EQ(Sorted(MakeSortOrder(kSortSize, kAscending)),
-              (std::vector<std::wstring>{L"上のフォルダへ", L"alpha", L"Zeta", L"A.zlq", L"c.TXT", L"b.txt"}));
-    // Sorting by size twice: files largest first, then folders, the special
-    // entry still on top.
-    EXPECT_EQ(Sorted(MakeSortOrder(kSortSize, kDescending)),
-              (std::vector<std::wstring>{L"上のフォルダへ", L"b.txt", L"c.TXT", L"A.zlq", L"Zeta", L"alpha"}));
+    auto cmp = [](auto x, auto y) { return x < y ? -1 : (x > y ? 1 : 0); };
+    if (key < kSortName || key > kSortDate)
+        return 0;
+    bool aFolder = a.item.IsFolderLike(), bFolder = b.item.IsFolderLike();
+    if (aFolder != bFolder)
+        return aFolder ? -1 : 1;
+    switch (key) {
+    case kSortSize:
+        return aFolder ? cmp(a.nameRank, b.nameRank) : cmp(a.item.size, b.item.size);
+    case kSortType:
+        if (aFolder || a.typeRank == b.typeRank)
+            return cmp(a.nameRank, b.nameRank);
+        return cmp(a.typeRank, b.typeRank);
+    case kSortDate:
+        return cmp(b.item.lastWrite, a.item.lastWrite); // the newest first
+    default:
+        return cmp(a.nameRank, b.nameRank);
+    }
 }
 
-TEST_F(Sorting, TypeFetchesMissingNamesThenByName)
+// Sorting by keys and turning a sorted list round give what a stable sort
+// by the comparison gives, from whatever order the list was in: on many
+// entries that tie in every way, through every change of key and direction.
+TEST(EntryTable, SortsAsAStableSortByTheComparison)
 {
-    EXPECT_EQ(Sorted(MakeSortOrder(kSortType, kAscending)),
-              (std::vector<std::wstring>{L"上のフォルダへ", L"alpha", L"Zeta", L"A.zlq", L"b.txt", L"c.TXT"}));
-    EXPECT_EQ(fetched_, 3) << "each file's type fetched once";
-    EXPECT_EQ(Sorted(MakeSortOrder(kSortType, kAscending)).size(), 6u);
-    EXPECT_EQ(fetched_, 3) << "fetched types are kept";
-}
-
-TEST_F(Sorting, DateNewestFirstEqualDatesKeepTheirPlaces)
-{
-    EXPECT_EQ(Sorted(MakeSortOrder(kSortDate, kAscending)),
-              (std::vector<std::wstring>{L"上のフォルダへ", L"alpha", L"Zeta", L"A.zlq", L"b.txt", L"c.TXT"}));
-    EXPECT_EQ(Sorted(MakeSortOrder(kSortDate, kDescending)),
-              (std::vector<std::wstring>{L"上のフォルダへ", L"b.txt", L"c.TXT", L"A.zlq", L"Zeta", L"alpha"}));
-}
-
-TEST_F(Sorting, CompareRules)
-{
-    FileItem& b = items_[0];
-    FileItem& up = items_[3];
-    FileItem& c = items_[5];
-    auto cmp = [&](FileItem& x, FileItem& y, std::uint32_t o) {
-        return CompareItems(x, y, o, SimpleNoCaseCompare, nullptr);
+    std::uint32_t seed = 12345;
+    auto next = [&](std::uint32_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return (seed >> 16) % n;
     };
-    EXPECT_EQ(cmp(up, b, MakeSortOrder(kSortName, kDescending)), -1);
-    EXPECT_EQ(cmp(b, up, MakeSortOrder(kSortName, kDescending)), 1);
-    // Equal dates: a before b ascending, equal descending.
-    EXPECT_EQ(cmp(b, c, MakeSortOrder(kSortDate, kAscending)), -1);
-    EXPECT_EQ(cmp(c, b, MakeSortOrder(kSortDate, kAscending)), -1);
-    EXPECT_EQ(cmp(b, c, MakeSortOrder(kSortDate, kDescending)), 0);
-    EXPECT_EQ(cmp(b, c, MakeSortOrder(7, kAscending)), 0);
-    EXPECT_EQ(cmp(b, items_[1], MakeSortOrder(kSortName, kDescending)), -1) << "files before folders descending";
+    std::vector<Compared> entries;
+    entries.push_back({Entry(ItemKind::UpEntry, L"上のフォルダへ"), 0, 0});
+    for (int i = 0; i < 300; ++i) {
+        bool file = next(3) != 0;
+        FileItem item = Entry(file ? ItemKind::File : ItemKind::Folder, L"e" + std::to_wstring(i),
+                              file ? next(4) * 100 : kNoSize, 1000 + next(5));
+        entries.push_back({item, next(40), file ? next(3) : 0});
+    }
+    std::vector<FileItem> records;
+    std::vector<std::uint32_t> nameRanks, typeRanks;
+    for (const Compared& e : entries) {
+        records.push_back(e.item);
+        nameRanks.push_back(e.nameRank);
+        typeRanks.push_back(e.typeRank);
+    }
+    EntryTable table;
+    table.Assign(records, nameRanks, 0);
+    table.SetTypeRanks(typeRanks);
+    std::vector<Compared> expected = entries;
+
+    std::uint32_t recorded = 0;
+    for (int step = 0; step < 60; ++step) {
+        unsigned key = 1 + next(4);
+        recorded = OrderForKey(recorded, key);
+        bool descending = DirectionOf(recorded) == kDescending;
+        std::stable_sort(expected.begin(), expected.end(), [&](const Compared& a, const Compared& b) {
+            if (a.item.IsSpecial() || b.item.IsSpecial())
+                return a.item.IsSpecial() && !b.item.IsSpecial();
+            int r = CompareAscending(a, b, key);
+            return descending ? r > 0 : r < 0;
+        });
+        table.Sort(recorded);
+        std::vector<std::wstring> names;
+        for (const Compared& e : expected)
+            names.push_back(e.item.name);
+        ASSERT_EQ(Names(table), names) << "step " << step << ", key " << key << (descending ? " descending" : "");
+    }
 }
 
 TEST(Paths, ParentFolderAndLastComponent)

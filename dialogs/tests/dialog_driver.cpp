@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <cwchar>
 #include <fstream>
 
 #include <gtest/gtest.h>
@@ -63,6 +64,72 @@ BOOL CALLBACK CancelWindow(HWND hwnd, LPARAM)
     if (IsDialogClass(hwnd))
         PostMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
     return TRUE;
+}
+
+// Under Wine: the host's path of a path, and the path of a host's path; ""
+// when the process does not run under Wine.
+using HostNameFunction = char*(CDECL*)(const wchar_t*);
+using DosNameFunction = wchar_t*(CDECL*)(const char*);
+
+template <typename Function>
+Function WineFunction(const char* name)
+{
+    return reinterpret_cast<Function>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), name)));
+}
+
+std::string HostPath(const std::filesystem::path& path)
+{
+    auto hostName = WineFunction<HostNameFunction>("wine_get_unix_file_name");
+    char* name = hostName ? hostName(path.c_str()) : nullptr;
+    if (!name)
+        return {};
+    std::string result = name;
+    HeapFree(GetProcessHeap(), 0, name);
+    return result;
+}
+
+std::filesystem::path PathOfHostPath(const std::string& host)
+{
+    auto dosName = WineFunction<DosNameFunction>("wine_get_dos_file_name");
+    wchar_t* name = dosName ? dosName(host.c_str()) : nullptr;
+    if (!name)
+        return {};
+    std::filesystem::path result = name;
+    HeapFree(GetProcessHeap(), 0, name);
+    return result;
+}
+
+// Runs a shell command of the host and waits (at most two minutes) until
+// `finished` holds. Wine starts host programs without a process to wait for:
+// the command signals its end through the file system, in `watched`.
+bool RunOnHost(const std::string& command, const std::filesystem::path& watched,
+               const std::function<bool()>& finished)
+{
+    int size = MultiByteToWideChar(CP_UTF8, 0, command.data(), static_cast<int>(command.size()), nullptr, 0);
+    std::wstring script(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, command.data(), static_cast<int>(command.size()), script.data(), size);
+    std::wstring line = L"/bin/sh -c \"" + script + L"\"";
+    STARTUPINFOW startup = {sizeof startup};
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+        return false;
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    HANDLE change = FindFirstChangeNotificationW(watched.c_str(), FALSE,
+                                                 FILE_NOTIFY_CHANGE_FILE_NAME | FILE_NOTIFY_CHANGE_DIR_NAME);
+    ULONGLONG deadline = GetTickCount64() + 120000;
+    bool done = false;
+    while (!(done = finished()) && GetTickCount64() < deadline) {
+        // The notification wakes the wait; its time-out only looks again.
+        if (change != INVALID_HANDLE_VALUE && WaitForSingleObject(change, 500) == WAIT_OBJECT_0)
+            FindNextChangeNotification(change);
+        else if (change == INVALID_HANDLE_VALUE)
+            Sleep(100);
+    }
+    if (change != INVALID_HANDLE_VALUE)
+        FindCloseChangeNotification(change);
+    return done;
 }
 
 } // namespace
@@ -256,6 +323,71 @@ std::filesystem::path TempTree::File(const std::wstring& relative, std::size_t b
 void TempTree::SetAttributes(const std::wstring& relative, DWORD attributes)
 {
     SetFileAttributesW((root_ / relative).c_str(), attributes);
+}
+
+bool TempTree::MakeOnHost(const std::vector<std::wstring>& folders, const std::vector<std::wstring>& files)
+{
+    std::string root = HostPath(root_);
+    if (root.empty())
+        return false;
+    auto quoted = [](const std::wstring& name) { return " '" + std::string(name.begin(), name.end()) + "'"; };
+    std::string command = "cd '" + root + "'";
+    for (const std::wstring& folder : folders)
+        command += " && mkdir" + quoted(folder);
+    for (const std::wstring& file : files)
+        command += " && touch" + quoted(file);
+    std::filesystem::path mark = root_ / L"host.made";
+    command += " && : > host.made";
+    bool made = RunOnHost(command, root_, [&] { return std::filesystem::exists(mark); });
+    DeleteFileW(mark.c_str());
+    return made;
+}
+
+ManyEntries::ManyEntries(TempTree& tree, const std::wstring& name, int folders, int files)
+{
+    std::string treeHost = HostPath(tree.Root());
+    if (treeHost.empty()) {
+        path_ = tree.Folder(name);
+        wchar_t entry[32];
+        for (int i = 1; i <= folders; ++i) {
+            swprintf(entry, 32, L"folder%05d", i);
+            CreateDirectoryW((path_ / entry).c_str(), nullptr);
+        }
+        for (int i = 1; i <= files; ++i) {
+            swprintf(entry, 32, L"file%05d.dat", i);
+            CloseHandle(CreateFileW((path_ / entry).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr));
+        }
+        made_ = true;
+        return;
+    }
+    // In the host's memory-backed temporary folder when it has one: on a
+    // busy disk, making and removing this many entries takes minutes.
+    std::string base = "/dev/shm";
+    std::filesystem::path baseFolder = PathOfHostPath(base);
+    if (baseFolder.empty() || !std::filesystem::is_directory(baseFolder)) {
+        base = treeHost;
+        baseFolder = tree.Root();
+    }
+    std::string leaf = tree.Root().filename().string() + "-" + std::filesystem::path(name).string();
+    host_ = base + "/" + leaf;
+    path_ = baseFolder / leaf;
+    std::filesystem::path madeMark = baseFolder / (leaf + ".made");
+    std::string command = "rm -rf '" + host_ + "' && mkdir '" + host_ + "' && cd '" + host_ + "' && ";
+    if (folders > 0)
+        command += "seq -f folder%05g 1 " + std::to_string(folders) + " | xargs mkdir && ";
+    if (files > 0)
+        command += "seq -f file%05g.dat 1 " + std::to_string(files) + " | xargs touch && ";
+    command += ": > '" + host_ + ".made'";
+    made_ = RunOnHost(command, baseFolder, [&] { return std::filesystem::exists(madeMark); });
+}
+
+ManyEntries::~ManyEntries()
+{
+    if (host_.empty())
+        return; // inside the tree, which removes it
+    std::filesystem::path madeMark = path_.parent_path() / (path_.filename().wstring() + L".made");
+    RunOnHost("rm -rf '" + host_ + "' && rm -f '" + host_ + ".made'", path_.parent_path(),
+              [&] { return !std::filesystem::exists(madeMark) && !std::filesystem::exists(path_); });
 }
 
 } // namespace dialogtest

@@ -88,9 +88,36 @@ public:
     std::filesystem::path Folder(const std::wstring& relative);
     std::filesystem::path File(const std::wstring& relative, std::size_t bytes = 10);
     void SetAttributes(const std::wstring& relative, DWORD attributes);
+    // Under Wine: makes folders and empty files (ASCII names, relative to the
+    // root) through the host's file system, where names that differ only in
+    // letter case live side by side. False elsewhere or when it failed.
+    bool MakeOnHost(const std::vector<std::wstring>& folders, const std::vector<std::wstring>& files);
 
 private:
     std::filesystem::path root_;
+};
+
+// A fresh folder holding `folders` subfolders ("folder00001" ...) and
+// `files` empty files ("file00001.dat" ...), removed again by the
+// destructor. Under Wine the host's shell makes and removes it, in the
+// host's memory-backed temporary folder when there is one: making tens of
+// thousands of entries through Wine, or on a busy disk, takes minutes.
+// Elsewhere it is a folder of the tree.
+class ManyEntries {
+public:
+    ManyEntries(TempTree& tree, const std::wstring& name, int folders, int files);
+    ~ManyEntries();
+    ManyEntries(const ManyEntries&) = delete;
+    ManyEntries& operator=(const ManyEntries&) = delete;
+
+    // False when the folder could not be made in time.
+    bool Made() const { return made_; }
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+    std::string host_; // the host's path of path_, when the host made it
+    bool made_ = false;
 };
 
 } // namespace dialogtest

@@ -8,8 +8,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <filesystem>
 
+#include "dialogs/folder/tests/folder_driver.h"
 #include "dialogs/lumadlg.h"
 #include "dialogs/tests/dialog_driver.h"
 #include "tests/support/transcript_reader.h"
@@ -167,6 +170,57 @@ TEST_F(FileDialog, ListsFoldersThenFilesWithSizes)
     EXPECT_EQ(sizes, (std::vector<std::wstring>{L"", L"", L"", L"0KB", L"1KB", L"1KB", L"2KB", L"1,024KB"}));
 }
 
+// At most 65,535 entries are listed, folders before files: a folder of
+// 65,536 entries (with "上のフォルダへ") leaves one file out, a larger one
+// only files, and one that just fits is listed in full.
+TEST_F(FileDialog, AtMost65535EntriesFoldersFirst)
+{
+    ManyEntries full(tree, L"full", 30000, 35535);
+    ManyEntries over(tree, L"over", 40000, 30000);
+    ASSERT_TRUE(full.Made() && over.Made());
+    Create(1, full.Path().wstring());
+    struct Seen {
+        std::wstring line;
+        int count;
+        std::wstring lastFolder, firstFile, last;
+    };
+    std::vector<Seen> seen;
+    int focusedOnEntry = -1;
+    DialogDriver driver(
+        [&](HWND d) {
+            HWND list = GetDlgItem(d, kList);
+            auto look = [&](int folders) {
+                int count = ListCount(list);
+                seen.push_back({ControlText(d, kFolderLine), count, ListText(list, folders),
+                                ListText(list, folders + 1), ListText(list, count - 1)});
+            };
+            look(30000);
+            SetFocus(list);
+            focusedOnEntry = ListFocused(list);
+            DeleteFileW((full.Path() / L"file00001.dat").c_str());
+            TypeAndEnter(d, full.Path().wstring());
+            look(30000);
+            TypeAndEnter(d, over.Path().wstring());
+            look(40000);
+            PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+        },
+        60000);
+    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+    ASSERT_EQ(seen.size(), 3u);
+    EXPECT_EQ(seen[0].line, full.Path().wstring());
+    EXPECT_EQ(seen[0].count, 65535);
+    EXPECT_EQ(seen[0].lastFolder, L"folder30000") << "every folder is listed";
+    EXPECT_EQ(seen[0].firstFile.substr(0, 4), L"file");
+    EXPECT_EQ(focusedOnEntry, 30001) << "the first file follows the folders";
+    EXPECT_EQ(seen[1].count, 65535);
+    EXPECT_EQ(seen[1].firstFile, L"file00002.dat");
+    EXPECT_EQ(seen[1].last, L"file35535.dat") << "a folder that just fits is listed in full";
+    EXPECT_EQ(seen[2].line, over.Path().wstring() + L"\\");
+    EXPECT_EQ(seen[2].count, 65535);
+    EXPECT_EQ(seen[2].lastFolder, L"folder40000");
+    EXPECT_EQ(seen[2].firstFile.substr(0, 4), L"file");
+}
+
 TEST_F(FileDialog, RootListsTheDriveEntryFirst)
 {
     std::wstring root = tree.Path().substr(0, 3);
@@ -235,11 +289,14 @@ TEST_F(FileDialog, SortingAndTheSpokenOrderNames)
 {
     Create(1, tree.Path());
     std::vector<std::wstring> bySizeTwice;
+    std::size_t before = 0;
     DialogDriver driver([&](HWND d) {
         Command(d, 1110);
         Command(d, 1110);
         bySizeTwice = ListColumn(GetDlgItem(d, kList), 0);
         TypeAndEnter(d, L".\\"); // a fresh listing of the same folder
+        SetFocus(GetDlgItem(d, kList)); // a focused entry, which the sorts move
+        before = Spoken().size();
         for (int i = 0; i < 5; ++i)
             Command(d, 1113);
         PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
@@ -247,11 +304,11 @@ TEST_F(FileDialog, SortingAndTheSpokenOrderNames)
     FileDlg_DoModal(dialog);
     EXPECT_EQ(bySizeTwice, (std::vector<std::wstring>{L"上のフォルダへ", L"e.dat", L"d.dat", L"c.dat", L"b.txt",
                                                       L"a.zlq", L"beta", L"Alpha"}));
-    std::vector<std::wstring> names;
-    for (const auto& s : Spoken())
-        if (s.rfind(L"Speak0:", 0) == 0)
-            names.push_back(s.substr(7));
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"名前順", L"サイズ順", L"種類順", L"日時順", L"名前順"}));
+    // Each sort says its order's name, and nothing else.
+    std::vector<std::wstring> said = Spoken();
+    said.erase(said.begin(), said.begin() + static_cast<std::ptrdiff_t>(std::min(before, said.size())));
+    EXPECT_EQ(said, (std::vector<std::wstring>{L"Speak0:名前順", L"Speak0:サイズ順", L"Speak0:種類順",
+                                               L"Speak0:日時順", L"Speak0:名前順"}));
 }
 
 TEST_F(FileDialog, FocusFeedbackAndDetails)
@@ -277,6 +334,237 @@ TEST_F(FileDialog, FocusFeedbackAndDetails)
     EXPECT_TRUE(WasSpoken(L"SpeakEx:上のフォルダへ"));
     EXPECT_TRUE(WasSpoken(L"Speak1:上のフォルダへ"));
     EXPECT_TRUE(WasSpoken(L"SpeakEx:" + tree.Path()));
+}
+
+// ---------------------------------------------------------------- the order of the entries
+
+// An entry as the list's order sees it.
+struct OrderEntry {
+    std::wstring name;
+    bool special = false;
+    bool folder = false;
+    DWORD size = 0;
+    ULONGLONG written = 0;
+    std::wstring type;
+};
+
+int NoCase(const std::wstring& a, const std::wstring& b)
+{
+    return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
+                          static_cast<int>(b.size())) -
+           CSTR_EQUAL;
+}
+
+// The list's comparison in ascending direction: folders before files, then
+// by name ignoring case; files by size; files by type, then by name; both by
+// date, the newest first.
+int CompareAscending(const OrderEntry& a, const OrderEntry& b, unsigned key)
+{
+    if (a.folder != b.folder)
+        return a.folder ? -1 : 1;
+    if (key == 4)
+        return a.written == b.written ? 0 : (a.written > b.written ? -1 : 1);
+    if (a.folder || key == 1)
+        return NoCase(a.name, b.name);
+    if (key == 2)
+        return a.size == b.size ? 0 : (a.size < b.size ? -1 : 1);
+    int byType = NoCase(a.type, b.type);
+    return byType != 0 ? byType : NoCase(a.name, b.name);
+}
+
+// Sorting as the list sorts: the special entry stays on top, the descending
+// direction reverses every other comparison, and entries the comparison
+// holds equal keep their places.
+void SortAsTheList(std::vector<OrderEntry>& entries, unsigned key, bool descending)
+{
+    std::stable_sort(entries.begin(), entries.end(), [&](const OrderEntry& a, const OrderEntry& b) {
+        if (a.special || b.special)
+            return a.special && !b.special;
+        int r = CompareAscending(a, b, key);
+        return descending ? r > 0 : r < 0;
+    });
+}
+
+std::vector<std::wstring> NamesOf(const std::vector<OrderEntry>& entries)
+{
+    std::vector<std::wstring> names;
+    for (const OrderEntry& e : entries)
+        names.push_back(e.name);
+    return names;
+}
+
+void SetWritten(const std::filesystem::path& path, ULONGLONG written)
+{
+    win::UniqueFile file(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    FILETIME time{static_cast<DWORD>(written), static_cast<DWORD>(written >> 32)};
+    SetFileTime(file.get(), nullptr, nullptr, &time);
+}
+
+// A folder of names that differ only in case, width, kana type and digits,
+// long names, and one name in several types; many entries share a size or
+// a date. Returns the entries as a listing finds them: the special entry
+// and the folders, then the files, each in the order the file system gives.
+std::vector<OrderEntry> MakeMixedFolder(TempTree& tree, const std::filesystem::path& mixed)
+{
+    const std::vector<std::wstring> folders = {L"beta", L"Alpha", L"ＡＬＰＨＡ", L"あ", L"ア", L"data", L"10", L"9",
+                                               L"co-op", L"coop"};
+    const std::wstring longName = L"long" + std::wstring(180, L'n');
+    const std::vector<std::wstring> files = {
+        L"a.txt", L"ａ.txt", L"Ａ.DAT", L"あ.txt", L"ア.txt", L"ｱ.txt", L"ぁ.txt", L"file9.dat", L"file10.dat",
+        L"file010.dat", longName + L"1.txt", longName + L"2.txt", longName + L".dat", L"data.txt", L"data.dat",
+        L"data.zlq", L"co-op.txt", L"coop.txt", L"co'op.txt", L"_x.txt", L"~x.txt", L"x y.txt", L"日本.txt",
+        L"二本.txt", L"ﾆﾎﾝ.txt", L"にほん.txt", L"ニホン.txt", L"README", L"b.Dat"};
+    const std::wstring folder = mixed.filename().wstring();
+    for (const std::wstring& name : folders)
+        tree.Folder(folder + L"\\" + name);
+    for (std::size_t i = 0; i < files.size(); ++i)
+        tree.File(folder + L"\\" + files[i], (i % 4) * 100);
+    // Names that differ from others only in letter case.
+    if (!tree.MakeOnHost({folder + L"/BETA", folder + L"/ALPHA"},
+                         {folder + L"/A.txt", folder + L"/Data.txt", folder + L"/readme"}))
+        std::printf("(names that differ only in case cannot be made here)\n");
+    // Three dates, so that many entries share one.
+    int n = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(mixed))
+        SetWritten(entry.path(), 133000000000000000ull + static_cast<ULONGLONG>(n++ % 3) * 864000000000ull);
+
+    std::vector<OrderEntry> found, foundFiles;
+    WIN32_FIND_DATAW data;
+    win::UniqueFind find(FindFirstFileExW((mixed / L"*.*").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
+                                          nullptr, FIND_FIRST_EX_LARGE_FETCH));
+    if (!find)
+        return found;
+    do {
+        OrderEntry e;
+        e.name = data.cFileName;
+        e.written = (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+                    data.ftLastWriteTime.dwLowDateTime;
+        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+            e.size = data.nFileSizeLow;
+            foundFiles.push_back(e);
+            continue;
+        }
+        if (e.name == L".")
+            continue;
+        e.folder = true;
+        if (e.name == L"..") {
+            e.special = true;
+            e.name = L"上のフォルダへ";
+        }
+        found.push_back(e);
+    } while (FindNextFileW(find.get(), &data));
+    found.insert(found.end(), foundFiles.begin(), foundFiles.end());
+    return found;
+}
+
+// Every sort gives the order of the comparison above, ties included.
+TEST_F(FileDialog, SortsFollowTheComparisonTiesIncluded)
+{
+    const std::filesystem::path mixed = tree.Root() / L"mixed";
+    std::vector<OrderEntry> found = MakeMixedFolder(tree, mixed);
+    ASSERT_GT(found.size(), 40u);
+
+    const int commands[] = {1109, 1109, 1110, 1110, 1112, 1112, 1111, 1111, 1110,
+                            1112, 1109, 1111, 1113, 1113, 1113, 1113, 1113};
+    std::vector<std::vector<std::wstring>> listed;
+    std::vector<std::wstring> types;
+    Create(1, mixed.wstring());
+    DialogDriver driver([&](HWND d) {
+        HWND list = GetDlgItem(d, kList);
+        listed.push_back(ListColumn(list, 0));
+        types = ListColumn(list, 2);
+        for (int command : commands) {
+            Command(d, command);
+            listed.push_back(ListColumn(list, 0));
+        }
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+    ASSERT_EQ(listed.size(), std::size(commands) + 1);
+    for (OrderEntry& e : found) {
+        auto at = std::find(listed[0].begin(), listed[0].end(), e.name);
+        ASSERT_NE(at, listed[0].end()) << "listed: " << cp932::FromWide(e.name);
+        e.type = types[static_cast<std::size_t>(at - listed[0].begin())];
+    }
+
+    // A listing sorts by name; each command then sorts by its key, the same
+    // key again in the other direction, as the list records its order.
+    std::vector<OrderEntry> expected = found;
+    SortAsTheList(expected, 1, false);
+    EXPECT_EQ(listed[0], NamesOf(expected)) << "after the listing";
+    unsigned key = 0;
+    bool descending = false;
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        unsigned next = commands[i] == 1113 ? (key == 4 ? 1 : key + 1) : static_cast<unsigned>(commands[i] - 1108);
+        descending = next == key && !descending;
+        key = next;
+        SortAsTheList(expected, key, descending);
+        EXPECT_EQ(listed[i + 1], NamesOf(expected)) << "after command " << i << ": key " << key
+                                                    << (descending ? " descending" : " ascending");
+    }
+}
+
+// The folder dialog lists the navigation entries first, then the folders by
+// name ignoring case (ties as found), and "このフォルダで決定" last.
+TEST_F(FileDialog, FolderDialogListsInTheOrderOfItsComparison)
+{
+    const std::filesystem::path mixed = tree.Root() / L"mixed";
+    std::vector<OrderEntry> found = MakeMixedFolder(tree, mixed);
+    std::vector<std::wstring> expected;
+    std::vector<OrderEntry> folders;
+    for (const OrderEntry& e : found)
+        if (e.folder && !e.special)
+            folders.push_back(e);
+    std::stable_sort(folders.begin(), folders.end(), [](const OrderEntry& a, const OrderEntry& b) {
+        return lstrcmpiW(a.name.c_str(), b.name.c_str()) < 0;
+    });
+    expected.push_back(L"上のフォルダへ");
+    for (const OrderEntry& e : folders)
+        expected.push_back(e.name);
+    expected.push_back(L"このフォルダで決定");
+
+    HLUMADLG folderDialog = FolderDlg_Create(cp932::FromWide(mixed.wstring()).c_str(), nullptr);
+    ASSERT_TRUE(folderDialog);
+    std::vector<std::wstring> listed;
+    foldertest::Driver driver;
+    int result = driver.Run([&] { return FolderDlg_DoModal(folderDialog); }, [&](HWND d) {
+        listed = foldertest::ListTexts(d);
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    FolderDlg_Delete(folderDialog);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(listed, expected);
+}
+
+// The focused entry is read whenever its state changes: the focus arriving
+// on it, or its selection changing (Ctrl+Space), once each.
+TEST_F(FileDialog, SelectionChangesOfTheFocusedEntryAreRead)
+{
+    Create(1, tree.Path());
+    SetStyle(0x1, FDS_MULTISELECT);
+    std::size_t before = 0;
+    DialogDriver driver([&](HWND d) {
+        HWND list = GetDlgItem(d, kList);
+        SetFocus(list); // a.zlq, selected and focused
+        before = Spoken().size();
+        SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
+        BYTE keys[256] = {};
+        GetKeyboardState(keys);
+        BYTE control = keys[VK_CONTROL];
+        keys[VK_CONTROL] = 0x80;
+        SetKeyboardState(keys);
+        SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0); // b.txt no longer selected
+        SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0); // selected again
+        keys[VK_CONTROL] = control;
+        SetKeyboardState(keys);
+        EXPECT_EQ(SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    FileDlg_DoModal(dialog);
+    std::vector<std::wstring> said = Spoken();
+    said.erase(said.begin(), said.begin() + static_cast<std::ptrdiff_t>(std::min(before, said.size())));
+    EXPECT_EQ(said, (std::vector<std::wstring>{L"SpeakEx:b.txt", L"SpeakEx:b.txt", L"SpeakEx:b.txt"}));
 }
 
 TEST_F(FileDialog, GoingUpAndTheDriveList)
@@ -607,6 +895,32 @@ TEST_F(FileDialog, MissingInitialFolderFallsBackToADriveRoot)
     EXPECT_EQ(FileDlg_DoModal(dialog), 2);
     ASSERT_EQ(line.size(), 3u);
     EXPECT_EQ(line.substr(1), L":\\");
+}
+
+// Confirming the drive the box already shows lists that drive's root, from
+// a folder deep in it and from the drive list alike.
+TEST_F(FileDialog, ConfirmingTheCurrentDriveListsItsRoot)
+{
+    Create(1, (tree.Root() / L"Alpha").wstring());
+    const std::wstring root = tree.Path().substr(0, 3);
+    std::vector<std::wstring> lines;
+    std::wstring first;
+    DialogDriver driver([&](HWND d) {
+        HWND box = GetDlgItem(d, kDrives);
+        auto confirm = [&] {
+            SendMessageW(d, WM_COMMAND, MAKEWPARAM(kDrives, CBN_SELENDOK), reinterpret_cast<LPARAM>(box));
+            lines.push_back(ControlText(d, kFolderLine));
+        };
+        confirm();
+        first = ListText(GetDlgItem(d, kList), 0);
+        TypeAndEnter(d, L":");
+        lines.push_back(ControlText(d, kFolderLine));
+        confirm();
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
+    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+    EXPECT_EQ(lines, (std::vector<std::wstring>{root, L"ﾏｲ ｺﾝﾋﾟｭｰﾀ", root}));
+    EXPECT_EQ(first, L"ドライブ選択へ");
 }
 
 // O: is a CD-ROM drive without a medium in the test prefix: offered, never

@@ -5,6 +5,7 @@
 
 #include "tests/support/e2e/driver.h"
 #include "tests/support/transcript_reader.h"
+#include "win/cp932.h"
 #include "win/module.h"
 
 namespace {
@@ -50,6 +51,13 @@ TEST(GameOpenWithTheDialog, AQuizChosenInTheListOrTypedLoads)
         },
         *hint, kTimeout))
         << "said: " << transcript.Lines().back();
+    // A screen reader reads the rows from its own process.
+    int focused = e2e::ListViewFocused(list);
+    ASSERT_GE(focused, 0);
+    EXPECT_EQ(e2e::ListViewText(list, focused), onEntry);
+    std::wstring size = e2e::ListViewText(list, focused, 1);
+    EXPECT_TRUE(size.ends_with(L"KB")) << cp932::FromWide(size);
+    EXPECT_EQ(e2e::ListViewText(list, 0), L"上のフォルダへ");
     e2e::PressKey(dialog, VK_RETURN);
 
     auto loaded = e2e::WaitForLine(transcript.Path(), L"voice Speak 0 問題数48\xF8F2ロード おわり\xF8F2", *hint, kTimeout);

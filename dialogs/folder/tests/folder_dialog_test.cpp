@@ -374,12 +374,15 @@ TEST_F(FolderDialogTest, ReadsTheCurrentDriveAndFolderAloud)
     ScopedWindowOperation setting(std::nullopt);
     testsupport::ScopedTranscript transcript;
     auto dialog = MakeDialog(tree_.Path());
+    std::size_t before = 0;
     Run(*dialog, [&](HWND dlg) {
+        before = transcript.Entries().size(); // a slow listing may have said the folder
         PressAlt(driver_, VK_F2);
         PressAlt(driver_, VK_F1);
         PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
     });
     std::vector<std::vector<std::wstring>> entries = transcript.Entries();
+    entries.erase(entries.begin(), entries.begin() + static_cast<std::ptrdiff_t>(std::min(before, entries.size())));
     ASSERT_EQ(entries.size(), 4u);
     EXPECT_EQ(entries[0], (std::vector<std::wstring>{L"reader", L"Stop"}));
     EXPECT_EQ(entries[1], (std::vector<std::wstring>{L"reader", L"SpeakEx", L"4", L"1", tree_.Path()}));

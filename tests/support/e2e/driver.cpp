@@ -1,5 +1,7 @@
 #include "tests/support/e2e/driver.h"
 
+#include <commctrl.h>
+
 #include "tests/support/transcript_reader.h"
 #include "win/registry.h"
 #include "win/window.h"
@@ -63,6 +65,39 @@ HWND ThreadFocus(HWND window)
 }
 
 } // namespace
+
+std::wstring ListViewText(HWND list, int item, int column)
+{
+    DWORD pid = 0;
+    GetWindowThreadProcessId(list, &pid);
+    win::UniqueHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+    if (!process)
+        return {};
+    constexpr int kChars = 520;
+    const SIZE_T size = sizeof(LVITEMW) + kChars * sizeof(wchar_t);
+    void* remote = VirtualAllocEx(process.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
+    if (!remote)
+        return {};
+    auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote) + sizeof(LVITEMW));
+    LVITEMW request = {};
+    request.iSubItem = column;
+    request.pszText = remoteText;
+    request.cchTextMax = kChars;
+    std::wstring text;
+    if (WriteProcessMemory(process.get(), remote, &request, sizeof request, nullptr)) {
+        LRESULT length = SendMessageW(list, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(remote));
+        std::wstring buffer(kChars, L'\0');
+        if (length > 0 && ReadProcessMemory(process.get(), remoteText, buffer.data(), kChars * sizeof(wchar_t), nullptr))
+            text = buffer.c_str();
+    }
+    VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+    return text;
+}
+
+int ListViewFocused(HWND list)
+{
+    return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
 
 Process::Process(const std::filesystem::path& exe, const std::wstring& arguments,
                  const std::filesystem::path& output)
