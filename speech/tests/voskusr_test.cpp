@@ -1,7 +1,12 @@
-// VOSKUSR.dll seen from a caller that binds it by ordinal, as the dialog
-// library does: each call's transcript line, the option memory, and texts
-// the library must refuse without harm.
+// The transcript writer and VOSKUSR.dll as the dialog library binds it (by
+// ordinal): a line is in the file when its call returns, and only while
+// SPEECH_TRANSCRIPT names a file; the library's and the program's copies of
+// the writer never mix their lines; the library keeps each option's value for
+// the caller to restore and refuses missing texts. (Its routes to the screen
+// readers: routes_test.cpp.)
 #include "speech/voskusr.h"
+
+#include <windows.h>
 
 #include <gtest/gtest.h>
 
@@ -12,102 +17,47 @@
 
 #include "speech/transcript.h"
 #include "tests/support/transcript_reader.h"
-#include "win/cp932.h"
 
 namespace {
 
-using Entries = std::vector<std::vector<std::wstring>>;
+namespace tr = speech::transcript;
+using Strings = std::vector<std::string>;
 
-TEST(Voskusr, WritesOneTranscriptLinePerCall)
-{
-    testsupport::ScopedTranscript transcript;
-    const std::string menu = cp932::FromWide(L"メニューオープン");
-    const std::string item = cp932::FromWide(L"上のフォルダへ");
-    const std::string folder = cp932::FromWide(L"C:\\データ\\クイズ\xF8F2");
-
-    EXPECT_EQ(ReaderSpeak(menu.c_str(), 0), 1);
-    EXPECT_EQ(ReaderSpeak(item.c_str(), 1), 1);
-    ReaderStop();
-    EXPECT_EQ(ReaderSpeakEx(folder.c_str(), 4, 1), 1);
-
-    EXPECT_EQ(transcript.Lines(),
-              (std::vector<std::string>{
-                  "reader\tSpeak\t0\tメニューオープン",
-                  "reader\tSpeak\t1\t上のフォルダへ",
-                  "reader\tStop",
-                  "reader\tSpeakEx\t4\t1\tC:\\\\データ\\\\クイズ<M>",
-              }));
-}
-
-TEST(Voskusr, SetModeReturnsTheValueHeldBefore)
-{
-    testsupport::ScopedTranscript transcript;
-    // Options never set before hold 0.
-    const int kept = ReaderSetMode(0x20002, 0x80100, 0);
-    EXPECT_EQ(kept, 0);
-    EXPECT_EQ(ReaderSetMode(0x20002, 7, 0), 0x80100);
-    EXPECT_EQ(ReaderSetMode(5, 9, 0), 0); // other options are separate
-    // The dialog's restore: the kept value goes back and the last one comes out.
-    EXPECT_EQ(ReaderSetMode(0x20002, kept, 0), 7);
-    EXPECT_EQ(ReaderSetMode(0x20002, -1, 0), kept);
-    EXPECT_EQ(ReaderSetMode(0x20002, 0, 0), -1);
-    EXPECT_EQ(ReaderSetMode(5, 0, 0), 9);
-
-    Entries entries = transcript.Entries();
-    ASSERT_EQ(entries.size(), 7u);
-    EXPECT_EQ(entries[0], (std::vector<std::wstring>{L"reader", L"SetMode", L"131074", L"524544", L"0", L"0"}));
-    EXPECT_EQ(entries[1], (std::vector<std::wstring>{L"reader", L"SetMode", L"131074", L"7", L"0", L"524544"}));
-    EXPECT_EQ(entries[4], (std::vector<std::wstring>{L"reader", L"SetMode", L"131074", L"-1", L"0", L"0"}));
-}
-
-TEST(Voskusr, RefusesMissingTextsQuietly)
-{
-    testsupport::ScopedTranscript transcript;
-    EXPECT_EQ(ReaderSpeak(nullptr, 0), 0);
-    EXPECT_EQ(ReaderSpeak(nullptr, 1), 0);
-    EXPECT_EQ(ReaderSpeak("", 0), 0);
-    EXPECT_EQ(ReaderSpeakEx(nullptr, 4, 1), 0);
-    EXPECT_EQ(ReaderSpeakEx("", 4, 1), 0);
-    EXPECT_TRUE(transcript.Lines().empty());
-    // The reader still works afterwards.
-    EXPECT_EQ(ReaderSpeak("a", 0), 1);
-    EXPECT_EQ(transcript.Lines(), (std::vector<std::string>{"reader\tSpeak\t0\ta"}));
-}
-
-TEST(Voskusr, CopiesTheCallersText)
-{
-    testsupport::ScopedTranscript transcript;
-    {
-        std::string text = cp932::FromWide(L"アイテムを 選択してください");
-        EXPECT_EQ(ReaderSpeak(text.c_str(), 0), 1);
-        text.assign(text.size(), 'x'); // the caller reuses its buffer at once
-    }
-    ReaderStop();
-    EXPECT_EQ(transcript.Lines(),
-              (std::vector<std::string>{"reader\tSpeak\t0\tアイテムを 選択してください", "reader\tStop"}));
-}
-
-TEST(Voskusr, WritesNothingWithoutATranscript)
+TEST(Transcript, WrittenOnlyWhileTheVariableNamesAFileLeftFreeBetweenLines)
 {
     std::filesystem::path file;
     {
         testsupport::ScopedTranscript transcript;
         file = transcript.Path();
+        EXPECT_TRUE(tr::Enabled());
+        EXPECT_EQ(ReaderStop(), 1);
+        // A reader may delete the file between two lines.
+        ASSERT_TRUE(DeleteFileW(file.c_str()));
+        tr::Write({L"voice", L"StopSpeech"});
+        EXPECT_EQ(transcript.Lines(), (Strings{"voice\tStopSpeech"}));
     }
-    // The variable is gone: calls still work and leave no file behind.
+    // The variable gone or empty: calls still work and leave no file behind.
+    EXPECT_FALSE(tr::Enabled());
+    SetEnvironmentVariableW(L"SPEECH_TRANSCRIPT", L"");
+    EXPECT_FALSE(tr::Enabled());
     EXPECT_EQ(ReaderSpeak("a", 1), 1);
-    ReaderStop();
+    tr::Write({L"voice", L"StopSpeech"});
     EXPECT_FALSE(std::filesystem::exists(file));
+    // A file that cannot be written is passed over.
+    SetEnvironmentVariableW(L"SPEECH_TRANSCRIPT", L"C:\\no such folder\\x\\transcript.txt");
+    tr::Write({L"voice", L"StopSpeech"});
+    EXPECT_EQ(ReaderStop(), 1);
+    SetEnvironmentVariableW(L"SPEECH_TRANSCRIPT", nullptr);
 }
 
-TEST(Voskusr, ItsLinesAndTheProgramsNeverMix)
+TEST(Transcript, TheLibrarysLinesAndTheProgramsNeverMix)
 {
-    // The DLL writes with its own copy of the transcript code; the lines of
-    // both copies must come out whole all the same.
+    // The DLL writes with its own copy of the writer, in a thread of its own;
+    // long lines make a torn write likely if anything allowed one.
     testsupport::ScopedTranscript transcript;
     constexpr int kLines = 400;
-    const std::wstring programText(1500, L'p');
     const std::string readerText(2500, 'r');
+    const std::wstring programText(1500, L'p');
     std::atomic<bool> started{false};
     std::thread reader([&] {
         started = true;
@@ -117,7 +67,7 @@ TEST(Voskusr, ItsLinesAndTheProgramsNeverMix)
     while (!started)
         std::this_thread::yield();
     for (int i = 0; i < kLines; ++i)
-        speech::transcript::Write({L"voice", L"Speak", L"0", programText});
+        tr::Write({L"voice", L"Speak", L"0", programText});
     reader.join();
 
     int readerLines = 0, programLines = 0, broken = 0;
@@ -127,11 +77,36 @@ TEST(Voskusr, ItsLinesAndTheProgramsNeverMix)
         else if (line == "voice\tSpeak\t0\t" + std::string(programText.begin(), programText.end()))
             ++programLines;
         else
-            ++broken;
+            ++broken; // not printed: too long
     }
     EXPECT_EQ(broken, 0);
     EXPECT_EQ(readerLines, kLines);
     EXPECT_EQ(programLines, kLines);
+}
+
+TEST(Voskusr, SetModeGivesBackEachOptionsValueHeldBefore)
+{
+    testsupport::ScopedTranscript transcript;
+    // Options never set hold 0; each keeps its own value. The dialog's
+    // restore puts the value it kept back and gets its own out.
+    EXPECT_EQ(ReaderSetMode(0x20002, 0x80100, 0), 0);
+    EXPECT_EQ(ReaderSetMode(0x20002, 7, 0), 0x80100);
+    EXPECT_EQ(ReaderSetMode(5, 9, 0), 0);
+    EXPECT_EQ(ReaderSetMode(0x20002, 0, 0), 7);
+    EXPECT_EQ(ReaderSetMode(5, -1, 0), 9);
+    // Each call's line: option, value, reserved, and the value given back.
+    ASSERT_EQ(transcript.Lines().size(), 5u);
+    EXPECT_EQ(transcript.Lines()[1], "reader\tSetMode\t131074\t7\t0\t524544");
+}
+
+TEST(Voskusr, RefusesMissingTextsQuietly)
+{
+    testsupport::ScopedTranscript transcript;
+    EXPECT_EQ(ReaderSpeak(nullptr, 1), 0);
+    EXPECT_EQ(ReaderSpeak("", 0), 0);
+    EXPECT_EQ(ReaderSpeakEx(nullptr, 4, 1), 0);
+    EXPECT_EQ(ReaderSpeakEx("", 4, 1), 0);
+    EXPECT_EQ(transcript.Lines(), Strings{});
 }
 
 } // namespace

@@ -1,6 +1,12 @@
+// Message pumping on the window thread: DoEvents runs everything waiting and
+// leaves WM_QUIT to the outer loop; an accelerator filter routes the keys of
+// its window, not while the window is disabled (a modal window is up) nor
+// after its registration; RunModal disables the owner while it pumps (and
+// sleeps between messages) until finished, then enables it and destroys the
+// modal window.
 #include "win/message_loop.h"
-#include "win/window.h"
 #include "win/module.h"
+#include "win/window.h"
 
 #include <gtest/gtest.h>
 
@@ -8,55 +14,39 @@
 
 namespace {
 
-const UINT kPing = WM_APP + 1;
+constexpr UINT kPing = WM_APP + 1;
 
-// A window that records what reaches it.
+// A window that records the pings and commands that reach it.
 class Recorder : public win::Window {
 public:
-    Recorder(HWND parent = nullptr, DWORD style = WS_OVERLAPPEDWINDOW)
+    explicit Recorder(HWND owner = nullptr, DWORD style = WS_OVERLAPPEDWINDOW)
     {
         RegisterClass(win::CurrentModule(), L"VemoTestRecorder");
-        Create(win::CurrentModule(), L"VemoTestRecorder", L"recorder", style, 0, 0, 0, 200, 100, parent);
+        Create(win::CurrentModule(), L"VemoTestRecorder", L"recorder", style, 0, 0, 0, 200, 100, owner);
     }
-    std::vector<UINT> seen;
+    int pings = 0;
     std::vector<int> commands;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override
     {
-        switch (msg) {
-        case kPing:
-            seen.push_back(msg);
-            return 0;
-        case WM_COMMAND:
+        if (msg == kPing)
+            ++pings;
+        else if (msg == WM_COMMAND)
             commands.push_back(LOWORD(wParam));
-            return 0;
-        default:
+        else
             return DefaultProc(msg, wParam, lParam);
-        }
+        return 0;
     }
 };
 
-void DrainQueue()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    }
-}
-
-TEST(DoEvents, RunsEverythingWaitingAndReturns)
+TEST(DoEvents, RunsEverythingWaitingAndLeavesQuitToTheOuterLoop)
 {
     Recorder w;
-    ASSERT_TRUE(w.hwnd());
     for (int i = 0; i < 3; ++i)
         PostMessageW(w.hwnd(), kPing, 0, 0);
     EXPECT_TRUE(win::DoEvents());
-    EXPECT_EQ(w.seen.size(), 3u);
-    EXPECT_TRUE(win::DoEvents()) << "an empty queue returns at once";
-}
-
-TEST(DoEvents, LeavesQuitForTheOuterLoop)
-{
+    EXPECT_EQ(w.pings, 3);
     PostQuitMessage(7);
     EXPECT_FALSE(win::DoEvents());
     MSG msg;
@@ -64,43 +54,26 @@ TEST(DoEvents, LeavesQuitForTheOuterLoop)
     EXPECT_EQ(msg.wParam, 7u);
 }
 
-TEST(PumpUntil, SleepsUntilATimerChangesTheFlag)
-{
-    Recorder w;
-    static bool fired;
-    fired = false;
-    SetTimer(w.hwnd(), 1, 50, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
-        KillTimer(hwnd, id);
-        fired = true;
-    });
-    EXPECT_TRUE(win::PumpUntil([] { return fired; }));
-    EXPECT_TRUE(fired);
-}
-
-TEST(AcceleratorFilter, RoutesKeysOfTheWindowToItsTable)
+TEST(AcceleratorFilter, RoutesTheKeysOfItsEnabledWindowWhileRegistered)
 {
     Recorder w;
     ACCEL accel = {FVIRTKEY, VK_F3, 103};
-    HACCEL table = CreateAcceleratorTableW(&accel, 1);
+    const HACCEL table = CreateAcceleratorTableW(&accel, 1);
     win::AcceleratorFilter filter(w.hwnd(), table);
+    const auto pressF3 = [&] {
+        PostMessageW(w.hwnd(), WM_KEYDOWN, VK_F3, 0);
+        win::DoEvents();
+    };
     {
         win::ScopedMessageFilter registered(&filter);
-        PostMessageW(w.hwnd(), WM_KEYDOWN, VK_F3, 0);
-        win::DoEvents();
-        ASSERT_EQ(w.commands.size(), 1u);
-        EXPECT_EQ(w.commands[0], 103);
-        // Disabled (a modal window is up): keys are left alone.
+        pressF3();
         EnableWindow(w.hwnd(), FALSE);
-        PostMessageW(w.hwnd(), WM_KEYDOWN, VK_F3, 0);
-        win::DoEvents();
-        EXPECT_EQ(w.commands.size(), 1u);
+        pressF3();
         EnableWindow(w.hwnd(), TRUE);
     }
-    PostMessageW(w.hwnd(), WM_KEYDOWN, VK_F3, 0);
-    win::DoEvents();
-    EXPECT_EQ(w.commands.size(), 1u) << "the filter outlived its registration";
+    pressF3();
+    EXPECT_EQ(w.commands, std::vector<int>{103});
     DestroyAcceleratorTable(table);
-    DrainQueue();
 }
 
 TEST(RunModal, DisablesTheOwnerUntilFinished)
@@ -108,26 +81,21 @@ TEST(RunModal, DisablesTheOwnerUntilFinished)
     Recorder owner;
     ShowWindow(owner.hwnd(), SW_SHOW);
     Recorder modal(owner.hwnd(), WS_POPUP | WS_CAPTION);
-    bool ownerDisabledMeanwhile = false;
-    bool finished = false;
-    SetTimer(modal.hwnd(), 1, 30, nullptr);
-    struct Ctx {
-        HWND owner;
-        bool* disabled;
-        bool* finished;
-    } ctx{owner.hwnd(), &ownerDisabledMeanwhile, &finished};
-    SetPropW(modal.hwnd(), L"ctx", &ctx);
-    SetTimer(modal.hwnd(), 2, 30, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    static HWND s_owner;
+    static bool s_ownerDisabled, s_finished;
+    s_owner = owner.hwnd();
+    s_ownerDisabled = s_finished = false;
+    // Finished by a timer, that is, only while the loop pumps.
+    SetTimer(modal.hwnd(), 1, 30, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
         KillTimer(hwnd, id);
-        auto* c = static_cast<Ctx*>(GetPropW(hwnd, L"ctx"));
-        *c->disabled = !IsWindowEnabled(c->owner);
-        *c->finished = true;
+        s_ownerDisabled = !IsWindowEnabled(s_owner);
+        s_finished = true;
     });
-    HWND modalHwnd = modal.hwnd();
-    EXPECT_TRUE(win::RunModal(modalHwnd, owner.hwnd(), [&] { return finished; }));
-    EXPECT_TRUE(ownerDisabledMeanwhile);
+    const HWND modalHwnd = modal.hwnd();
+    EXPECT_TRUE(win::RunModal(modalHwnd, owner.hwnd(), [] { return s_finished; }));
+    EXPECT_TRUE(s_ownerDisabled);
     EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));
-    EXPECT_FALSE(IsWindow(modalHwnd)) << "the modal window is destroyed at the end";
+    EXPECT_FALSE(IsWindow(modalHwnd));
     EXPECT_EQ(modal.hwnd(), nullptr);
 }
 

@@ -1,3 +1,5 @@
+// Shift-JIS bytes: a double-byte character is never split, nor found in its
+// trail byte, and a caller's buffer is zero-filled and never overrun.
 #include "win/sjis.h"
 
 #include <gtest/gtest.h>
@@ -11,67 +13,57 @@ namespace {
 const std::string kAi = "\x83\x41\x83\x43";
 const std::string kMinus = "\x81\x7C";
 
-TEST(SjisCut, KeepsWholeCharactersOnly)
+TEST(Sjis, CutsKeepWholeCharacters)
 {
-    EXPECT_EQ(sjis::CutToBytes(kAi, 4), kAi);
-    EXPECT_EQ(sjis::CutToBytes(kAi, 3), "\x83\x41");
-    EXPECT_EQ(sjis::CutToBytes(kAi, 2), "\x83\x41");
-    EXPECT_EQ(sjis::CutToBytes(kAi, 1), "");
-    EXPECT_EQ(sjis::CutToBytes("a" + kAi, 2), "a");
-    EXPECT_EQ(sjis::CutToBytes("abc", 2), "ab");
-    EXPECT_EQ(sjis::CutToBytes("", 5), "");
+    // Lead bytes are 0x81-0x9F and 0xE0-0xFC; half-width katakana are single.
+    for (int b : {0x81, 0x9F, 0xE0, 0xFC})
+        EXPECT_TRUE(sjis::IsLeadByte(static_cast<char>(b))) << b;
+    for (int b : {0x7C, 0x80, 0xA0, 0xB1, 0xDF, 0xFD})
+        EXPECT_FALSE(sjis::IsLeadByte(static_cast<char>(b))) << b;
+    const struct {
+        std::string text;
+        size_t bytes;
+        std::string cut;
+    } cases[] = {
+        {kAi, 4, kAi}, {kAi, 3, "\x83\x41"}, {kAi, 1, ""}, {"a" + kAi, 2, "a"}, {"abc", 2, "ab"}, {"", 5, ""},
+        {"\xB1\xB2\xB3", 2, "\xB1\xB2"},
+        {"a\x83", 2, "a\x83"}, // a lead byte at the very end stands alone
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sjis::CutToBytes(c.text, c.bytes), c.cut) << testing::PrintToString(c.text) << " to " << c.bytes;
 }
 
-TEST(SjisCut, HalfWidthKatakanaIsSingleByte)
+TEST(Sjis, FindSkipsTrailBytesThatLookLikeTheCharacter)
 {
-    // 0xB1 0xB2 are two half-width katakana, not one double-byte character.
-    EXPECT_EQ(sjis::CutToBytes("\xB1\xB2\xB3", 2), "\xB1\xB2");
-    EXPECT_FALSE(sjis::IsLeadByte('\xB1'));
-    EXPECT_TRUE(sjis::IsLeadByte('\x81'));
-    EXPECT_TRUE(sjis::IsLeadByte('\xFC'));
-    EXPECT_FALSE(sjis::IsLeadByte('\xFD'));
-    EXPECT_FALSE(sjis::IsLeadByte('\x80'));
-}
-
-TEST(SjisCut, LoneLeadByteAtTheEndCountsAsOneByte)
-{
-    std::string s = "a\x83";
-    EXPECT_EQ(sjis::CharLength(s, 1), 1u);
-    EXPECT_EQ(sjis::CutToBytes(s, 2), s);
-}
-
-TEST(SjisFind, SkipsTrailBytesThatLookLikeTheCharacter)
-{
-    std::string s = kMinus + "|x|";
+    const std::string s = kMinus + "|x|";
     EXPECT_EQ(sjis::FindChar(s, '|'), 2u);
     EXPECT_EQ(sjis::FindChar(s, '|', 3), 4u);
     EXPECT_EQ(sjis::FindChar(kMinus, '|'), std::string::npos);
     EXPECT_EQ(sjis::FindChar("", '|'), std::string::npos);
 }
 
-TEST(SjisBuffer, ZeroFillsAndCutsWithoutSplitting)
+TEST(Sjis, CopyToBufferZeroFillsAndCutsWithoutSplitting)
 {
-    char buf[6];
-    std::memset(buf, 0xCC, sizeof buf);
-    sjis::CopyToBuffer("ab" + kAi, buf, 5); // room for 4 bytes: "ab" and one character
-    EXPECT_EQ(std::string(buf), "ab\x83\x41");
-    EXPECT_EQ(buf[4], '\0');
-    EXPECT_EQ(buf[5], '\xCC') << "wrote past the given size";
-
-    std::memset(buf, 0xCC, sizeof buf);
-    sjis::CopyToBuffer("abc" + kAi, buf, 5); // a lead byte would be the 4th byte: dropped
-    EXPECT_EQ(std::string(buf), "abc");
-    EXPECT_EQ(buf[3], '\0');
-
-    std::memset(buf, 0xCC, sizeof buf);
+    // Into a buffer of 5 bytes, poisoned beyond: room for 4 bytes and the NUL.
+    const struct {
+        std::string text;
+        std::string written;
+    } cases[] = {{"ab" + kAi, std::string("ab\x83\x41\0", 5)},
+                 {"abc" + kAi, std::string("abc\0\0", 5)}, // the lead byte would be the 4th: dropped
+                 {"", std::string(5, '\0')}};
+    for (const auto& c : cases) {
+        char buf[6];
+        std::memset(buf, 0xCC, sizeof buf);
+        sjis::CopyToBuffer(c.text, buf, 5);
+        EXPECT_EQ(std::string(buf, 6), c.written + "\xCC") << testing::PrintToString(c.text);
+    }
+    // No room, or no buffer: nothing written, no crash.
+    char buf[2] = {'\xCC', '\xCC'};
     sjis::CopyToBuffer("abc", buf, 1);
-    EXPECT_EQ(buf[0], '\0');
-    EXPECT_EQ(buf[1], '\xCC');
-
-    sjis::CopyToBuffer("abc", buf, 0);  // nothing written, no crash
-    sjis::CopyToBuffer("abc", buf, -4);
+    sjis::CopyToBuffer("abc", buf + 1, 0);
+    sjis::CopyToBuffer("abc", buf + 1, -4);
     sjis::CopyToBuffer("abc", nullptr, 10);
-    EXPECT_EQ(buf[1], '\xCC');
+    EXPECT_EQ(std::string(buf, 2), std::string("\0\xCC", 2));
     EXPECT_EQ(sjis::FromCString(nullptr), "");
 }
 

@@ -1,3 +1,9 @@
+// The window classes of the win layer: a subclass sees its control's
+// messages first, keeps a handler's exception inside and goes with its
+// object or its window; a dialog hands its messages to the named handlers
+// and returns EndDialog's value; a window goes with its object, paints
+// through PaintDC without being asked again; a folder keeps its backslash at
+// a drive root only.
 #include "win/dialog.h"
 #include "win/handles.h"
 #include "win/module.h"
@@ -7,11 +13,11 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-#include <vector>
+#include <string>
 
 namespace {
 
-// A subclass that eats the letter "x" and counts what it sees.
+// Eats the letter "x", throws on "!", counts what it sees.
 class NoX : public win::Subclass {
 public:
     int chars = 0;
@@ -30,43 +36,31 @@ protected:
     }
 };
 
-HWND MakeEdit()
+TEST(Subclass, SeesMessagesFirstAndGoesWithItsObjectOrWindow)
 {
-    return CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
-}
-
-TEST(Subclass, SeesMessagesFirstAndDetaches)
-{
-    HWND edit = MakeEdit();
-    ASSERT_TRUE(edit);
+    HWND edit = CreateWindowExW(0, L"EDIT", L"", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr, nullptr, nullptr);
     {
         NoX sub;
         ASSERT_TRUE(sub.Attach(edit));
         EXPECT_FALSE(sub.Attach(edit)) << "one window per wrapper";
-        SendMessageW(edit, WM_CHAR, 'a', 0);
-        SendMessageW(edit, WM_CHAR, 'x', 0);
-        SendMessageW(edit, WM_CHAR, '!', 0); // the exception stays inside
+        for (wchar_t c : {L'a', L'x', L'!'})
+            SendMessageW(edit, WM_CHAR, c, 0);
         EXPECT_EQ(sub.chars, 3);
         EXPECT_EQ(win::GetText(edit), L"a!");
     }
     SendMessageW(edit, WM_CHAR, 'x', 0);
-    EXPECT_EQ(win::GetText(edit), L"a!x") << "the wrapper is gone with its object";
-    DestroyWindow(edit);
-}
-
-TEST(Subclass, SurvivesTheWindowBeingDestroyedFirst)
-{
+    EXPECT_EQ(win::GetText(edit), L"a!x") << "the wrapper outlived its object";
     NoX sub;
-    HWND edit = MakeEdit();
     ASSERT_TRUE(sub.Attach(edit));
     DestroyWindow(edit);
     EXPECT_FALSE(sub.attached());
 }
 
-// A dialog from an in-memory template with one edit control.
+// Runs an in-memory template: its command posts itself a cancel, which ends
+// the dialog with 77.
 class EchoDialog : public win::Dialog {
 public:
-    std::vector<std::string> log;
+    std::string log;
     INT_PTR Run()
     {
         struct {
@@ -74,15 +68,13 @@ public:
             WORD menu, cls, title;
         } t = {};
         t.dlg.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
-        t.dlg.cx = 100;
-        t.dlg.cy = 50;
         return DoModalIndirect(win::CurrentModule(), &t.dlg, nullptr);
     }
 
 protected:
     BOOL OnInitDialog() override
     {
-        log.push_back("init");
+        log += "init ";
         PostMessageW(hwnd(), WM_COMMAND, 42, 0);
         return TRUE;
     }
@@ -90,56 +82,68 @@ protected:
     {
         if (id != 42)
             return false;
-        log.push_back("command");
+        log += "command ";
         PostMessageW(hwnd(), WM_COMMAND, IDCANCEL, 0);
         return true;
     }
     void OnCancel() override
     {
-        log.push_back("cancel");
+        log += "cancel ";
         EndDialog(77);
     }
-    void OnDestroy() override { log.push_back("destroy"); }
+    void OnDestroy() override { log += "destroy"; }
 };
 
 TEST(Dialog, DispatchesToNamedHandlersAndReturnsTheResult)
 {
-    EchoDialog dlg;
-    EXPECT_EQ(dlg.Run(), 77);
-    EXPECT_EQ(dlg.log, (std::vector<std::string>{"init", "command", "cancel", "destroy"}));
-    EXPECT_EQ(dlg.hwnd(), nullptr);
+    EchoDialog dialog;
+    EXPECT_EQ(dialog.Run(), 77);
+    EXPECT_EQ(dialog.log, "init command cancel destroy");
+    EXPECT_EQ(dialog.hwnd(), nullptr);
+    EXPECT_EQ(dialog.DoModal(win::CurrentModule(), 31999, nullptr), -1) << "a missing template";
 }
 
-TEST(Dialog, MissingTemplateFails)
-{
-    EchoDialog dlg;
-    EXPECT_EQ(dlg.DoModal(win::CurrentModule(), 31999, nullptr), -1);
-}
+class Painted : public win::Window {
+public:
+    int paints = 0;
+    bool gotDc = false, finalDestroy = false;
 
-TEST(Window, DestroyedWithItsObject)
-{
-    class Plain : public win::Window {
-    public:
-        bool finalDestroy = false;
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (msg != WM_PAINT)
+            return DefaultProc(msg, wParam, lParam);
+        ++paints;
+        win::PaintDC dc(hwnd());
+        gotDc = dc.get() != nullptr;
+        return 0;
+    }
+    void OnFinalDestroy() override { finalDestroy = true; }
+};
 
-    protected:
-        void OnFinalDestroy() override { finalDestroy = true; }
-    };
-    ASSERT_TRUE(win::Window::RegisterClass(win::CurrentModule(), L"VemoTestPlain"));
+TEST(Window, PaintsThroughPaintDCAndGoesWithItsObject)
+{
+    ASSERT_TRUE(win::Window::RegisterClass(win::CurrentModule(), L"VemoTestPainted"));
     HWND hwnd = nullptr;
     {
-        Plain w;
-        ASSERT_TRUE(w.Create(win::CurrentModule(), L"VemoTestPlain", L"t", WS_POPUP, 0, 0, 0, 10, 10, nullptr));
+        Painted w;
+        ASSERT_TRUE(w.Create(win::CurrentModule(), L"VemoTestPainted", L"t", WS_POPUP | WS_VISIBLE, 0, 0, 0, 40, 40,
+                             nullptr));
         hwnd = w.hwnd();
         EXPECT_EQ(win::GetText(hwnd), L"t");
+        InvalidateRect(hwnd, nullptr, FALSE);
+        UpdateWindow(hwnd);
+        EXPECT_GE(w.paints, 1);
+        EXPECT_TRUE(w.gotDc);
+        EXPECT_FALSE(GetUpdateRect(hwnd, nullptr, FALSE)) << "painting left the window invalid";
     }
     EXPECT_FALSE(IsWindow(hwnd));
 
-    Plain w2;
-    ASSERT_TRUE(w2.Create(win::CurrentModule(), L"VemoTestPlain", L"t", WS_POPUP, 0, 0, 0, 10, 10, nullptr));
-    DestroyWindow(w2.hwnd());
-    EXPECT_TRUE(w2.finalDestroy);
-    EXPECT_EQ(w2.hwnd(), nullptr);
+    Painted w;
+    ASSERT_TRUE(w.Create(win::CurrentModule(), L"VemoTestPainted", L"t", WS_POPUP, 0, 0, 0, 10, 10, nullptr));
+    DestroyWindow(w.hwnd());
+    EXPECT_TRUE(w.finalDestroy);
+    EXPECT_EQ(w.hwnd(), nullptr);
 }
 
 TEST(Module, FolderKeepsItsBackslashOnlyAtADriveRoot)
@@ -148,40 +152,6 @@ TEST(Module, FolderKeepsItsBackslashOnlyAtADriveRoot)
     EXPECT_EQ(win::FolderOf(L"C:\\Games\\Vemo\\Vemo.exe"), L"C:\\Games\\Vemo");
     EXPECT_EQ(win::FolderOf(L"\\\\server\\share\\Vemo.exe"), L"\\\\server\\share");
     EXPECT_EQ(win::FolderOf(L"Vemo.exe"), L"");
-}
-
-// Painting through PaintDC draws into the window and validates what was
-// to be painted, so no further WM_PAINT follows.
-TEST(PaintDC, PaintsAndValidates)
-{
-    class Painted : public win::Window {
-    public:
-        int paints = 0;
-        bool gotDc = false;
-
-    protected:
-        LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override
-        {
-            if (msg != WM_PAINT)
-                return DefaultProc(msg, wParam, lParam);
-            ++paints;
-            win::PaintDC dc(hwnd());
-            gotDc = dc.get() != nullptr;
-            return 0;
-        }
-    };
-    ASSERT_TRUE(win::Window::RegisterClass(win::CurrentModule(), L"VemoTestPainted"));
-    Painted w;
-    ASSERT_TRUE(w.Create(win::CurrentModule(), L"VemoTestPainted", L"", WS_POPUP | WS_VISIBLE, 0, 0, 0, 40, 40,
-                         nullptr));
-    InvalidateRect(w.hwnd(), nullptr, FALSE);
-    UpdateWindow(w.hwnd());
-    EXPECT_GE(w.paints, 1);
-    EXPECT_TRUE(w.gotDc);
-    EXPECT_FALSE(GetUpdateRect(w.hwnd(), nullptr, FALSE));
-    const int after = w.paints;
-    UpdateWindow(w.hwnd());
-    EXPECT_EQ(w.paints, after);
 }
 
 } // namespace

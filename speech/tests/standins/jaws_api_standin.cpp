@@ -1,13 +1,11 @@
 // A stand-in for JAWS's automation object: an in-process COM server whose
-// object answers IDispatch's late-bound SayString(text, flush) and
-// StopSpeech(), recording each call in the speech transcript
-// ("jaws SayString <text> <flush 0|1>", "jaws StopSpeech"). Like JAWS, it
-// answers true only while a window of JAWS's main window class exists.
+// one object is its own class factory and answers IDispatch's late-bound
+// SayString(text, flush) and StopSpeech(), recording each call in the speech
+// transcript ("jaws SayString <text> <flush 0|1>", "jaws StopSpeech"). Like
+// JAWS, it answers true only while a window of JAWS's main window class
+// exists.
 #include <windows.h>
 #include <oleauto.h>
-
-#include <atomic>
-#include <string>
 
 #include "speech/tests/standins/jaws_api_standin.h"
 #include "speech/transcript.h"
@@ -17,33 +15,27 @@ namespace {
 constexpr DISPID kSayString = 1;
 constexpr DISPID kStopSpeech = 2;
 
-std::atomic<long> g_objects{0};
-
-class JawsApi final : public IDispatch {
+// Lives as long as the DLL, which never unloads: no reference counting.
+class JawsApi final : public IClassFactory, public IDispatch {
 public:
-    JawsApi() { ++g_objects; }
-    ~JawsApi() { --g_objects; }
-
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
     {
-        if (!out)
-            return E_POINTER;
-        if (iid == IID_IUnknown || iid == IID_IDispatch) {
+        if (iid == IID_IUnknown || iid == IID_IDispatch)
             *out = static_cast<IDispatch*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
+        else if (iid == IID_IClassFactory)
+            *out = static_cast<IClassFactory*>(this);
+        else
+            *out = nullptr;
+        return *out ? S_OK : E_NOINTERFACE;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
-    ULONG STDMETHODCALLTYPE Release() override
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override
     {
-        const ULONG left = --refs_;
-        if (left == 0)
-            delete this;
-        return left;
+        return outer ? CLASS_E_NOAGGREGATION : QueryInterface(iid, out);
     }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
     {
@@ -53,11 +45,9 @@ public:
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override
     {
-        if (count != 1)
-            return DISP_E_UNKNOWNNAME;
-        if (_wcsicmp(names[0], L"SayString") == 0)
+        if (count == 1 && _wcsicmp(names[0], L"SayString") == 0)
             *ids = kSayString;
-        else if (_wcsicmp(names[0], L"StopSpeech") == 0)
+        else if (count == 1 && _wcsicmp(names[0], L"StopSpeech") == 0)
             *ids = kStopSpeech;
         else
             return DISP_E_UNKNOWNNAME;
@@ -66,17 +56,14 @@ public:
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT* result,
                                      EXCEPINFO*, UINT*) override
     {
-        const bool running = FindWindowW(L"JFWUI2", nullptr) != nullptr;
         if (id == kSayString) {
             // Arguments come last first: flush, then the text.
-            if (!params || params->cArgs != 2 || params->rgvarg[1].vt != VT_BSTR)
-                return DISP_E_BADPARAMCOUNT;
             VARIANT flush;
             VariantInit(&flush);
-            if (FAILED(VariantChangeType(&flush, &params->rgvarg[0], 0, VT_BOOL)))
-                return DISP_E_TYPEMISMATCH;
-            speech::transcript::Write({L"jaws", L"SayString", params->rgvarg[1].bstrVal,
-                                       flush.boolVal ? L"1" : L"0"});
+            if (!params || params->cArgs != 2 || params->rgvarg[1].vt != VT_BSTR ||
+                FAILED(VariantChangeType(&flush, &params->rgvarg[0], 0, VT_BOOL)))
+                return DISP_E_BADPARAMCOUNT;
+            speech::transcript::Write({L"jaws", L"SayString", params->rgvarg[1].bstrVal, flush.boolVal ? L"1" : L"0"});
         } else if (id == kStopSpeech) {
             speech::transcript::Write({L"jaws", L"StopSpeech"});
         } else {
@@ -85,41 +72,13 @@ public:
         if (result) {
             VariantInit(result);
             result->vt = VT_BOOL;
-            result->boolVal = running ? VARIANT_TRUE : VARIANT_FALSE;
+            result->boolVal = FindWindowW(L"JFWUI2", nullptr) ? VARIANT_TRUE : VARIANT_FALSE;
         }
         return S_OK;
     }
-
-private:
-    std::atomic<ULONG> refs_{1};
 };
 
-class Factory final : public IClassFactory {
-public:
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
-    {
-        if (iid == IID_IUnknown || iid == IID_IClassFactory) {
-            *out = static_cast<IClassFactory*>(this);
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-    ULONG STDMETHODCALLTYPE Release() override { return 1; }
-    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID iid, void** out) override
-    {
-        if (outer)
-            return CLASS_E_NOAGGREGATION;
-        JawsApi* api = new JawsApi();
-        const HRESULT hr = api->QueryInterface(iid, out);
-        api->Release();
-        return hr;
-    }
-    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
-};
-
-Factory g_factory;
+JawsApi g_api;
 
 } // namespace
 
@@ -128,10 +87,10 @@ extern "C" HRESULT __stdcall DllGetClassObject(REFCLSID clsid, REFIID iid, void*
     CLSID ours;
     if (FAILED(CLSIDFromString(kJawsStandinClsid, &ours)) || clsid != ours)
         return CLASS_E_CLASSNOTAVAILABLE;
-    return g_factory.QueryInterface(iid, out);
+    return g_api.QueryInterface(iid, out);
 }
 
 extern "C" HRESULT __stdcall DllCanUnloadNow()
 {
-    return g_objects == 0 ? S_OK : S_FALSE;
+    return S_FALSE;
 }

@@ -7,7 +7,6 @@
 #include <oleauto.h>
 #include <uiautomationcore.h>
 
-#include <atomic>
 #include <string>
 
 #include "speech/transcript.h"
@@ -17,23 +16,18 @@ namespace {
 // Just enough of a provider for the events above.
 class HostProvider final : public IRawElementProviderSimple {
 public:
-    explicit HostProvider(HWND window) : window_(window) {}
-    HWND Window() const { return window_; }
+    explicit HostProvider(HWND window) : window(window) {}
+    const HWND window;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
     {
-        if (iid == IID_IUnknown || iid == IID_IRawElementProviderSimple) {
-            *out = static_cast<IRawElementProviderSimple*>(this);
-            AddRef();
-            return S_OK;
-        }
-        *out = nullptr;
-        return E_NOINTERFACE;
+        *out = iid == IID_IUnknown || iid == IID_IRawElementProviderSimple ? this : nullptr;
+        return *out ? (AddRef(), S_OK) : E_NOINTERFACE;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return ++refs_; }
+    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
     ULONG STDMETHODCALLTYPE Release() override
     {
-        const ULONG left = --refs_;
+        const ULONG left = InterlockedDecrement(&refs_);
         if (left == 0)
             delete this;
         return left;
@@ -60,16 +54,8 @@ public:
     }
 
 private:
-    HWND window_;
-    std::atomic<ULONG> refs_{1};
+    LONG refs_ = 1;
 };
-
-std::wstring ClassOf(HWND window)
-{
-    wchar_t name[128] = {};
-    GetClassNameW(window, name, 128);
-    return name;
-}
 
 } // namespace
 
@@ -91,8 +77,9 @@ extern "C" HRESULT __stdcall UiaRaiseNotificationEvent(IRawElementProviderSimple
 {
     if (!provider)
         return E_INVALIDARG;
-    const HWND window = static_cast<HostProvider*>(provider)->Window();
+    wchar_t windowClass[128] = {};
+    GetClassNameW(static_cast<HostProvider*>(provider)->window, windowClass, 128);
     speech::transcript::Write({L"uia", L"Notification", std::to_wstring(kind), std::to_wstring(processing),
-                               display ? display : L"", activity ? activity : L"", ClassOf(window)});
+                               display ? display : L"", activity ? activity : L"", windowClass});
     return S_OK;
 }

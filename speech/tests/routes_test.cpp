@@ -1,0 +1,363 @@
+// Speech through the player's screen reader, with stand-ins (standins/) that
+// record in the transcript what reaches them: NVDA's controller client and
+// JAWS's automation object beside this program and its copy of VOSKUSR.dll,
+// and uiautomationcore.dll through a DLL override set for this program.
+//  - VOSKUSR.dll gives each text to the first reader that runs (NVDA, JAWS,
+//    UI Automation, SAPI) with the interrupt and braille its call asks for;
+//    a text a reader fails to take goes on to the next one, and a reader that
+//    starts or quits is noticed without a restart.
+//  - The game's voice speaks through NVDA's SSML with an end mark per text,
+//    so that WaitSpeech returns only after the end; texts NVDA fails to speak
+//    go to the next route at once; the "Speech" setting chooses the route.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "game/logic/styles.h"
+#include "game/quiz/tests/quiz_file_builder.h"
+#include "game/voice.h"
+#include "speech/reader_router.h"
+#include "speech/tests/standins/jaws_api_standin.h"
+#include "speech/voskusr.h"
+#include "tests/support/e2e/driver.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/transcript_reader.h"
+#include "win/cp932.h"
+#include "win/message_loop.h"
+#include "win/module.h"
+#include "win/registry.h"
+
+namespace {
+
+using Lines = std::vector<std::wstring>;
+
+constexpr DWORD kTimeout = 20000;
+
+// The folder of this program, the stand-ins and the copies of the DLLs.
+const std::wstring kFolder = win::ModuleFolder(nullptr);
+
+// The transcript's lines from index `from` on that begin with `prefix`, routes
+// kept, without NVDA's "is it running" checks (their number depends on time).
+Lines Said(const testsupport::ScopedTranscript& transcript, size_t from = 0, const std::wstring& prefix = L"")
+{
+    Lines said;
+    const Lines all = transcript.Routed();
+    for (size_t i = from; i < all.size(); ++i)
+        if (all[i].starts_with(prefix) && !all[i].starts_with(L"nvda testIfRunning"))
+            said.push_back(all[i]);
+    return said;
+}
+
+bool Contains(const Lines& lines, const std::wstring& line)
+{
+    return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+// What NVDA's stand-in plays from now on: "running", "stopped" or "old".
+void Nvda(const wchar_t* state)
+{
+    SetEnvironmentVariableW(L"STANDIN_NVDA", state);
+}
+
+// JAWS runs: its stand-in automation object is registered for JAWS's ProgID
+// (under HKLM\Software\Classes, the view Wine's COM reads) and a window of
+// JAWS's main window class is open, until Quit or the object's end.
+class ScopedJaws {
+public:
+    ScopedJaws()
+    {
+        win::RegKey::Create(HKEY_LOCAL_MACHINE, progId_ + L"\\CLSID").WriteString(L"", kJawsStandinClsid);
+        const win::RegKey server = win::RegKey::Create(HKEY_LOCAL_MACHINE, class_ + L"\\InprocServer32");
+        server.WriteString(L"", kFolder + L"\\jaws_api_standin.dll");
+        server.WriteString(L"ThreadingModel", L"Both");
+        const WNDCLASSW mainWindow = {0, DefWindowProcW, 0, 0, GetModuleHandleW(nullptr), {}, {}, {}, {}, L"JFWUI2"};
+        RegisterClassW(&mainWindow);
+        window_.reset(CreateWindowW(L"JFWUI2", L"JAWS", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr,
+                                    mainWindow.hInstance, nullptr));
+    }
+    ~ScopedJaws()
+    {
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, progId_.c_str());
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, class_.c_str());
+    }
+    void Quit() { window_.reset(); }
+
+private:
+    const std::wstring progId_ = L"Software\\Classes\\FreedomSci.JawsApi";
+    const std::wstring class_ = std::wstring(L"Software\\Classes\\CLSID\\") + kJawsStandinClsid;
+    win::UniqueWindow window_;
+};
+
+// The system's screen-reader flag, on for as long as the object lives.
+struct ScopedScreenReaderFlag {
+    ScopedScreenReaderFlag() { SystemParametersInfoW(SPI_SETSCREENREADER, TRUE, nullptr, SPIF_SENDCHANGE); }
+    ~ScopedScreenReaderFlag() { SystemParametersInfoW(SPI_SETSCREENREADER, FALSE, nullptr, SPIF_SENDCHANGE); }
+};
+
+int Speak(const std::wstring& text, int flag)
+{
+    return ReaderSpeak(cp932::FromWide(text).c_str(), flag);
+}
+
+// Speaks until VOSKUSR.dll takes the text on `route` (it looks for a reader
+// again at most once a second); the transcript's length then, for Said.
+size_t SettleOn(const testsupport::ScopedTranscript& transcript, const std::wstring& route)
+{
+    EXPECT_TRUE(e2e::WaitFor(
+        [&] {
+            Speak(L"待機", 0);
+            const Lines lines = transcript.Routed();
+            const auto last = std::find_if(lines.rbegin(), lines.rend(),
+                                           [](const std::wstring& l) { return l.starts_with(L"reader Speak 0 待機 "); });
+            return last != lines.rend() && *last == L"reader Speak 0 待機 [" + route + L"]";
+        },
+        kTimeout))
+        << "the route did not become " << testing::PrintToString(route);
+    return transcript.Routed().size();
+}
+
+// What a dialog says: an announcement (queued), the answer to a key and list
+// information (both interrupt and go to braille too, in phrases), a stop.
+Lines SayAll(const testsupport::ScopedTranscript& transcript)
+{
+    const size_t from = transcript.Routed().size();
+    EXPECT_EQ(Speak(L"名前順", 0), 1);
+    EXPECT_EQ(Speak(L"上のフォルダへ", 1), 1);
+    EXPECT_EQ(ReaderSpeakEx(cp932::FromWide(L"C:\\データ\xF8F2一覧").c_str(), 4, 1), 1);
+    EXPECT_EQ(ReaderStop(), 1);
+    return Said(transcript, from);
+}
+
+TEST(ReaderRoutes, EachTextGoesToTheFirstReaderThatTakesIt)
+{
+    // No reader runs: SAPI (silent here), and why, as `zlq speech` prints it.
+    Nvda(L"stopped");
+    const std::wstring why = speech::ReaderRouter(std::make_shared<speech::NvdaClient>(kFolder)).Describe();
+    EXPECT_TRUE(why.starts_with(L"speech route silent (nvda: " + kFolder +
+                                L"\\nvdaControllerClient.dll answers 1722, NVDA does not run; jaws: no JAWS main "
+                                L"window (class JFWUI2); uia: the system's screen-reader flag is off; sapi: "))
+        << testing::PrintToString(why);
+
+    // All three readers run, on our focused window: NVDA comes first.
+    win::UniqueWindow window(CreateWindowW(L"STATIC", L"test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                           nullptr, nullptr, nullptr, nullptr));
+    SetForegroundWindow(window.get());
+    SetFocus(window.get());
+    ScopedScreenReaderFlag screenReader;
+    ScopedJaws jaws;
+    Nvda(L"running");
+    testsupport::ScopedTranscript transcript;
+    SettleOn(transcript, L"nvda");
+    EXPECT_EQ(SayAll(transcript), (Lines{
+                                      L"reader Speak 0 名前順 [nvda]",
+                                      L"nvda speakText 名前順 0",
+                                      L"reader Speak 1 上のフォルダへ [nvda]",
+                                      L"nvda cancelSpeech 0",
+                                      L"nvda speakText 上のフォルダへ 0",
+                                      L"nvda brailleMessage 上のフォルダへ 0",
+                                      L"reader SpeakEx 4 1 C:\\データ\xF8F2一覧 [nvda]",
+                                      L"nvda cancelSpeech 0",
+                                      L"nvda speakText C:\\データ 一覧 0",
+                                      L"nvda brailleMessage C:\\データ 一覧 0",
+                                      L"reader Stop [nvda]",
+                                      L"nvda cancelSpeech 0",
+                                  }));
+
+    // NVDA quits: the call that finds it gone hands its text on to JAWS,
+    // which keeps the texts after it (flush 1: interrupt).
+    Nvda(L"stopped");
+    EXPECT_EQ(SayAll(transcript), (Lines{
+                                      L"reader Speak 0 名前順 [nvda]",
+                                      L"nvda speakText 名前順 1722",
+                                      L"reader Speak 0 名前順 [jaws]",
+                                      L"jaws SayString 名前順 0",
+                                      L"reader Speak 1 上のフォルダへ [jaws]",
+                                      L"jaws SayString 上のフォルダへ 1",
+                                      L"reader SpeakEx 4 1 C:\\データ\xF8F2一覧 [jaws]",
+                                      L"jaws SayString C:\\データ 一覧 1",
+                                      L"reader Stop [jaws]",
+                                      L"jaws StopSpeech",
+                                  }));
+
+    // JAWS quits and refuses the text: UI Automation notifications on our
+    // window take it. Kind 4 is "other"; processing 2 "all, in turn", 1 "the
+    // most recent, at once"; a notification cannot be stopped.
+    jaws.Quit();
+    EXPECT_EQ(SayAll(transcript), (Lines{
+                                      L"reader Speak 0 名前順 [jaws]",
+                                      L"jaws SayString 名前順 0",
+                                      L"reader Speak 0 名前順 [uia]",
+                                      L"uia Notification 4 2 名前順 VOSKUSR.Speech Static",
+                                      L"reader Speak 1 上のフォルダへ [uia]",
+                                      L"uia Notification 4 1 上のフォルダへ VOSKUSR.Speech Static",
+                                      L"reader SpeakEx 4 1 C:\\データ\xF8F2一覧 [uia]",
+                                      L"uia Notification 4 1 C:\\データ 一覧 VOSKUSR.Speech Static",
+                                      L"reader Stop [uia]",
+                                  }));
+
+    // NVDA starts again: it is found without a restart of the program.
+    Nvda(L"running");
+    SettleOn(transcript, L"nvda");
+}
+
+TEST(GameVoice, SpeaksThroughNvdaWithEndMarksAndWaitsForThem)
+{
+    Nvda(L"running");
+    e2e::ScopedEnv speaking(L"STANDIN_NVDA_SPEAK_MS", L"200"); // each text takes that long
+    testsupport::ScopedTranscript transcript;
+    game::Voice voice(game::SpeechSetting::Automatic, kFolder);
+    voice.StopSpeech();
+    voice.Speak(L"第 一問");
+    voice.Speak(L"q<1> & \"2\"\xF8F2\x3000\xF8F2つぎ\xF8F2");
+    voice.WaitSpeech();
+    EXPECT_EQ(Said(transcript, 0, L"voice "), (Lines{
+                                                  L"voice StopSpeech [nvda]",
+                                                  L"voice Speak 0 第 一問 [nvda]",
+                                                  L"voice Speak 0 q<1> & \"2\"\xF8F2\x3000\xF8F2つぎ\xF8F2 [nvda]",
+                                                  L"voice WaitSpeech [nvda]",
+                                              }));
+    // Synchronous SSML calls, one text after the other, in phrases parted by
+    // a pause (blank ones left out), each text with its end mark; both marks
+    // were reached before WaitSpeech returned. A stop with nothing of ours
+    // spoken leaves NVDA's own speech alone.
+    EXPECT_EQ(Said(transcript, 0, L"nvda "),
+              (Lines{
+                  L"nvda speakSsml <speak>第 一問<mark name=\"end-1\"/></speak> -1 0 0 0",
+                  L"nvda mark end-1",
+                  L"nvda speakSsml <speak>q&lt;1&gt; &amp; &quot;2&quot;<break time=\"300ms\"/>つぎ"
+                  L"<mark name=\"end-2\"/></speak> -1 0 0 0",
+                  L"nvda mark end-2",
+              }));
+
+    // A text of ours that NVDA is saying is cut off and leaves nothing to
+    // wait for; the next text is spoken to its end.
+    const size_t before = transcript.Routed().size();
+    SetEnvironmentVariableW(L"STANDIN_NVDA_SPEAK_MS", L"60000");
+    voice.Speak(L"長い問題");
+    const std::wstring longText = L"nvda speakSsml <speak>長い問題<mark name=\"end-3\"/></speak> -1 0 0 0";
+    ASSERT_TRUE(e2e::WaitFor([&] { return Contains(transcript.Routed(), longText); }, kTimeout));
+    voice.StopSpeech();
+    voice.WaitSpeech();
+    SetEnvironmentVariableW(L"STANDIN_NVDA_SPEAK_MS", L"0");
+    voice.Speak(L"つぎの問題");
+    voice.WaitSpeech();
+    EXPECT_EQ(Said(transcript, before, L"nvda "),
+              (Lines{longText, L"nvda cancelSpeech 0",
+                     L"nvda speakSsml <speak>つぎの問題<mark name=\"end-4\"/></speak> -1 0 0 0", L"nvda mark end-4"}));
+}
+
+TEST(GameVoice, TextsNvdaFailsToSpeakGoToSapiAtOnce)
+{
+    Nvda(L"running");
+    e2e::ScopedEnv speaking(L"STANDIN_NVDA_SPEAK_MS", L"300");
+    testsupport::ScopedTranscript transcript;
+    game::Voice voice(game::SpeechSetting::Automatic, kFolder);
+    voice.Speak(L"ロード スタート");
+    voice.Speak(L"F3でカルミオできます");
+    Nvda(L"stopped"); // NVDA quits while it speaks
+    // No further call of the game is needed: its window thread hears of it.
+    EXPECT_TRUE(e2e::WaitFor(
+        [&] {
+            win::DoEvents();
+            const Lines said = transcript.Routed();
+            return Contains(said, L"voice Speak 0 ロード スタート [silent]") &&
+                   Contains(said, L"voice Speak 0 F3でカルミオできます [silent]");
+        },
+        kTimeout));
+    voice.Speak(L"パス");
+    EXPECT_EQ(Said(transcript, 0, L"voice "), (Lines{
+                                                  L"voice Speak 0 ロード スタート [nvda]",
+                                                  L"voice Speak 0 F3でカルミオできます [nvda]",
+                                                  L"voice Speak 0 ロード スタート [silent]",
+                                                  L"voice Speak 0 F3でカルミオできます [silent]",
+                                                  L"voice Speak 0 パス [silent]",
+                                              }));
+}
+
+TEST(GameVoice, TheSettingAndAnNvdaWithoutSsmlDecideTheRoute)
+{
+    // NVDA runs but is too old for SSML (1717). "1", SAPI only: NVDA is not
+    // used. No value, automatic: SAPI takes the text NVDA refused and those
+    // after it. "2", the screen reader: NVDA's plain speech takes them.
+    Nvda(L"old");
+    const std::wstring refused = L"nvda speakSsml <speak>第 一問<mark name=\"end-1\"/></speak> -1 0 0 1717";
+    const struct {
+        const wchar_t* setting;
+        Lines voice, nvda;
+    } cases[] = {
+        {L"1", {L"voice Speak 0 第 一問 [silent]", L"voice Speak 0 第 二問 [silent]"}, {}},
+        {nullptr,
+         {L"voice Speak 0 第 一問 [nvda]", L"voice Speak 0 第 一問 [silent]", L"voice Speak 0 第 二問 [silent]"},
+         {refused}},
+        {L"2",
+         {L"voice Speak 0 第 一問 [nvda]", L"voice Speak 0 第 一問 [nvda]", L"voice Speak 0 第 二問 [nvda]"},
+         {refused, L"nvda speakText 第 一問 0", L"nvda speakText 第 二問 0"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.setting ? c.setting : L"(none)");
+        const win::RegKey settings = win::RegKey::Create(HKEY_CURRENT_USER, game::kSettingsKey);
+        c.setting ? settings.WriteString(game::kSpeechValue, c.setting) : settings.DeleteValue(game::kSpeechValue);
+        testsupport::ScopedTranscript transcript;
+        game::Voice voice; // the setting read, NVDA looked for beside the program
+        voice.Speak(L"第 一問");
+        voice.WaitSpeech();
+        voice.Speak(L"第 二問");
+        voice.WaitSpeech();
+        EXPECT_EQ(Said(transcript, 0, L"voice Speak"), c.voice);
+        EXPECT_EQ(Said(transcript, 0, L"nvda "), c.nvda);
+    }
+    win::RegKey::Create(HKEY_CURRENT_USER, game::kSettingsKey).DeleteValue(game::kSpeechValue);
+}
+
+TEST(GameVoice, TheGameWaitsForTheEndOfTheNumberAndOfTheQuestion)
+{
+    // The stand-in game with its dialog library and sounds, NVDA's stand-in
+    // beside it, speaking each text for a while.
+    testsupport::ScopedTempFolder folder;
+    for (const auto& entry : std::filesystem::directory_iterator(kFolder + L"\\..\\standin"))
+        std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+    std::filesystem::copy_file(kFolder + L"\\nvdaControllerClient.dll", folder / L"nvdaControllerClient.dll");
+    std::ofstream(folder / L"quiz.zlq", std::ios::binary) << quiz::testing::QuizFileBytes({30}, 30);
+    win::RegKey::Create(HKEY_CURRENT_USER, game::kSettingsKey).DeleteValue(game::kSpeechValue);
+    Nvda(L"running");
+    e2e::ScopedEnv speaking(L"STANDIN_NVDA_SPEAK_MS", L"100");
+    e2e::ScopedEnv path(L"VEMO_STANDIN_PATH", (folder / L"quiz.zlq").wstring());
+    e2e::ScopedEnv scale(L"VEMO_TIME_SCALE", L"0.1");
+    testsupport::ScopedTranscript transcript;
+    {
+        e2e::Process game(folder / L"Vemo.exe");
+        const HWND main = e2e::WaitForWindow(game.Id(), L"VemoQuizWindow", kTimeout);
+        ASSERT_TRUE(e2e::WaitForLine(transcript.Path(), L"voice Speak 0  F2でクイズを開いてください", 0, kTimeout));
+        e2e::PressKey(main, VK_F2);
+        ASSERT_TRUE(e2e::WaitForLine(transcript.Path(), L"voice Speak 0 F3でカルミオできます", 0, kTimeout));
+        e2e::PressKey(main, VK_F3);
+        ASSERT_TRUE(e2e::WaitForLine(
+            transcript.Path(), [](const std::wstring& l) { return l.starts_with(L"voice Speak 0 a"); }, 0, kTimeout));
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(game.WaitForExit(kTimeout));
+    }
+    // What the game says after the number and after the question comes only
+    // once NVDA reached the end mark of that text (the n-th text given to
+    // NVDA carries end-n).
+    const Lines lines = transcript.Routed();
+    int given = 0, checked = 0;
+    for (auto line = lines.begin(); line != lines.end(); ++line) {
+        if (!line->starts_with(L"voice Speak ") || !line->ends_with(L" [nvda]"))
+            continue;
+        ++given;
+        if (!line->starts_with(L"voice Speak 0 第 一問 ") && !line->starts_with(L"voice Speak 0 q"))
+            continue;
+        const auto next = std::find_if(line + 1, lines.end(), [](const std::wstring& l) { return l.starts_with(L"voice Speak"); });
+        const auto mark = std::find(line + 1, lines.end(), L"nvda mark end-" + std::to_wstring(given));
+        EXPECT_TRUE(mark < next) << "said before the end of " << testing::PrintToString(*line);
+        ++checked;
+    }
+    EXPECT_EQ(checked, 2) << "the number and the question, through NVDA";
+}
+
+} // namespace
