@@ -33,10 +33,7 @@ TEST(AnsiPath, ExactShortOrNone)
         {L"C:\\Ésope", L"C:\\ÉSOPE~1"}, // a short form the code page cannot carry either
         {L"D:\\Données", L"D:\\Données"},
     };
-    const auto shortPathOf = [&](const std::wstring& path) {
-        const auto it = shortNames.find(path);
-        return it == shortNames.end() ? std::wstring() : it->second;
-    };
+    const auto shortPathOf = [&](const std::wstring& path) { return shortNames.contains(path) ? shortNames.at(path) : L""; };
     const struct {
         std::wstring path;
         Form form;
@@ -58,8 +55,7 @@ TEST(AnsiPath, ExactShortOrNone)
     };
     for (const auto& c : cases) {
         const ansi_path::Choice choice = ansi_path::Choose(c.path, encodable, shortPathOf);
-        EXPECT_EQ(choice.form, c.form) << c.path;
-        EXPECT_EQ(choice.path, c.chosen) << c.path;
+        EXPECT_TRUE(choice.form == c.form && choice.path == c.chosen) << c.path << " gave " << choice.path;
     }
 }
 

@@ -1,9 +1,8 @@
 // Message pumping on the window thread: DoEvents runs everything waiting and
 // leaves WM_QUIT to the outer loop; an accelerator filter routes the keys of
-// its window, not while the window is disabled (a modal window is up) nor
-// after its registration; RunModal disables the owner while it pumps (and
-// sleeps between messages) until finished, then enables it and destroys the
-// modal window.
+// its window, but not while the window is disabled (a modal window is up)
+// nor after its registration; RunModal disables the owner while it pumps,
+// then enables it again and destroys the modal window.
 #include "win/message_loop.h"
 #include "win/module.h"
 #include "win/window.h"
@@ -14,9 +13,7 @@
 
 namespace {
 
-constexpr UINT kPing = WM_APP + 1;
-
-// A window that records the pings and commands that reach it.
+// A window that records the commands and pings (WM_APP) that reach it.
 class Recorder : public win::Window {
 public:
     explicit Recorder(HWND owner = nullptr, DWORD style = WS_OVERLAPPEDWINDOW)
@@ -24,19 +21,16 @@ public:
         RegisterClass(win::CurrentModule(), L"VemoTestRecorder");
         Create(win::CurrentModule(), L"VemoTestRecorder", L"recorder", style, 0, 0, 0, 200, 100, owner);
     }
-    int pings = 0;
     std::vector<int> commands;
+    int pings = 0;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override
     {
-        if (msg == kPing)
-            ++pings;
-        else if (msg == WM_COMMAND)
+        if (msg == WM_COMMAND)
             commands.push_back(LOWORD(wParam));
-        else
-            return DefaultProc(msg, wParam, lParam);
-        return 0;
+        pings += msg == WM_APP;
+        return DefaultProc(msg, wParam, lParam);
     }
 };
 
@@ -44,14 +38,14 @@ TEST(DoEvents, RunsEverythingWaitingAndLeavesQuitToTheOuterLoop)
 {
     Recorder w;
     for (int i = 0; i < 3; ++i)
-        PostMessageW(w.hwnd(), kPing, 0, 0);
-    EXPECT_TRUE(win::DoEvents());
-    EXPECT_EQ(w.pings, 3);
+        PostMessageW(w.hwnd(), WM_APP, 0, 0);
     PostQuitMessage(7);
     EXPECT_FALSE(win::DoEvents());
+    EXPECT_EQ(w.pings, 3);
     MSG msg;
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "WM_QUIT was swallowed";
     EXPECT_EQ(msg.wParam, 7u);
+    EXPECT_TRUE(win::DoEvents());
 }
 
 TEST(AcceleratorFilter, RoutesTheKeysOfItsEnabledWindowWhileRegistered)
@@ -81,17 +75,17 @@ TEST(RunModal, DisablesTheOwnerUntilFinished)
     Recorder owner;
     ShowWindow(owner.hwnd(), SW_SHOW);
     Recorder modal(owner.hwnd(), WS_POPUP | WS_CAPTION);
+    const HWND modalHwnd = modal.hwnd();
+    // Finished by a timer, that is, while the loop pumps.
     static HWND s_owner;
     static bool s_ownerDisabled, s_finished;
     s_owner = owner.hwnd();
     s_ownerDisabled = s_finished = false;
-    // Finished by a timer, that is, only while the loop pumps.
-    SetTimer(modal.hwnd(), 1, 30, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    SetTimer(modalHwnd, 1, 30, [](HWND hwnd, UINT, UINT_PTR id, DWORD) {
         KillTimer(hwnd, id);
         s_ownerDisabled = !IsWindowEnabled(s_owner);
         s_finished = true;
     });
-    const HWND modalHwnd = modal.hwnd();
     EXPECT_TRUE(win::RunModal(modalHwnd, owner.hwnd(), [] { return s_finished; }));
     EXPECT_TRUE(s_ownerDisabled);
     EXPECT_TRUE(IsWindowEnabled(owner.hwnd()));

@@ -7,7 +7,6 @@
 #include <windows.h>
 #include <oleauto.h>
 
-#include "speech/tests/standins/jaws_api_standin.h"
 #include "speech/transcript.h"
 
 namespace {
@@ -37,11 +36,8 @@ public:
     }
     HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override
-    {
-        *count = 0;
-        return S_OK;
-    }
+    // Late binding by name only, as JAWS's clients use it.
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR* names, UINT count, LCID, DISPID* ids) override
     {
@@ -82,11 +78,9 @@ JawsApi g_api;
 
 } // namespace
 
-extern "C" HRESULT __stdcall DllGetClassObject(REFCLSID clsid, REFIID iid, void** out)
+// The object of whatever class id the tests register this DLL under.
+extern "C" HRESULT __stdcall DllGetClassObject(REFCLSID, REFIID iid, void** out)
 {
-    CLSID ours;
-    if (FAILED(CLSIDFromString(kJawsStandinClsid, &ours)) || clsid != ours)
-        return CLASS_E_CLASSNOTAVAILABLE;
     return g_api.QueryInterface(iid, out);
 }
 

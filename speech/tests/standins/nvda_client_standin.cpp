@@ -1,18 +1,14 @@
-// A stand-in for NVDA's controller client DLL (nvdaControllerClient.dll),
-// with the exports, signatures and calling convention our client binds. It
-// records each call in the speech transcript, the answer last:
-// "nvda speakText <text> 0".
-//
-// STANDIN_NVDA, read at every call so that a test can make NVDA quit or
-// start, says what it plays:
-//   unset or "stopped": NVDA does not run; every call answers 1722
-//                       (RPC_S_SERVER_UNAVAILABLE);
-//   "running":          NVDA runs and speaks SSML with marks;
-//   "old":              NVDA runs but has no SSML calls (1717, RPC_S_UNKNOWN_IF).
-// A synchronous speakSsml "speaks" for STANDIN_NVDA_SPEAK_MS milliseconds
-// (default 0) unless cancelSpeech cuts it short or NVDA "quits" meanwhile,
-// and then reports each <mark> of the text in order, recording
-// "nvda mark <name>" first.
+// A stand-in for NVDA's controller client DLL (nvdaControllerClient.dll) with
+// the exports, signatures and calling convention our client binds. Each call
+// is recorded in the speech transcript with its answer last, e.g.
+// "nvda speakText <text> 0". STANDIN_NVDA, read at every call so that a test
+// can make NVDA quit or start, says what it plays: unset or "stopped", NVDA
+// does not run (every call answers 1722, RPC_S_SERVER_UNAVAILABLE);
+// "running", NVDA speaks SSML with marks; "old", NVDA runs without the SSML
+// calls (1717, RPC_S_UNKNOWN_IF). A synchronous speakSsml "speaks" for
+// STANDIN_NVDA_SPEAK_MS milliseconds (default 0) unless cancelSpeech cuts it
+// short or NVDA quits meanwhile, then reports each <mark> of the text in
+// order, recording "nvda mark <name>" first.
 #include <windows.h>
 
 #include <string>
@@ -43,8 +39,7 @@ unsigned long Answer(bool ssml = false)
     return state == L"old" ? RPC_S_UNKNOWN_IF : RPC_S_SERVER_UNAVAILABLE;
 }
 
-// Records a call of the text-taking kind and answers it.
-unsigned long Record(const wchar_t* call, const wchar_t* text)
+unsigned long Record(const wchar_t* call, const wchar_t* text = nullptr)
 {
     const unsigned long answer = Answer();
     if (text)
@@ -60,7 +55,7 @@ extern "C" {
 
 unsigned long __stdcall nvdaController_testIfRunning()
 {
-    return Record(L"testIfRunning", nullptr);
+    return Record(L"testIfRunning");
 }
 
 unsigned long __stdcall nvdaController_speakText(const wchar_t* text)
@@ -75,7 +70,7 @@ unsigned long __stdcall nvdaController_brailleMessage(const wchar_t* message)
 
 unsigned long __stdcall nvdaController_cancelSpeech()
 {
-    const unsigned long answer = Record(L"cancelSpeech", nullptr);
+    const unsigned long answer = Record(L"cancelSpeech");
     if (answer == 0)
         SetEvent(g_cancel);
     return answer;
@@ -97,7 +92,7 @@ unsigned long __stdcall nvdaController_speakSsml(const wchar_t* ssml, int symbol
     if (const unsigned long now = Answer(true); now != 0)
         return now; // NVDA quit while it spoke
     constexpr std::wstring_view open = L"<mark name=\"";
-    for (size_t at = text.find(open), end; at != text.npos; at = text.find(open, end)) {
+    for (size_t at = text.find(open), end = 0; at != text.npos; at = text.find(open, end)) {
         at += open.size();
         end = text.find(L'"', at);
         const std::wstring mark(text.substr(at, end - at));

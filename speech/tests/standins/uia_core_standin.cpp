@@ -2,9 +2,9 @@
 // through a DLL override: UiaRaiseNotificationEvent records each event in
 // the speech transcript ("uia Notification <kind> <processing> <text>
 // <activity id> <window class>"), UiaHostProviderFromHwnd hands out a
-// provider that only knows its window, and a client always listens.
+// provider that only knows its window (all the events need), and a client
+// always listens.
 #include <windows.h>
-#include <oleauto.h>
 #include <uiautomationcore.h>
 
 #include <string>
@@ -13,7 +13,6 @@
 
 namespace {
 
-// Just enough of a provider for the events above.
 class HostProvider final : public IRawElementProviderSimple {
 public:
     explicit HostProvider(HWND window) : window(window) {}
@@ -32,26 +31,11 @@ public:
             delete this;
         return left;
     }
-    HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions* options) override
-    {
-        *options = ProviderOptions_ServerSideProvider;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID, IUnknown** out) override
-    {
-        *out = nullptr;
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID, VARIANT* out) override
-    {
-        VariantInit(out);
-        return S_OK;
-    }
-    HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple** out) override
-    {
-        *out = nullptr;
-        return S_OK;
-    }
+    // Never asked for by the events: only our own calls get the provider.
+    HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID, IUnknown**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID, VARIANT*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple**) override { return E_NOTIMPL; }
 
 private:
     LONG refs_ = 1;
