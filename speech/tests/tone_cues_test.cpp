@@ -34,25 +34,22 @@ TEST(ToneCues, EachUseHasAShortCueOfItsOwn)
 
 TEST(ToneCues, SynthesizesTheStepsAtTheirPitch)
 {
-    const std::vector<std::int16_t> s = speech::SynthesizeCue({{1000, 100}, {0, 20}, {500, 100}});
-    ASSERT_EQ(s.size(), static_cast<std::size_t>(speech::kToneSampleRate * 220 / 1000));
-    const std::size_t firstEnd = s.size() * 100 / 220, pauseEnd = s.size() * 120 / 220;
-    // Sign changes, two per period.
-    const auto crossings = [&](std::size_t from, std::size_t to) {
-        int n = 0;
-        for (std::size_t i = from + 1; i < to; ++i)
-            n += (s[i - 1] < 0) != (s[i] < 0);
-        return n;
-    };
-    EXPECT_NEAR(crossings(0, firstEnd), 200, 4);
-    EXPECT_NEAR(crossings(pauseEnd, s.size()), 100, 4);
-    EXPECT_TRUE(std::all_of(s.begin() + firstEnd, s.begin() + pauseEnd, [](int v) { return v == 0; }));
+    // 100 ms at 1000 Hz, 20 ms of silence: 200 sign changes, two per period.
+    const std::vector<std::int16_t> s = speech::SynthesizeCue({{1000, 100}, {0, 20}});
+    ASSERT_EQ(s.size(), static_cast<std::size_t>(speech::kToneSampleRate * 120 / 1000));
+    const std::size_t toneEnd = s.size() * 100 / 120;
+    int crossings = 0, peak = 0;
+    for (std::size_t i = 1; i < toneEnd; ++i)
+        crossings += (s[i - 1] < 0) != (s[i] < 0);
+    for (std::int16_t v : s)
+        peak = std::max(peak, std::abs(v));
+    EXPECT_NEAR(crossings, 200, 4);
+    EXPECT_TRUE(std::all_of(s.begin() + toneEnd, s.end(), [](int v) { return v == 0; }));
     // Loud enough to hear, never clipping, fading in and out without a click.
-    const auto [low, high] = std::minmax_element(s.begin(), s.end());
-    EXPECT_GT(std::max(-*low, +*high), 8000);
-    EXPECT_LT(std::max(-*low, +*high), 32000);
-    for (std::size_t edge : {std::size_t{0}, firstEnd - 1, pauseEnd, s.size() - 1})
-        EXPECT_LT(std::abs(s[edge]), 500) << "sample " << edge;
+    EXPECT_GT(peak, 8000);
+    EXPECT_LT(peak, 32000);
+    EXPECT_LT(std::abs(s[0]), 500);
+    EXPECT_LT(std::abs(s[toneEnd - 1]), 500);
 }
 
 } // namespace

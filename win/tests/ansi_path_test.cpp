@@ -18,7 +18,7 @@ TEST(AnsiPath, ExactShortOrNone)
 {
     // The stand-in code page carries ASCII and Japanese text only.
     const auto encodable = [](std::wstring_view text) {
-        return std::all_of(text.begin(), text.end(), [](wchar_t c) { return c < 0x80 || (c >= 0x3000 && c <= 0x9FFF); });
+        return std::ranges::all_of(text, [](wchar_t c) { return c < 0x80 || (c >= 0x3000 && c <= 0x9FFF); });
     };
     // Short forms as the file system gives them: every long component
     // shortened. A path missing here does not exist; on D: short names are
@@ -33,7 +33,9 @@ TEST(AnsiPath, ExactShortOrNone)
         {L"C:\\Ésope", L"C:\\ÉSOPE~1"}, // a short form the code page cannot carry either
         {L"D:\\Données", L"D:\\Données"},
     };
-    const auto shortPathOf = [&](const std::wstring& path) { return shortNames.contains(path) ? shortNames.at(path) : L""; };
+    const auto shortPathOf = [&](const std::wstring& path) {
+        return shortNames.contains(path) ? shortNames.at(path) : std::wstring();
+    };
     const struct {
         std::wstring path;
         Form form;

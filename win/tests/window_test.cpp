@@ -1,10 +1,7 @@
 // The window classes of the win layer where the programs' own windows do
 // not reach: a subclass sees its control's messages first, keeps a handler's
-// exception inside and goes with its object or its window; a dialog without
-// its template fails; a window goes with its object; a folder keeps its
-// backslash at a drive root only.
-#include "win/dialog.h"
-#include "win/handles.h"
+// exception inside and goes with its object or its window; a window goes
+// with its object; a folder keeps its backslash at a drive root only.
 #include "win/module.h"
 #include "win/subclass.h"
 #include "win/window.h"
@@ -52,13 +49,6 @@ TEST(Subclass, SeesMessagesFirstAndGoesWithItsObjectOrWindow)
     ASSERT_TRUE(sub.Attach(edit));
     DestroyWindow(edit);
     EXPECT_FALSE(sub.attached());
-}
-
-TEST(Dialog, AMissingTemplateFails)
-{
-    struct Plain : win::Dialog {
-    } dialog;
-    EXPECT_EQ(dialog.DoModal(win::CurrentModule(), 31999, nullptr), -1);
 }
 
 TEST(Window, GoesWithItsObjectAndTellsItsEnd)

@@ -1,9 +1,7 @@
-// A stand-in for JAWS's automation object: an in-process COM server whose
-// one object is its own class factory and answers IDispatch's late-bound
-// SayString(text, flush) and StopSpeech(), recording each call in the speech
-// transcript ("jaws SayString <text> <flush 0|1>", "jaws StopSpeech"). Like
-// JAWS, it answers true only while a window of JAWS's main window class
-// exists.
+// A stand-in for JAWS's automation object, an in-process COM server: its
+// late-bound SayString(text, flush) and StopSpeech() record each call in the
+// speech transcript ("jaws SayString <text> <flush 0|1>", "jaws StopSpeech")
+// and, like JAWS, answer true only while a JAWS main window exists.
 #include <windows.h>
 #include <oleauto.h>
 
@@ -14,7 +12,7 @@ namespace {
 constexpr DISPID kSayString = 1;
 constexpr DISPID kStopSpeech = 2;
 
-// Lives as long as the DLL, which never unloads: no reference counting.
+// Its own class factory; it lives as long as the DLL, which never unloads.
 class JawsApi final : public IClassFactory, public IDispatch {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override

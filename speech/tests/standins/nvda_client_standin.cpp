@@ -1,7 +1,7 @@
 // A stand-in for NVDA's controller client DLL (nvdaControllerClient.dll) with
 // the exports, signatures and calling convention our client binds. Each call
-// is recorded in the speech transcript with its answer last, e.g.
-// "nvda speakText <text> 0". STANDIN_NVDA, read at every call so that a test
+// but testIfRunning (made as often as time decides) is recorded in the speech
+// transcript with its answer last, e.g. "nvda speakText <text> 0". STANDIN_NVDA, read at every call so that a test
 // can make NVDA quit or start, says what it plays: unset or "stopped", NVDA
 // does not run (every call answers 1722, RPC_S_SERVER_UNAVAILABLE);
 // "running", NVDA speaks SSML with marks; "old", NVDA runs without the SSML
@@ -39,7 +39,7 @@ unsigned long Answer(bool ssml = false)
     return state == L"old" ? RPC_S_UNKNOWN_IF : RPC_S_SERVER_UNAVAILABLE;
 }
 
-unsigned long Record(const wchar_t* call, const wchar_t* text = nullptr)
+unsigned long Record(const wchar_t* call, const wchar_t* text)
 {
     const unsigned long answer = Answer();
     if (text)
@@ -55,7 +55,7 @@ extern "C" {
 
 unsigned long __stdcall nvdaController_testIfRunning()
 {
-    return Record(L"testIfRunning");
+    return Answer();
 }
 
 unsigned long __stdcall nvdaController_speakText(const wchar_t* text)
@@ -70,7 +70,7 @@ unsigned long __stdcall nvdaController_brailleMessage(const wchar_t* message)
 
 unsigned long __stdcall nvdaController_cancelSpeech()
 {
-    const unsigned long answer = Record(L"cancelSpeech");
+    const unsigned long answer = Record(L"cancelSpeech", nullptr);
     if (answer == 0)
         SetEvent(g_cancel);
     return answer;
