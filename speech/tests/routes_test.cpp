@@ -245,25 +245,29 @@ TEST(GameVoice, TextsNvdaFailsToSpeakGoToSapiAtOnce)
                                               }));
 }
 
-TEST(GameVoice, TheSettingAndAnNvdaWithoutSsmlDecideTheRoute)
+TEST(GameVoice, TheSettingAndTheReadersRunningDecideTheRoute)
 {
-    // NVDA runs but is too old for SSML (1717). "1", SAPI only: NVDA is not
-    // used. No value, automatic: SAPI takes the text NVDA refused and those
-    // after it. "2", the screen reader: NVDA's plain speech takes them.
-    Nvda(L"old");
+    // JAWS runs, and NVDA too old for SSML (1717) or not at all. "1", SAPI
+    // only. No value, automatic: SAPI takes the text NVDA refused and those
+    // after it. "2", the screen reader: NVDA's plain speech, or JAWS.
+    ScopedJaws jaws;
     const struct {
-        const wchar_t* setting;
+        const wchar_t *nvda, *setting;
         Lines said;
     } cases[] = {
-        {L"1", {L"voice Speak 0 第 一問 [silent]", L"voice Speak 0 第 二問 [silent]"}},
-        {nullptr,
+        {L"old", L"1", {L"voice Speak 0 第 一問 [silent]", L"voice Speak 0 第 二問 [silent]"}},
+        {L"old", nullptr,
          {L"voice Speak 0 第 一問 [nvda]", L"voice Speak 0 第 一問 [silent]", L"voice Speak 0 第 二問 [silent]"}},
-        {L"2",
+        {L"old", L"2",
          {L"voice Speak 0 第 一問 [nvda]", L"voice Speak 0 第 一問 [nvda]", L"nvda speakText 第 一問 0",
           L"voice Speak 0 第 二問 [nvda]", L"nvda speakText 第 二問 0"}},
+        {L"stopped", L"2",
+         {L"voice Speak 0 第 一問 [jaws]", L"jaws SayString 第 一問 0", L"voice Speak 0 第 二問 [jaws]",
+          L"jaws SayString 第 二問 0"}},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.setting ? c.setting : L"(none)");
+        SCOPED_TRACE(std::wstring(c.nvda) + L" " + (c.setting ? c.setting : L"(none)"));
+        Nvda(c.nvda);
         const win::RegKey settings = win::RegKey::Create(HKEY_CURRENT_USER, game::kSettingsKey);
         c.setting ? settings.WriteString(game::kSpeechValue, c.setting) : settings.DeleteValue(game::kSpeechValue);
         testsupport::ScopedTranscript transcript;
@@ -274,7 +278,7 @@ TEST(GameVoice, TheSettingAndAnNvdaWithoutSsmlDecideTheRoute)
         voice.WaitSpeech();
         Lines said;
         for (const std::wstring& line : Said(transcript))
-            if (line.starts_with(L"voice Speak") || line.starts_with(L"nvda speakText"))
+            if (line.starts_with(L"voice Speak") || line.starts_with(L"nvda speakText") || line.starts_with(L"jaws "))
                 said.push_back(line);
         EXPECT_EQ(said, c.said);
     }
@@ -283,7 +287,7 @@ TEST(GameVoice, TheSettingAndAnNvdaWithoutSsmlDecideTheRoute)
 
 TEST(GameVoice, TheGameWaitsForTheEndOfTheNumberAndOfTheQuestion)
 {
-    // The stand-in game with its dialog library and sounds, and NVDA's.
+    // The stand-in game with its dialog library, sounds and NVDA's client.
     testsupport::ScopedTempFolder folder;
     for (const auto& entry : std::filesystem::directory_iterator(kFolder + L"\\..\\standin"))
         std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
