@@ -226,8 +226,7 @@ TEST(GameVoice, TextsNvdaFailsToSpeakGoToSapiAtOnce)
     voice.Speak(L"ロード スタート");
     voice.Speak(L"F3でカルミオできます");
     Nvda(L"stopped"); // NVDA quits while it speaks
-    // No further call of the game is needed: its window thread hears of it
-    // and hands both texts on.
+    // Its window thread hears of it and hands both texts on, unasked.
     EXPECT_TRUE(e2e::WaitFor(
         [&] {
             win::DoEvents();

@@ -1,7 +1,6 @@
-// The window classes of the win layer where the programs' own windows do
-// not reach: a subclass sees its control's messages first, keeps a handler's
-// exception inside and goes with its object or its window; a window goes
-// with its object; a folder keeps its backslash at a drive root only.
+// Where the programs' own windows do not reach: a subclass sees its control's
+// messages first, keeps a handler's exception inside and goes with its object
+// or window; a window goes with its object; a folder ends in "\" at a root only.
 #include "win/module.h"
 #include "win/subclass.h"
 #include "win/window.h"

@@ -1,7 +1,7 @@
-// A stand-in for NVDA's controller client DLL (nvdaControllerClient.dll) with
-// the exports, signatures and calling convention our client binds. Each call
-// but testIfRunning (made as often as time decides) is recorded in the speech
-// transcript with its answer last, e.g. "nvda speakText <text> 0". STANDIN_NVDA, read at every call so that a test
+// A stand-in for nvdaControllerClient.dll, with the exports, signatures and
+// calling convention our client binds. Each call but testIfRunning (made as
+// often as time decides) goes to the transcript, answer last, e.g.
+// "nvda speakText <text> 0". STANDIN_NVDA, read at every call so that a test
 // can make NVDA quit or start, says what it plays: unset or "stopped", NVDA
 // does not run (every call answers 1722, RPC_S_SERVER_UNAVAILABLE);
 // "running", NVDA speaks SSML with marks; "old", NVDA runs without the SSML
