@@ -288,8 +288,7 @@ TEST(GameVoice, TheGameWaitsForTheEndOfTheNumberAndOfTheQuestion)
 {
     // The stand-in game with its dialog library, sounds and NVDA's client.
     testsupport::ScopedTempFolder folder;
-    for (const auto& entry : std::filesystem::directory_iterator(kFolder + L"\\..\\standin"))
-        std::filesystem::copy_file(entry.path(), folder / entry.path().filename());
+    std::filesystem::copy(kFolder + L"\\..\\standin", folder.Path());
     std::filesystem::copy_file(kFolder + L"\\nvdaControllerClient.dll", folder / L"nvdaControllerClient.dll");
     std::ofstream(folder / L"quiz.zlq", std::ios::binary) << quiz::testing::QuizFileBytes({30}, 30);
     win::RegKey::Create(HKEY_CURRENT_USER, game::kSettingsKey).DeleteValue(game::kSpeechValue);
