@@ -21,6 +21,8 @@
 #include "game/logic/styles.h"
 #include "game/quiz/tests/quiz_file_builder.h"
 #include "game/voice.h"
+#include "speech/nvda_client.h"
+#include "speech/reader_router.h"
 #include "speech/voskusr.h"
 #include "tests/support/e2e/driver.h"
 #include "tests/support/temp_folder.h"
@@ -144,6 +146,11 @@ TEST(ReaderRoutes, EachTextGoesToTheFirstReaderThatTakesIt)
                                       L"reader Stop [jaws]",
                                       L"jaws StopSpeech",
                                   }));
+    // What `zlq speech` prints: the route it would take now, and why not the
+    // readers before it.
+    const std::wstring client = kFolder + L"\\nvdaControllerClient.dll";
+    EXPECT_EQ(speech::ReaderRouter(std::make_shared<speech::NvdaClient>(kFolder)).Describe(),
+              L"speech route jaws (nvda: " + client + L" answers 1722, NVDA does not run; jaws: JAWS runs and its automation object answers)");
 
     // JAWS quits and refuses the text: UI Automation notifications on our
     // window take it. Kind 4 is "other"; processing 2 "all, in turn", 1 "the
@@ -220,7 +227,7 @@ TEST(GameVoice, SpeaksThroughNvdaWithEndMarksAndWaitsForThem)
 TEST(GameVoice, TextsNvdaFailsToSpeakGoToSapiAtOnce)
 {
     Nvda(L"running");
-    e2e::ScopedEnv speaking(L"STANDIN_NVDA_SPEAK_MS", L"300");
+    e2e::ScopedEnv speaking(L"STANDIN_NVDA_SPEAK_MS", L"quit");
     testsupport::ScopedTranscript transcript;
     game::Voice voice(game::SpeechSetting::Automatic, kFolder);
     voice.Speak(L"ロード スタート");

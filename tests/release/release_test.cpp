@@ -1,17 +1,22 @@
 // The release packages as a player gets them, unpacked by check-package into
 // a folder whose path has a space and Japanese characters (its environment
 // names the folders): every sample quiz read by zlq and one opened by the
-// game through the dialog, and the version of every program and DLL.
+// game through the dialog, the version of every program and DLL, and the
+// kit's two examples, built from the unpacked kit alone, driven to a result.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <cstdio>
+#include <functional>
+#include <fstream>
+#include <iterator>
 #include <vector>
 
 #include "tests/support/e2e/driver.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/transcript_reader.h"
+#include "win/cp932.h"
 
 namespace {
 
@@ -28,6 +33,7 @@ fs::path FolderFromEnv(const wchar_t* name)
 
 const fs::path kPackage = FolderFromEnv(L"VEMO_PACKAGE");
 const fs::path kPackage32 = FolderFromEnv(L"VEMO_PACKAGE32");
+const fs::path kExamples = FolderFromEnv(L"VEMO_EXAMPLES");
 
 void Type(HWND control, const std::wstring& text)
 {
@@ -111,6 +117,54 @@ TEST(Package, EveryProgramAndDllCarriesTheVersion)
         }
     }
     EXPECT_EQ(checked, 8) << "Vemo.exe, zlq.exe, LUMADLG.dll and VOSKUSR.dll in each package";
+}
+
+// Runs one of the kit's examples, acts on its dialog once it is shown, and
+// gives its exit code and the line it printed (code page 932).
+std::pair<DWORD, std::wstring> RunExample(const wchar_t* program, const std::wstring& title,
+                                          const std::function<void(HWND)>& act)
+{
+    testsupport::ScopedTempFolder output;
+    e2e::Process example(kExamples / program, {}, output / L"out.txt");
+    HWND dialog = e2e::WaitForWindow(example.Id(), L"#32770", kTimeout);
+    EXPECT_TRUE(dialog) << program;
+    if (!dialog)
+        return {STILL_ACTIVE, {}};
+    EXPECT_EQ(e2e::Title(dialog), title);
+    act(dialog);
+    EXPECT_TRUE(example.WaitForExit(kTimeout)) << program;
+    std::ifstream in(output / L"out.txt", std::ios::binary);
+    const std::string printed{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    std::wstring line = cp932::ToWide(printed.c_str());
+    while (!line.empty() && (line.back() == L'\n' || line.back() == L'\r'))
+        line.pop_back();
+    return {example.ExitCode(), line};
+}
+
+TEST(Package, TheKitsExamplesPrintWhatWasChosenOrThatItWasCancelled)
+{
+    ASSERT_TRUE(fs::exists(kExamples / L"LUMADLG.dll")) << "VEMO_EXAMPLES " << kExamples;
+    // A typed name takes the default extension, and the example's acceptance
+    // hook lets the readable file through.
+    const fs::path note = kExamples / L"メモ.txt";
+    std::ofstream(note) << "note\n";
+    const auto typed = RunExample(L"open_file.exe", L"Open a text file", [](HWND dialog) {
+        Type(e2e::FocusOf(dialog), L"メモ");
+        e2e::PressKey(dialog, VK_RETURN);
+    });
+    EXPECT_EQ(typed, std::make_pair(DWORD{0}, note.wstring()));
+    fs::remove(note);
+    const auto cancelled =
+        RunExample(L"open_file.exe", L"Open a text file", [](HWND dialog) { e2e::PostCommand(dialog, IDCANCEL); });
+    EXPECT_EQ(cancelled, std::make_pair(DWORD{1}, std::wstring(L"cancelled")));
+
+    // The folder list starts on the first folder below "上のフォルダへ".
+    const fs::path folder = kExamples / L"サブ フォルダ";
+    ASSERT_TRUE(fs::create_directory(folder));
+    const auto chosen =
+        RunExample(L"choose_folder.exe", L"Choose a folder", [](HWND dialog) { e2e::PostCommand(dialog, IDOK); });
+    EXPECT_EQ(chosen, std::make_pair(DWORD{0}, folder.wstring()));
+    fs::remove(folder);
 }
 
 } // namespace

@@ -6,8 +6,8 @@
 // does not run (every call answers 1722, RPC_S_SERVER_UNAVAILABLE);
 // "running", NVDA speaks SSML with marks; "old", NVDA runs without the SSML
 // calls (1717, RPC_S_UNKNOWN_IF). A synchronous speakSsml "speaks" for
-// STANDIN_NVDA_SPEAK_MS milliseconds (default 0) unless cancelSpeech cuts it
-// short or NVDA quits meanwhile, then reports each <mark> of the text in
+// STANDIN_NVDA_SPEAK_MS milliseconds (default 0; "quit": until NVDA quits)
+// unless cancelSpeech cuts it short or NVDA quits meanwhile, then reports each <mark> of the text in
 // order, recording "nvda mark <name>" first.
 #include <windows.h>
 
@@ -87,8 +87,14 @@ unsigned long __stdcall nvdaController_speakSsml(const wchar_t* ssml, int symbol
     if (answer != 0 || asynchronous)
         return answer;
     const std::wstring speakMs = Variable(L"STANDIN_NVDA_SPEAK_MS");
-    if (WaitForSingleObject(g_cancel, speakMs.empty() ? 0 : std::stoul(speakMs)) == WAIT_OBJECT_0)
+    if (speakMs == L"quit") {
+        // Speaks until cancelled or until NVDA quits, however long that takes.
+        while (Answer(true) == 0)
+            if (WaitForSingleObject(g_cancel, 10) == WAIT_OBJECT_0)
+                return 0;
+    } else if (WaitForSingleObject(g_cancel, speakMs.empty() ? 0 : std::stoul(speakMs)) == WAIT_OBJECT_0) {
         return 0; // cancelled: the rest is not spoken, its marks not reached
+    }
     if (const unsigned long now = Answer(true); now != 0)
         return now; // NVDA quit while it spoke
     constexpr std::wstring_view open = L"<mark name=\"";
