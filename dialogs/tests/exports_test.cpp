@@ -1,38 +1,35 @@
-// The exports without a window: objects, handles of the wrong family, the
-// style records, captions and the caller's buffers.
+// The library's exports as a caller meets them: handles of the wrong family,
+// stale or made up, get failure values and zeroed buffers; the style
+// records; the folder dialog's result, its object while it runs, folders
+// code page 932 cannot name, and a drive that is not ready.
 #include "dialogs/lumadlg.h"
 
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
 #include <cstring>
-#include <vector>
+
+#include "tests/support/dialog_driver.h"
+#include "tests/support/transcript_reader.h"
+#include "tests/support/window_operation.h"
+#include "win/cp932.h"
+#include "win/window.h"
+
+using namespace dialogtest;
 
 namespace {
 
-TEST(Exports, FileDialogObjectLifecycle)
-{
-    HLUMADLG d = FileDlg_Create(1, nullptr, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(d, nullptr);
-    EXPECT_EQ(FileDlg_GetSelectedCount(d), 0);
-    EXPECT_EQ(FileDlg_MessageWnd(d, "text", "text"), 0) << "not running";
-    EXPECT_EQ(FileDlg_Delete(d), 1);
-    // A stale handle is refused, never touched.
-    EXPECT_EQ(FileDlg_Delete(d), 0);
-    EXPECT_EQ(FileDlg_GetSelectedCount(d), -1);
-    EXPECT_EQ(FileDlg_DoModal(d), -1);
-}
-
-TEST(Exports, WrongFamilyNullAndRandomHandlesGetFailureValues)
+TEST(Exports, ForeignStaleAndNullHandlesAreRefused)
 {
     HLUMADLG file = FileDlg_Create(0, ".zlq", "a.zlq", "C:\\", "A|*.a||", nullptr);
     HLUMADLG folder = FolderDlg_Create("C:\\", nullptr);
-    ASSERT_NE(file, nullptr);
-    ASSERT_NE(folder, nullptr);
+    HLUMADLG stale = FileDlg_Create(1, nullptr, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(file && folder && stale);
+    EXPECT_EQ(FileDlg_Delete(stale), 1);
     int local = 0;
-    std::vector<HLUMADLG> foreign = {folder, nullptr, reinterpret_cast<HLUMADLG>(&local),
-                                     reinterpret_cast<HLUMADLG>(static_cast<INT_PTR>(0x12345678))};
     FileDlgExStyle fileRecord = {};
-    for (HLUMADLG h : foreign) {
+    for (HLUMADLG h : {folder, stale, static_cast<HLUMADLG>(nullptr), reinterpret_cast<HLUMADLG>(&local)}) {
         EXPECT_EQ(FileDlg_DoModal(h), -1);
         EXPECT_EQ(FileDlg_Delete(h), 0);
         EXPECT_EQ(FileDlg_GetSelectedCount(h), -1);
@@ -51,43 +48,27 @@ TEST(Exports, WrongFamilyNullAndRandomHandlesGetFailureValues)
         EXPECT_EQ(FolderDlg_Delete(h), 0);
         EXPECT_EQ(FolderDlg_EnableControl(h, 1, 0), 0);
         EXPECT_EQ(FolderDlg_SetExtendedStyle(h, &folderRecord), 0);
-        EXPECT_EQ(FolderDlg_GetExtendedStyle(h, &folderRecord), 0);
         EXPECT_EQ(FolderDlg_SetWindowText(h, "x", -1), 0);
-        EXPECT_EQ(FolderDlg_MessageWnd(h, "x", "x"), 0);
     }
-    // Both objects survived the other family's calls.
-    EXPECT_EQ(FileDlg_GetSelectedCount(file), 0);
-    EXPECT_EQ(FolderDlg_SetWindowText(folder, "x", 1017), 1);
+    // Null arguments, and buffers of no size.
+    EXPECT_EQ(FileDlg_SetExtendedStyle(file, nullptr), 0);
+    EXPECT_EQ(FileDlg_GetPathName(file, nullptr, 100, 0), nullptr);
+    char one = 'x';
+    for (int size : {0, -5})
+        FileDlg_GetPathName(file, &one, size, 0);
+    EXPECT_EQ(one, 'x') << "a size below 1 leaves the buffer alone";
+    EXPECT_EQ(FolderDlg_GetPathName(folder, nullptr, 10), nullptr);
+    // Captions: which ids each family takes.
+    for (int id : {-1, 1, 1016, 1017, 1018, 1019, 0, 2, 1000, 1015})
+        EXPECT_EQ(FileDlg_SetWindowText(file, "c", id), static_cast<int>(id == -1 || id == 1 || id >= 1016)) << id;
+    for (int id : {-1, 1, 2, 1016, 1017, 0, 1018, 1029})
+        EXPECT_EQ(FolderDlg_SetWindowText(folder, "c", id), static_cast<int>(id != 0 && id < 1018)) << id;
+    EXPECT_EQ(FileDlg_GetSelectedCount(file), 0) << "both survived the other family's calls";
     EXPECT_EQ(FileDlg_Delete(file), 1);
     EXPECT_EQ(FolderDlg_Delete(folder), 1);
 }
 
-TEST(Exports, NullArgumentsAreHandled)
-{
-    HLUMADLG d = FileDlg_Create(1, nullptr, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(d, nullptr);
-    EXPECT_EQ(FileDlg_SetExtendedStyle(d, nullptr), 0);
-    EXPECT_EQ(FileDlg_GetExtendedStyle(d, nullptr), 0);
-    EXPECT_EQ(FileDlg_SetWindowText(d, nullptr, -1), 1);
-    EXPECT_EQ(FileDlg_GetPathName(d, nullptr, 100, 0), nullptr);
-    char one = 'x';
-    FileDlg_GetPathName(d, &one, 0, 0);
-    EXPECT_EQ(one, 'x') << "a size of 0 leaves the buffer alone";
-    FileDlg_GetPathName(d, &one, -5, 0);
-    EXPECT_EQ(one, 'x');
-    FileDlg_GetPathName(d, &one, 1, 0);
-    EXPECT_EQ(one, '\0');
-    EXPECT_EQ(FileDlg_MessageWnd(d, nullptr, nullptr), 0);
-    EXPECT_EQ(FileDlg_Delete(d), 1);
-
-    HLUMADLG f = FolderDlg_Create(nullptr, nullptr);
-    ASSERT_NE(f, nullptr);
-    EXPECT_EQ(FolderDlg_GetPathName(f, nullptr, 10), nullptr);
-    EXPECT_EQ(FolderDlg_SetExtendedStyle(f, nullptr), 0);
-    EXPECT_EQ(FolderDlg_Delete(f), 1);
-}
-
-TEST(Exports, FileStyleRecordThroughTheExports)
+TEST(Exports, StyleRecords)
 {
     HLUMADLG open = FileDlg_Create(1, nullptr, nullptr, nullptr, nullptr, nullptr);
     HLUMADLG save = FileDlg_Create(0, nullptr, nullptr, nullptr, nullptr, nullptr);
@@ -96,82 +77,173 @@ TEST(Exports, FileStyleRecordThroughTheExports)
     r.mask = 0;
     EXPECT_EQ(FileDlg_GetExtendedStyle(open, &r), 1);
     EXPECT_EQ(r.style, static_cast<DWORD>(FDS_FILEMUSTEXIST));
-    EXPECT_EQ(r.driveTypes, 0u);
-    EXPECT_EQ(r.disabledOps, 0u);
     EXPECT_EQ(r.acceptHook, nullptr);
     EXPECT_EQ(r.reserved, 0xCCCCCCCCu) << "reserved is never written";
-    r.mask = 0x1;
-    EXPECT_EQ(FileDlg_GetExtendedStyle(save, &r), 1);
-    EXPECT_EQ(r.style, static_cast<DWORD>(FDS_OVERWRITEPROMPT));
-
-    FileDlgExStyle in = {};
-    in.mask = 0x1;
-    in.style = FDS_MULTISELECT | FDS_OVERWRITEPROMPT;
+    FileDlgExStyle in = {0, FDSM_STYLE, FDS_MULTISELECT | FDS_OVERWRITEPROMPT};
     EXPECT_EQ(FileDlg_SetExtendedStyle(open, &in), 0x1);
-    r.mask = 0x1;
     FileDlg_GetExtendedStyle(open, &r);
-    EXPECT_EQ(r.style, static_cast<DWORD>(FDS_OVERWRITEPROMPT));
-    EXPECT_EQ(FileDlg_SetExtendedStyle(save, &in), 0) << "the save dialog already had 0x8";
-
-    in.mask = 0;
-    in.style = FDS_OVERWRITEPROMPT;
-    in.driveTypes = 0x1;
-    in.disabledOps = 0x37;
-    in.acceptHook = [](const char*, HLUMADLG) { return 1; };
+    EXPECT_EQ(r.style, static_cast<DWORD>(FDS_OVERWRITEPROMPT)) << "multi-selection is cleared beside it";
+    EXPECT_EQ(FileDlg_SetExtendedStyle(save, &in), 0) << "the save dialog already had it";
+    in = {0, 0, FDS_OVERWRITEPROMPT, 0x1, 0x37, [](const char*, HLUMADLG) { return 1; }};
     EXPECT_EQ(FileDlg_SetExtendedStyle(open, &in), 0xE);
     std::memset(&r, 0, sizeof r);
-    r.mask = 0x8 | 0x4;
+    r.mask = FDSM_ACCEPTHOOK | FDSM_DISABLEDOPS;
     FileDlg_GetExtendedStyle(open, &r);
     EXPECT_EQ(r.acceptHook, in.acceptHook);
     EXPECT_EQ(r.disabledOps, 0x37u);
     EXPECT_EQ(r.driveTypes, 0u) << "not selected by the mask";
     FileDlg_Delete(open);
     FileDlg_Delete(save);
-}
-
-TEST(Exports, CaptionIds)
-{
-    HLUMADLG d = FileDlg_Create(1, nullptr, nullptr, nullptr, nullptr, nullptr);
-    for (int id : {-1, 1, 1016, 1017, 1018, 1019})
-        EXPECT_EQ(FileDlg_SetWindowText(d, "caption", id), 1) << id;
-    for (int id : {0, 2, 1000, 1015})
-        EXPECT_EQ(FileDlg_SetWindowText(d, "caption", id), 0) << id;
-    FileDlg_Delete(d);
 
     HLUMADLG f = FolderDlg_Create("C:\\", nullptr);
-    for (int id : {-1, 1, 2, 1016, 1017})
-        EXPECT_EQ(FolderDlg_SetWindowText(f, "caption", id), 1) << id;
-    for (int id : {0, 1018, 1029})
-        EXPECT_EQ(FolderDlg_SetWindowText(f, "caption", id), 0) << id;
-    FolderDlg_Delete(f);
-}
-
-TEST(Exports, FolderDialogObject)
-{
-    HLUMADLG f = FolderDlg_Create("C:\\", nullptr);
-    ASSERT_NE(f, nullptr);
-    FolderDlgExStyle in = {};
-    in.mask = 0x10000 | 0x2;
-    in.style = FODS_SHOWHIDDEN;
-    in.driveTypes = 0x10; // RAM disks: the test machine has none
-    EXPECT_EQ(FolderDlg_SetExtendedStyle(f, &in), 0x10002);
+    FolderDlgExStyle fin = {0, 0x10000 | 0x2, FODS_SHOWHIDDEN, 0x10};
+    EXPECT_EQ(FolderDlg_SetExtendedStyle(f, &fin), 0x10002);
     FolderDlgExStyle out;
     std::memset(&out, 0xCC, sizeof out);
     out.mask = 0;
     EXPECT_EQ(FolderDlg_GetExtendedStyle(f, &out), 1);
     EXPECT_EQ(out.style, 0u) << "style was not selected when stored";
     EXPECT_EQ(out.driveTypes, 0x10u);
-    EXPECT_EQ(out.folderHook, nullptr);
-    // Not running: no control to enable, no message, empty result.
-    EXPECT_EQ(FolderDlg_EnableControl(f, 1, 0), 0);
-    EXPECT_EQ(FolderDlg_MessageWnd(f, "a", "a"), 0);
-    char buffer[16];
-    std::memset(buffer, 0xCC, sizeof buffer);
-    FolderDlg_GetPathName(f, buffer, sizeof buffer);
-    EXPECT_EQ(std::string(buffer, sizeof buffer), std::string(sizeof buffer, '\0'));
-    // No drive of the kinds offered: no window, -1.
-    EXPECT_EQ(FolderDlg_DoModal(f), -1);
+    EXPECT_EQ(FolderDlg_MessageWnd(f, "a", "a"), 0) << "not running";
+    EXPECT_EQ(FolderDlg_DoModal(f), -1) << "no RAM disk to offer";
     EXPECT_EQ(FolderDlg_Delete(f), 1);
+}
+
+std::wstring PathOf(HLUMADLG dialog, int size = 600)
+{
+    std::string buffer(static_cast<std::size_t>(size), '\xCC');
+    FolderDlg_GetPathName(dialog, buffer.data(), size);
+    return cp932::ToWide(buffer.c_str());
+}
+
+struct HookCall {
+    int code;
+    std::string item, folder;
+};
+std::vector<HookCall> g_hookCalls;
+int __cdecl RecordCall(HLUMADLG, int code, const char* item, const char* folder)
+{
+    g_hookCalls.push_back({code, item, folder});
+    return 1;
+}
+
+class FolderExports : public ::testing::Test {
+protected:
+    void TearDown() override { EXPECT_EQ(FolderDlg_Delete(handle), 1); }
+    int Run(const std::wstring& folder, const std::function<void(HWND)>& script)
+    {
+        if (!handle)
+            handle = FolderDlg_Create(cp932::FromWide(folder).c_str(), nullptr);
+        return driver.Run([&] { return FolderDlg_DoModal(handle); }, [&](HWND d) {
+            script(d);
+            if (IsWindowVisible(d))
+                PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+        });
+    }
+    testsupport::ScopedTempFolder tree{"lumadlg-folder"};
+    Driver driver{HasList(1029)};
+    HLUMADLG handle = nullptr;
+};
+
+// The caller's result, cut to its buffer; the object is not destroyed from
+// under its window, nor run twice; a cancelled run leaves no result.
+TEST_F(FolderExports, ChoosesAFolderForTheCaller)
+{
+    tree.Folder(L"alpha");
+    const std::wstring beta = tree.Folder(L"beta").wstring();
+    handle = FolderDlg_Create(cp932::FromWide(tree.Path().wstring()).c_str(), nullptr);
+    ASSERT_EQ(FolderDlg_SetWindowText(handle, cp932::FromWide(L"コピー先").c_str(), -1), 1);
+    EXPECT_EQ(Run({}, [&](HWND d) {
+                  EXPECT_EQ(win::GetText(d), L"コピー先");
+                  EXPECT_EQ(FolderDlg_Delete(handle), 0);
+                  EXPECT_EQ(FileDlg_Delete(handle), 0);
+                  EXPECT_EQ(FolderDlg_DoModal(handle), -1) << "a second run while the first is open";
+                  Press(VK_DOWN);
+                  Command(d, IDOK);
+              }),
+              1);
+    EXPECT_EQ(PathOf(handle), beta);
+    EXPECT_EQ(PathOf(handle, 6), beta.substr(0, 5));
+    EXPECT_EQ(Run({}, [](HWND) {}), 2);
+    EXPECT_EQ(PathOf(handle), L"");
+}
+
+// Folders whose names code page 932 cannot carry are listed as they are;
+// the hook and the caller get texts that open them, never the neighbour
+// their best fit names ("cafe" beside "café"); the next run starts there.
+TEST_F(FolderExports, FoldersTheCodePageCannotName)
+{
+    testsupport::ScopedWindowOperation windowOperation(1); // Enter opens the focused folder
+    const std::wstring folder = tree.Folder(L"Données").wstring(), cafe = tree.Folder(L"Données\\café").wstring();
+    tree.Folder(L"Données\\cafe");
+    handle = FolderDlg_Create(cp932::FromWide(tree.Path().wstring()).c_str(), nullptr);
+    FolderDlgExStyle style = {0, 0x10000, 0, 0, &RecordCall};
+    FolderDlg_SetExtendedStyle(handle, &style);
+    g_hookCalls.clear();
+    EXPECT_EQ(Run({}, [&](HWND d) {
+                  ASSERT_TRUE(Select(GetDlgItem(d, 1029), {L"Données"}));
+                  Press(VK_RETURN);
+                  EXPECT_EQ(StatusText(d), folder);
+                  ASSERT_TRUE(Select(GetDlgItem(d, 1029), {L"café"}));
+                  Command(d, IDOK);
+              }),
+              1);
+    EXPECT_EQ(FileIdOf(PathOf(handle)), FileIdOf(cafe)) << cp932::FromWide(PathOf(handle));
+    ASSERT_GE(g_hookCalls.size(), 2u);
+    EXPECT_EQ(g_hookCalls.back().code, 2);
+    for (const HookCall& call : {g_hookCalls[g_hookCalls.size() - 2], g_hookCalls.back()}) {
+        EXPECT_EQ(FileIdOf(call.folder), FileIdOf(folder)) << call.folder;
+        EXPECT_EQ(FileIdOf(call.folder + "\\" + call.item), FileIdOf(cafe)) << call.item;
+    }
+    EXPECT_EQ(Run({}, [&](HWND d) {
+                  EXPECT_EQ(StatusText(d), folder);
+                  ASSERT_TRUE(Select(GetDlgItem(d, 1029), {L"このフォルダで決定"}));
+                  Command(d, IDOK);
+              }),
+              1);
+    EXPECT_EQ(FileIdOf(PathOf(handle)), FileIdOf(folder));
+}
+
+// O: is a CD-ROM drive without a medium in the test prefix. A start folder
+// on it opens C:; choosing it, in the drive box or the list of drives, says
+// so and keeps the folder.
+TEST_F(FolderExports, ADriveThatIsNotReady)
+{
+    ASSERT_EQ(GetDriveTypeW(L"O:\\"), static_cast<UINT>(DRIVE_CDROM)) << "no empty CD-ROM drive O: in this prefix";
+    testsupport::ScopedWindowOperation windowOperation(1); // guides are spoken
+    testsupport::ScopedTranscript transcript;
+    for (const wchar_t* start : {L"O:\\", L"O:\\quiz"}) {
+        handle = FolderDlg_Create(cp932::FromWide(start).c_str(), nullptr);
+        Run({}, [&](HWND d) { EXPECT_EQ(StatusText(d), L"C:\\"); });
+        EXPECT_EQ(FolderDlg_Delete(handle), 1);
+        handle = nullptr;
+    }
+    Run(tree.Path().wstring(), [&](HWND d) {
+        HWND box = GetDlgItem(d, 1002);
+        int start = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0)), o = -1;
+        for (int i = 0; i < SendMessageW(box, CB_GETCOUNT, 0, 0); ++i) {
+            wchar_t text[300] = {};
+            SendMessageW(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            o = std::wstring(text).find(L"(O:)") != std::wstring::npos ? i : o;
+        }
+        ASSERT_GE(o, 0) << "offered though not ready";
+        SetFocus(box);
+        SendMessageW(box, CB_SETCURSEL, o, 0);
+        SendMessageW(d, WM_COMMAND, MAKEWPARAM(1002, CBN_SELENDOK), reinterpret_cast<LPARAM>(box));
+        EXPECT_EQ(StatusText(d), tree.Path().wstring());
+        SetFocus(GetDlgItem(d, 1029));
+        Settle();
+        EXPECT_EQ(SendMessageW(box, CB_GETCURSEL, 0, 0), start) << "the box returns to the drive shown";
+        for (int i = 0; i < 30 && StatusText(d) != L"マイ コンピュータ"; ++i)
+            Command(d, 1015);
+        for (const std::wstring& text : ListTexts(GetDlgItem(d, 1029)))
+            if (text.find(L"(O:)") != std::wstring::npos)
+                Select(GetDlgItem(d, 1029), {text});
+        Command(d, IDOK);
+        EXPECT_EQ(StatusText(d), L"マイ コンピュータ");
+    });
+    EXPECT_EQ(transcript.Count(L"reader Speak 1 ドライブの準備ができていません"), 2u);
+    EXPECT_EQ(PathOf(handle), L"");
 }
 
 } // namespace
