@@ -249,8 +249,8 @@ TEST_F(FolderDialog, ReadAloudAndMenus)
     std::size_t before = 0;
     Run(*dialog, [&](HWND d) {
         before = transcript.Said().size(); // a slow listing may have said the folder
-        PressAlt(VK_F2);
-        PressAlt(VK_F1);
+        Press(VK_F2, {false, false, true});
+        Press(VK_F1, {false, false, true});
         std::vector<std::wstring> said = transcript.Said(before);
         ASSERT_EQ(said.size(), 4u);
         EXPECT_EQ(said[0], L"reader Stop");
