@@ -578,12 +578,16 @@ TEST_F(FileDialog, MenusAndShortcuts)
 }
 
 // With the WindowOperation setting on, Enter in the name box and the list
-// goes through the dialog's Enter handlers; refusals are spoken guides.
+// goes through the dialog's Enter handlers, also after the boxes of an
+// operation had assistants of their own; refusals are spoken guides.
 TEST_F(FileDialog, EnterHandlersWithWindowOperationOn)
 {
     testsupport::ScopedWindowOperation windowOperation(1);
     Create(1, At());
+    driver.Type(L"fresh", L"新しいフォルダの作成");
     EXPECT_EQ(Run([&](HWND d) {
+                  Command(d, 1106);
+                  EXPECT_EQ(FocusedText(List(d)), L"fresh");
                   HWND box = GetDlgItem(d, kName);
                   SetFocus(box);
                   for (const wchar_t* text : {L"missing.zlq", L"Alpha"}) {

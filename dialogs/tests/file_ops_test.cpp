@@ -392,21 +392,4 @@ TEST_F(FileOps, WithdrawnOperations)
     EXPECT_TRUE(fs::exists(At(L"a.txt")) && fs::exists(At(L"Alpha")));
 }
 
-// With the WindowOperation setting on, the boxes of an operation have
-// assistants of their own; the list's Enter handler still works after them.
-TEST_F(FileOps, TheListsEnterHandlerOutlivesTheBoxes)
-{
-    testsupport::ScopedWindowOperation windowOperation(1);
-    driver.Type(L"fresh", L"新しいフォルダの作成");
-    std::wstring line;
-    Run([&](HWND d) {
-        Command(d, 1106);
-        SetFocus(List(d));
-        ASSERT_EQ(FocusedText(List(d)), L"fresh");
-        SendMessageW(List(d), WM_KEYDOWN, VK_RETURN, 0);
-        line = win::GetText(GetDlgItem(d, 1001));
-    });
-    EXPECT_EQ(line, At(L"fresh"));
-}
-
 } // namespace

@@ -157,6 +157,7 @@ TEST_F(AllControls, KeysOfEachControl)
         {"setting off: the dialog manager's arrows", std::nullopt, IDC_BUTTON_C, -1, {{VK_DOWN, {}, IDC_BUTTON_A, -1}}},
         {"setting off: an edit keeps Down", std::nullopt, IDC_EDIT, -1, {{VK_DOWN, {}, IDC_EDIT, -1}}},
         {"setting 2 is off", 2, IDC_BUTTON_C, -1, {{VK_DOWN, {}, IDC_BUTTON_A, -1}}},
+        {"setting 0 is off", 0, IDC_BUTTON_C, -1, {{VK_DOWN, {}, IDC_BUTTON_A, -1}}},
         {"setting off: list boxes still step with the full-width space", std::nullopt, IDC_LIST, 2,
          {{0, {}, IDC_LIST, 2, 0x81}, {0, {}, IDC_LIST, 0, 0x40}, {0, {}, IDC_LIST, 0, 0x81},
           {0, {}, IDC_LIST, 1, 0x40}, {0, {}, IDC_LIST, 2, 0x3000}, {0, {}, IDC_LIST, 2, 0x81},
@@ -246,17 +247,14 @@ TEST_F(AllControls, ExtendedListBoxMarkedUpAndWrap)
     EXPECT_EQ((notifications[{IDC_EXTENDED_LIST, LBN_SELCHANGE}]), before + 1);
 }
 
-TEST(ControlAssist, OnOnlyForSettingOneAndADialogWithControls)
+// Attached without reading the setting, it counts as on, though not on a
+// dialog without controls.
+TEST(ControlAssist, AttachedWithoutTheSetting)
 {
-    for (auto [value, on] : {std::pair<std::optional<DWORD>, bool>{std::nullopt, false}, {0, false}, {1, true}, {2, false}}) {
-        ScopedWindowOperation setting(value);
-        EXPECT_EQ(CLumaControlAssist::IsWindowOperationOn() != FALSE, on);
-    }
     ScopedWindowOperation off(std::nullopt);
     for (int id : {IDD_EMPTY, IDD_ALL_CONTROLS}) {
         HWND dialog = CreateDialogParamW(win::CurrentModule(), MAKEINTRESOURCEW(id), nullptr, CountingProc, 0);
         CLumaControlAssist assist;
-        // Attaching without reading the setting counts it as on.
         EXPECT_EQ(assist.Attach(dialog, FALSE) != FALSE, id == IDD_ALL_CONTROLS);
         EXPECT_EQ(assist.IsOperationOn() != FALSE, id == IDD_ALL_CONTROLS);
         assist.Detach();
@@ -313,20 +311,6 @@ TEST_F(AllControls, GuideMessages)
     EXPECT_FALSE(IsWindow(guide)) << "a click closes it";
     EXPECT_EQ(assist->ShowGuideAt(9999, "c", "c"), 0);
     EXPECT_EQ(assist->GuideWindow(), nullptr) << "no control, no guide";
-}
-
-// With the setting off a plain message box stands in, not spoken.
-TEST_F(AllControls, GuideWithTheSettingOffIsAPlainBox)
-{
-    Open(std::nullopt);
-    testsupport::ScopedTranscript transcript;
-    std::string text = cp932::FromWide(L"ドライブの準備ができていません");
-    Driver driver([](HWND) { return false; }); // the box is no script's: it is answered
-    driver.Press(L"OK");
-    EXPECT_EQ(driver.Run([&] { return assist->ShowGuideAt(IDC_EDIT, text.c_str(), text.c_str()); }), IDOK);
-    ASSERT_EQ(driver.Boxes().size(), 1u);
-    EXPECT_EQ(driver.Boxes()[0].text, L"ドライブの準備ができていません");
-    EXPECT_EQ(transcript.Count(L"reader Speak 1 ドライブの準備ができていません"), 0u);
 }
 
 } // namespace
