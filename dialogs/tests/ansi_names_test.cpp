@@ -4,23 +4,15 @@
 // neighbour a best fit names), or the choice is refused with a spoken guide.
 // The same files sit in the test's folder and in "José", entered as the
 // user enters it.
-#include <windows.h>
-
-#include <gtest/gtest.h>
-
 #include <algorithm>
 
-#include "dialogs/lumadlg.h"
-#include "tests/support/dialog_driver.h"
-#include "tests/support/transcript_reader.h"
+#include "dialogs/tests/file_dialog_fixture.h"
 #include "tests/support/window_operation.h"
-#include "win/cp932.h"
 
 using namespace dialogtest;
 
 namespace {
 
-constexpr int kName = 1000, kList = 1004;
 const std::wstring kNames[] = {L"café.zlq", L"한국어.zlq", L"emoji\U0001F600.zlq", L"naïve résumé.zlq"};
 
 std::vector<std::string> g_hookPaths;
@@ -30,7 +22,7 @@ int __cdecl RecordPath(const char* path, HLUMADLG)
     return 1;
 }
 
-class AnsiNames : public ::testing::Test {
+class AnsiNames : public FileDialogTest {
 protected:
     void SetUp() override
     {
@@ -42,40 +34,20 @@ protected:
         }
         g_hookPaths.clear();
     }
-    void TearDown() override { FileDlg_Delete(dialog); }
     int Run(int openMode, DWORD style, const std::function<void(HWND)>& script)
     {
-        FileDlg_Delete(dialog);
-        dialog = FileDlg_Create(openMode, nullptr, nullptr, cp932::FromWide(tree.Path().wstring()).c_str(), nullptr,
-                                nullptr);
-        FileDlgExStyle record = {0, FDSM_STYLE | FDSM_ACCEPTHOOK, style, 0, 0, &RecordPath};
-        FileDlg_SetExtendedStyle(dialog, &record);
-        return driver.Run([&] { return FileDlg_DoModal(dialog); }, script);
-    }
-    std::string Path(unsigned index)
-    {
-        char buffer[MAX_PATH * 2];
-        return FileDlg_GetPathName(dialog, buffer, sizeof buffer, index);
+        Create(openMode, At());
+        SetStyle(FDSM_STYLE | FDSM_ACCEPTHOOK, style, 0, &RecordPath);
+        return FileDialogTest::Run(script);
     }
     std::wstring In(const std::wstring& name) const { return (tree / L"José" / name).wstring(); }
-    // Types a name into the name box and presses OK.
-    static void Type(HWND d, const std::wstring& text)
-    {
-        SetDlgItemTextW(d, kName, text.c_str());
-        SendMessageW(d, WM_COMMAND, IDOK, 0);
-    }
     static void EnterFolder(HWND d)
     {
         Type(d, L"José");
-        std::vector<std::wstring> listed = ListTexts(GetDlgItem(d, kList));
+        std::vector<std::wstring> listed = ListTexts(List(d));
         for (const std::wstring& name : kNames)
             EXPECT_EQ(std::count(listed.begin(), listed.end(), name), 1) << "listed as it is";
     }
-
-    testsupport::ScopedTempFolder tree{"lumadlg-ansi"};
-    testsupport::ScopedTranscript transcript;
-    Driver driver{HasList(kList)};
-    HLUMADLG dialog = nullptr;
 };
 
 TEST_F(AnsiNames, EachNameOpensTheVeryFileChosenFromTheListOrTyped)
@@ -88,14 +60,14 @@ TEST_F(AnsiNames, EachNameOpensTheVeryFileChosenFromTheListOrTyped)
                               EnterFolder(d);
                               Type(d, name);
                           } else {
-                              ASSERT_TRUE(Select(GetDlgItem(d, kList), {name}));
+                              ASSERT_TRUE(Select(List(d), {name}));
                               Type(d, L"");
                           }
                       }),
                       1);
             ASSERT_EQ(FileDlg_GetSelectedCount(dialog), 1);
-            EXPECT_EQ(FileIdOf(Path(0)), FileIdOf(typed ? In(name) : (tree / name).wstring())) << Path(0);
-            EXPECT_EQ(g_hookPaths.back(), Path(0)) << "the hook is handed what the caller reads";
+            EXPECT_EQ(FileIdOf(Narrow(0)), FileIdOf(typed ? In(name) : (tree / name).wstring())) << Narrow(0);
+            EXPECT_EQ(g_hookPaths.back(), Narrow(0)) << "the hook is handed what the caller reads";
         }
     }
 }
@@ -105,8 +77,8 @@ TEST_F(AnsiNames, MultiSelectionMixingBothKinds)
     std::vector<std::wstring> listed;
     ASSERT_EQ(Run(1, FDS_MULTISELECT, [&](HWND d) {
                   EnterFolder(d);
-                  Select(GetDlgItem(d, kList), {L"a.zlq", kNames[0], kNames[2]});
-                  listed = ListTexts(GetDlgItem(d, kList));
+                  Select(List(d), {L"a.zlq", kNames[0], kNames[2]});
+                  listed = ListTexts(List(d));
                   Type(d, L"");
               }),
               1);
@@ -115,7 +87,7 @@ TEST_F(AnsiNames, MultiSelectionMixingBothKinds)
         if (name == L"a.zlq" || name == kNames[0] || name == kNames[2])
             selected.push_back(name);
     ASSERT_EQ(FileDlg_GetSelectedCount(dialog), 3);
-    std::vector<std::string> paths = {Path(0), Path(1), Path(2)};
+    std::vector<std::string> paths = {Narrow(0), Narrow(1), Narrow(2)};
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(FileIdOf(paths[i]), FileIdOf(In(selected[i]))) << paths[i];
         if (selected[i] == L"a.zlq")
@@ -141,7 +113,7 @@ TEST_F(AnsiNames, SaveModeRefusesANewNameTheCodePageCannotWrite)
               }),
               1);
     EXPECT_EQ(transcript.Count(L"reader Speak 1 このファイル名は無効です。"), 1u);
-    const std::wstring path = cp932::ToWide(Path(0));
+    const std::wstring path = cp932::ToWide(Narrow(0));
     const std::size_t slash = path.rfind(L'\\');
     EXPECT_EQ(path.substr(slash + 1), L"新規.zlq");
     EXPECT_EQ(FileIdOf(path.substr(0, slash)), FileIdOf(In(L""))) << "the new file's folder";

@@ -11,9 +11,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "dialogs/lumadlg.h"
-#include "tests/support/dialog_driver.h"
-#include "tests/support/transcript_reader.h"
+#include "dialogs/tests/file_dialog_fixture.h"
 #include "tests/support/window_operation.h"
 #include "win/cp932.h"
 #include "win/handles.h"
@@ -23,17 +21,8 @@ using namespace dialogtest;
 
 namespace {
 
-constexpr int kName = 1000, kFolderLine = 1001, kDrives = 1002, kList = 1004;
 constexpr wchar_t kMyComputer[] = L"ﾏｲ ｺﾝﾋﾟｭｰﾀ";
 
-// Puts text into the name box and presses OK.
-void Type(HWND d, const std::wstring& text)
-{
-    SetDlgItemTextW(d, kName, text.c_str());
-    SendMessageW(d, WM_COMMAND, IDOK, 0);
-}
-std::wstring Line(HWND d) { return win::GetText(GetDlgItem(d, kFolderLine)); }
-HWND List(HWND d) { return GetDlgItem(d, kList); }
 // Confirms the drive box's entry `index` (-1: the one it shows).
 void ConfirmDrive(HWND d, int index = -1)
 {
@@ -50,7 +39,7 @@ std::vector<std::vector<std::wstring>> SetModes(const testsupport::ScopedTranscr
     return modes;
 }
 
-class FileDialog : public ::testing::Test {
+class FileDialog : public FileDialogTest {
 protected:
     void SetUp() override
     {
@@ -60,45 +49,6 @@ protected:
                                   {L"e.dat", 1048576}})
             tree.File(name, static_cast<std::size_t>(size));
     }
-    void TearDown() override { FileDlg_Delete(dialog); }
-    void Create(int openMode, const std::wstring& folder, const std::wstring& filter = L"", const char* ext = nullptr)
-    {
-        FileDlg_Delete(dialog);
-        std::string f = cp932::FromWide(folder), flt = cp932::FromWide(filter);
-        dialog = FileDlg_Create(openMode, ext, nullptr, f.c_str(), flt.empty() ? nullptr : flt.c_str(), nullptr);
-    }
-    void SetStyle(DWORD mask, DWORD style, DWORD drives = 0, FileDlgAcceptHook hook = nullptr, DWORD ops = 0)
-    {
-        FileDlgExStyle r = {0, mask, style, drives, ops, hook};
-        FileDlg_SetExtendedStyle(dialog, &r);
-    }
-    // Runs the dialog; the script ends it, or it is cancelled afterwards.
-    int Run(const std::function<void(HWND)>& script)
-    {
-        return driver.Run([&] { return FileDlg_DoModal(dialog); }, [&](HWND d) {
-            script(d);
-            if (IsWindowVisible(d))
-                PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-        });
-    }
-    std::wstring Path(unsigned index = 0)
-    {
-        char buffer[MAX_PATH * 2];
-        return cp932::ToWide(FileDlg_GetPathName(dialog, buffer, sizeof buffer, index));
-    }
-    std::wstring At(const std::wstring& name = {}) { return (name.empty() ? tree.Path() : tree / name).wstring(); }
-    Texts BoxTexts()
-    {
-        Texts texts;
-        for (const Box& box : driver.Boxes())
-            texts.push_back(box.text);
-        return texts;
-    }
-
-    testsupport::ScopedTempFolder tree{"lumadlg"};
-    testsupport::ScopedTranscript transcript;
-    Driver driver{HasList(kList)};
-    HLUMADLG dialog = nullptr;
 };
 
 // Folders before files, sizes rounded to KB; captions given serve one run;

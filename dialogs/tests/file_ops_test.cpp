@@ -2,19 +2,11 @@
 // question answered on the test's thread: what each answer does to a folder
 // tree of the test's own, the texts and buttons of the questions and
 // refusals, failures, and the operations disabledOps withdraws.
-#include "dialogs/lumadlg.h"
+#include "dialogs/tests/file_dialog_fixture.h"
 
-#include <gtest/gtest.h>
-
-#include <windows.h>
 #include <commctrl.h>
 
 #include <fstream>
-
-#include "tests/support/dialog_driver.h"
-#include "tests/support/window_operation.h"
-#include "win/cp932.h"
-#include "win/window.h"
 
 namespace fs = std::filesystem;
 using namespace dialogtest;
@@ -22,15 +14,12 @@ using Names = std::vector<std::wstring>;
 
 namespace {
 
-constexpr int kList = 1004;
-
 std::string ReadAll(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 void Write(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-HWND List(HWND d) { return GetDlgItem(d, kList); }
 // Selects the entries named, focusing `focus`, and sends the list a key.
 void KeyOn(HWND d, const Names& names, WORD vk, bool ctrl = false)
 {
@@ -43,7 +32,7 @@ std::wstring Upper(std::wstring text)
     return text;
 }
 
-class FileOps : public ::testing::Test {
+class FileOps : public FileDialogTest {
 protected:
     void SetUp() override
     {
@@ -53,28 +42,14 @@ protected:
         tree.File(L"b.txt", 20);
         tree.File(L"c.txt", 30);
     }
-    void TearDown() override
-    {
-        if (dialog)
-            FileDlg_Delete(dialog);
-    }
-    // Runs the file dialog on `folder`; the script's operations are answered
+    // Runs an open dialog on `folder`; the script's operations are answered
     // as queued, and the dialog is cancelled afterwards.
-    void Run(const std::function<void(HWND)>& script, DWORD style = FDS_FILEMUSTEXIST, DWORD ops = 0,
-             const std::wstring& folder = {})
+    void RunOps(const std::function<void(HWND)>& script, DWORD style = FDS_FILEMUSTEXIST, DWORD ops = 0,
+                const std::wstring& folder = {})
     {
-        if (dialog)
-            FileDlg_Delete(dialog);
-        dialog = FileDlg_Create(1, nullptr, nullptr, cp932::FromWide(folder.empty() ? At() : folder).c_str(), nullptr,
-                                nullptr);
-        FileDlgExStyle record = {0, FDSM_STYLE | FDSM_DISABLEDOPS, style, 0, ops, nullptr};
-        FileDlg_SetExtendedStyle(dialog, &record);
-        EXPECT_EQ(driver.Run([&] { return FileDlg_DoModal(dialog); },
-                             [&](HWND d) {
-                                 script(d);
-                                 PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-                             }),
-                  2);
+        Create(1, folder.empty() ? At() : folder);
+        SetStyle(FDSM_STYLE | FDSM_DISABLEDOPS, style, 0, nullptr, ops);
+        EXPECT_EQ(Run(script), 2);
     }
     // The copy's folder dialog: chooses `entry` there.
     void ChooseFolder(const std::wstring& entry, std::wstring* start = nullptr)
@@ -88,12 +63,6 @@ protected:
             },
             L"ファイルのコピー");
     }
-    std::wstring At(const std::wstring& name = {}) const { return name.empty() ? tree.Path().wstring() : (tree / name).wstring(); }
-    const Box& Seen(std::size_t i) const { return driver.Boxes().at(i); }
-
-    testsupport::ScopedTempFolder tree{"lumadlg-ops"};
-    Driver driver{HasList(kList)};
-    HLUMADLG dialog = nullptr;
 };
 
 TEST_F(FileOps, NewFoldersAndRenaming)
@@ -116,7 +85,7 @@ TEST_F(FileOps, NewFoldersAndRenaming)
     driver.Press(L"はい", L"名前の変更");
     driver.Type(L"gamma", L"名前の変更");
     Names focused;
-    Run([&](HWND d) {
+    RunOps([&](HWND d) {
         Command(d, 1106);
         focused.push_back(FocusedText(List(d)));
         Command(d, 1014); // the button asks too; cancelled, it makes nothing
@@ -189,7 +158,7 @@ TEST_F(FileOps, Deleting)
     driver.Press(L"削除", L"フォルダの削除の確認");
     std::wstring focusedAfter;
     tree.Folder(L"delta");
-    Run([&](HWND d) {
+    RunOps([&](HWND d) {
         KeyOn(d, {gone}, VK_DELETE);
         EXPECT_TRUE(fs::exists(At(gone))) << "cancelled";
         KeyOn(d, {gone}, VK_DELETE);
@@ -242,7 +211,7 @@ TEST_F(FileOps, DeletingOffFixedDisks)
         Write(path / L"gone.txt", "x");
         driver.Press(L"ｷｬﾝｾﾙ");
         driver.Press(L"削除");
-        Run([&](HWND d) {
+        RunOps([&](HWND d) {
             KeyOn(d, {L"gone.txt"}, VK_DELETE);
             EXPECT_TRUE(fs::exists(path / L"gone.txt"));
             KeyOn(d, {L"gone.txt"}, VK_DELETE);
@@ -275,7 +244,7 @@ TEST_F(FileOps, Copying)
     ChooseFolder(L"このフォルダで決定", &zoeStart);
     bool newFolderButton = true;
     std::wstring focusedAfter;
-    Run([&](HWND d) {
+    RunOps([&](HWND d) {
         KeyOn(d, {L"b.txt"}, 'C', true);
         focusedAfter = FocusedText(List(d));
         Write(At(L"コピー ～ b.txt"), "changed");
@@ -305,7 +274,7 @@ TEST_F(FileOps, Copying)
         newFolderButton = IsWindowEnabled(GetDlgItem(folderDialog, 1014)) != FALSE;
         PostMessageW(folderDialog, WM_COMMAND, IDCANCEL, 0);
     });
-    Run([&](HWND d) { KeyOn(d, {L"a.txt"}, 'C', true); }, FDS_FILEMUSTEXIST, FDO_CREATEFOLDER);
+    RunOps([&](HWND d) { KeyOn(d, {L"a.txt"}, 'C', true); }, FDS_FILEMUSTEXIST, FDO_CREATEFOLDER);
     EXPECT_FALSE(newFolderButton);
 }
 
@@ -329,7 +298,7 @@ TEST_F(FileOps, FailuresAreReported)
         PostMessageW(folderDialog, WM_COMMAND, IDOK, 0);
     });
     driver.Press(L"OK", L"ファイルのコピー");
-    Run([&](HWND d) {
+    RunOps([&](HWND d) {
         Select(List(d), {L"c.txt"});
         fs::remove(At(L"c.txt"));
         SendKey(List(d), VK_DELETE);
@@ -357,7 +326,7 @@ TEST_F(FileOps, FailuresAreReported)
     tree.Folder(L"beta\\" + deep);
     driver.Type(std::wstring(40, L'n'), L"新しいフォルダの作成");
     driver.Press(L"OK", L"フォルダの作成");
-    Run([&](HWND d) { Command(d, 1106); }, FDS_FILEMUSTEXIST, 0, At(L"beta\\" + deep));
+    RunOps([&](HWND d) { Command(d, 1106); }, FDS_FILEMUSTEXIST, 0, At(L"beta\\" + deep));
     EXPECT_EQ(driver.Boxes().back().text, L"新しいフォルダの作成に失敗しました。");
     EXPECT_TRUE(fs::is_empty(At(L"beta\\" + deep)));
 }
@@ -368,7 +337,7 @@ TEST_F(FileOps, WithdrawnOperations)
 {
     std::wstring help;
     bool fileOps = true, newFolder = false;
-    Run([&](HWND d) {
+    RunOps([&](HWND d) {
         fileOps = IsWindowEnabled(GetDlgItem(d, 1012)) != FALSE;
         newFolder = IsWindowEnabled(GetDlgItem(d, 1014)) != FALSE;
         SetFocus(List(d));
@@ -383,7 +352,7 @@ TEST_F(FileOps, WithdrawnOperations)
     EXPECT_FALSE(fileOps);
     EXPECT_TRUE(newFolder) << "0x37 leaves folder creation";
     EXPECT_EQ(help, L" フォルダの作成[Ctrl + N]");
-    Run([&](HWND d) {
+    RunOps([&](HWND d) {
         newFolder = IsWindowEnabled(GetDlgItem(d, 1014)) != FALSE;
         Command(d, 1106);
         SendKey(List(d), 'N', true);
