@@ -1,3 +1,6 @@
+// What a name typed into the file dialog's name box means, in a small world
+// of drives and folders: drive C ready, E offered but not ready, D not
+// offered; folders and files are exact paths.
 #include "dialogs/core/typed_name.h"
 
 #include <gtest/gtest.h>
@@ -7,152 +10,90 @@
 namespace lumadlg {
 namespace {
 
-// A small world: drives C (ready) and E (offered, not ready); D is not
-// offered. Folders and files are exact paths.
 class FakeEnv : public TypedNameEnv {
 public:
     bool IsDriveOffered(wchar_t letter) override { return letter == L'C' || letter == L'c' || letter == L'E'; }
     bool IsDriveReady(wchar_t letter) override { return letter != L'E'; }
     bool IsFolderUsable(const std::wstring& path) override
     {
-        if (path.size() <= 3 && path.size() >= 2 && path[1] == L':')
-            return true; // a drive root
-        std::wstring p = path;
-        if (!p.empty() && p.back() == L'\\')
-            p.pop_back();
-        return folders.count(p) > 0;
+        std::wstring p = path.size() > 3 && path.back() == L'\\' ? path.substr(0, path.size() - 1) : path;
+        return (p.size() <= 3 && p.size() >= 2 && p[1] == L':') || folders.count(p) > 0;
     }
     bool IsFileUsable(const std::wstring& folder, const std::wstring& name) override
     {
         return files.count(folder + name) > 0;
     }
-    std::set<std::wstring> folders{L"C:\\quiz", L"C:\\quiz\\sub", L"C:\\other", L"c:\\quiz", L"c:\\"};
-    std::set<std::wstring> files{L"C:\\quiz\\a.zlq", L"C:\\quiz\\sub\\b.zlq", L"C:\\quiz\\notes.txt.zlq",
-                                 L"C:\\other\\x.zlq"};
+    std::set<std::wstring> folders{L"C:\\quiz", L"C:\\quiz\\sub", L"C:\\other", L"c:\\quiz"};
+    std::set<std::wstring> files{L"C:\\quiz\\a.zlq", L"C:\\quiz\\sub\\b.zlq", L"C:\\quiz\\notes.txt.zlq"};
 };
 
-class TypedNames : public ::testing::Test {
-protected:
-    TypedName Parse(std::wstring_view text) { return ParseTypedName(text, ctx, env); }
+struct Case {
+    std::wstring text;
+    int code;
+    std::wstring folderOrMessage, name = {};
+};
+
+void Check(TypedNameContext ctx, const std::vector<Case>& cases)
+{
     FakeEnv env;
-    TypedNameContext ctx{false, L"C:\\quiz", L""};
-};
-
-TEST_F(TypedNames, EmptyColonAndDotDot)
-{
-    EXPECT_EQ(Parse(L"").code, kTypedEmpty);
-    EXPECT_EQ(Parse(L":").code, kTypedDriveList);
-    auto up = Parse(L"..");
-    EXPECT_EQ(up.code, kTypedParent);
-    EXPECT_EQ(up.folder, L"C:\\");
-
-    ctx.currentFolder = L"C:\\";
-    auto root = Parse(L"..");
-    EXPECT_EQ(root.code, kTypedRefused);
-    EXPECT_EQ(root.message, L"ルートディレクトリです。");
-
-    ctx.driveListMode = true;
-    ctx.currentFolder = L"ﾏｲ ｺﾝﾋﾟｭｰﾀ";
-    EXPECT_EQ(Parse(L"..").message, L"指定されたファイル名は無効です。");
-    EXPECT_EQ(Parse(L"a.zlq").message, L"ドライブが決まっていません。ドライブを入力してください。");
-    auto drive = Parse(L"C:");
-    EXPECT_EQ(drive.code, kTypedFolder);
-    EXPECT_EQ(drive.folder, L"C:\\");
+    for (const Case& c : cases) {
+        TypedName t = ParseTypedName(c.text, ctx, env);
+        SCOPED_TRACE(testing::Message() << "typed " << testing::PrintToString(c.text));
+        EXPECT_EQ(t.code, c.code);
+        if (!c.folderOrMessage.empty())
+            EXPECT_EQ(c.code == kTypedRefused ? t.message : t.folder, c.folderOrMessage);
+        if (!c.name.empty())
+            EXPECT_EQ(t.name, c.name);
+    }
 }
 
-TEST_F(TypedNames, DriveChecksInOrder)
+TEST(TypedNames, InAFolder)
 {
-    EXPECT_EQ(Parse(L"1:x").message, L"このドライブは無効です。");
-    EXPECT_EQ(Parse(L"D:x").message, L"ドライブ D: は存在しません。");
-    EXPECT_EQ(Parse(L"E:").message, L"ドライブの準備ができていません。");
+    const std::wstring invalid = L"このファイル名は無効です。";
+    Check({false, L"C:\\quiz", L""},
+          {{L"", kTypedEmpty, L""},
+           {L":", kTypedDriveList, L""},
+           {L"..", kTypedParent, L"C:\\"},
+           {L"1:x", kTypedRefused, L"このドライブは無効です。"},
+           {L"D:x", kTypedRefused, L"ドライブ D: は存在しません。"},
+           {L"E:", kTypedRefused, L"ドライブの準備ができていません。"},
+           {L"sub\\", kTypedFolder, L"C:\\quiz\\sub\\"},
+           {L"..\\other\\", kTypedFolder, L"C:\\other\\"},
+           {L"\\other", kTypedFolder, L"C:\\other\\"},
+           {L"C:sub", kTypedFolder, L"C:\\quiz\\sub\\"},
+           {L"c:quiz", kTypedFolder, L"c:\\quiz\\"}, // another letter case: another drive, from its root
+           {L"nothere\\x.zlq", kTypedRefused, L"このパス名は存在しません。"},
+           {L"a;b\\x.zlq", kTypedRefused, invalid},
+           {L"a\"b", kTypedRefused, invalid},
+           {std::wstring(300, L'x'), kTypedRefused, invalid},
+           {L"sub\\b.zlq", kTypedExisting, L"C:\\quiz\\sub\\", L"b.zlq"},
+           {L"\\other\\*.z?q", kTypedWildcard, L"C:\\other\\", L"*.z?q"},
+           {L"new.zlq", kTypedNewFile, L"C:\\quiz\\", L"new.zlq"}});
+    Check({false, L"C:\\", L""}, {{L"..", kTypedRefused, L"ルートディレクトリです。"}});
+    Check({true, L"ﾏｲ ｺﾝﾋﾟｭｰﾀ", L""},
+          {{L"..", kTypedRefused, L"指定されたファイル名は無効です。"},
+           {L"a.zlq", kTypedRefused, L"ドライブが決まっていません。ドライブを入力してください。"},
+           {L"C:", kTypedFolder, L"C:\\"}});
 }
 
-TEST_F(TypedNames, Folders)
+// The default extension is tried on a name without one and on a name with
+// an extension of its own, which keeps it when no such file exists; a
+// final dot never takes it.
+TEST(TypedNames, TheDefaultExtension)
 {
-    auto rel = Parse(L"sub");
-    EXPECT_EQ(rel.code, kTypedFolder);
-    EXPECT_EQ(rel.folder, L"C:\\quiz\\sub\\");
-    auto relDir = Parse(L"sub\\");
-    EXPECT_EQ(relDir.code, kTypedFolder);
-    EXPECT_EQ(relDir.folder, L"C:\\quiz\\sub\\");
-    auto abs = Parse(L"\\other");
-    EXPECT_EQ(abs.code, kTypedFolder);
-    EXPECT_EQ(abs.folder, L"C:\\other\\");
-    auto absDrive = Parse(L"C:\\other\\");
-    EXPECT_EQ(absDrive.folder, L"C:\\other\\");
-    auto parentRel = Parse(L"..\\other\\");
-    EXPECT_EQ(parentRel.code, kTypedFolder);
-    EXPECT_EQ(parentRel.folder, L"C:\\other\\");
-    EXPECT_EQ(Parse(L"nothere\\x.zlq").message, L"このパス名は存在しません。");
-    EXPECT_EQ(Parse(L"a;b\\x.zlq").message, L"このファイル名は無効です。");
-}
-
-TEST_F(TypedNames, OtherLetterCaseIsAnotherDrive)
-{
-    // "c:quiz" is relative to drive c's root, not to the current folder.
-    auto other = Parse(L"c:quiz");
-    EXPECT_EQ(other.code, kTypedFolder);
-    EXPECT_EQ(other.folder, L"c:\\quiz\\");
-    auto same = Parse(L"C:sub");
-    EXPECT_EQ(same.folder, L"C:\\quiz\\sub\\");
-}
-
-TEST_F(TypedNames, FilesAndWildcards)
-{
-    auto existing = Parse(L"a.zlq");
-    EXPECT_EQ(existing.code, kTypedExisting);
-    EXPECT_EQ(existing.folder, L"C:\\quiz\\");
-    EXPECT_EQ(existing.name, L"a.zlq");
-    auto inSub = Parse(L"sub\\b.zlq");
-    EXPECT_EQ(inSub.code, kTypedExisting);
-    EXPECT_EQ(inSub.folder, L"C:\\quiz\\sub\\");
-    auto wild = Parse(L"*.zlq");
-    EXPECT_EQ(wild.code, kTypedWildcard);
-    EXPECT_EQ(wild.folder, L"C:\\quiz\\");
-    EXPECT_EQ(wild.name, L"*.zlq");
-    auto wildDir = Parse(L"\\other\\*.z?q");
-    EXPECT_EQ(wildDir.code, kTypedWildcard);
-    EXPECT_EQ(wildDir.folder, L"C:\\other\\");
-    auto fresh = Parse(L"new.zlq");
-    EXPECT_EQ(fresh.code, kTypedNewFile);
-    EXPECT_EQ(fresh.name, L"new.zlq");
-    EXPECT_EQ(Parse(L"a\"b").message, L"このファイル名は無効です。");
-    EXPECT_EQ(Parse(std::wstring(300, L'x')).message, L"このファイル名は無効です。");
-}
-
-TEST_F(TypedNames, DefaultExtension)
-{
-    ctx.defaultExt = L".zlq";
-    auto byDefault = Parse(L"a");
-    EXPECT_EQ(byDefault.code, kTypedExisting);
-    EXPECT_EQ(byDefault.name, L"a.zlq");
-    auto newWithDefault = Parse(L"fresh");
-    EXPECT_EQ(newWithDefault.code, kTypedNewFile);
-    EXPECT_EQ(newWithDefault.name, L"fresh.zlq");
-    // An extension of its own: checked with the default, kept without it.
-    auto ownExt = Parse(L"notes.txt");
-    EXPECT_EQ(ownExt.code, kTypedExisting);
-    EXPECT_EQ(ownExt.name, L"notes.txt.zlq");
-    auto ownExtNew = Parse(L"report.txt");
-    EXPECT_EQ(ownExtNew.code, kTypedNewFile);
-    EXPECT_EQ(ownExtNew.name, L"report.txt");
-    // A single final dot never takes the default.
-    auto dot = Parse(L"a.");
-    EXPECT_EQ(dot.code, kTypedNewFile);
-    EXPECT_EQ(dot.name, L"a.");
+    Check({false, L"C:\\quiz", L".zlq"}, {{L"a", kTypedExisting, L"C:\\quiz\\", L"a.zlq"},
+                                          {L"fresh", kTypedNewFile, L"C:\\quiz\\", L"fresh.zlq"},
+                                          {L"notes.txt", kTypedExisting, L"C:\\quiz\\", L"notes.txt.zlq"},
+                                          {L"report.txt", kTypedNewFile, L"C:\\quiz\\", L"report.txt"},
+                                          {L"a.", kTypedNewFile, L"C:\\quiz\\", L"a."}});
 }
 
 TEST(SplitPath, FourParts)
 {
     auto p = SplitPath(L"C:\\dir\\sub/name.tar.gz");
-    EXPECT_EQ(p.drive, L"C:");
-    EXPECT_EQ(p.dir, L"\\dir\\sub/");
-    EXPECT_EQ(p.base, L"name.tar");
-    EXPECT_EQ(p.ext, L".gz");
+    EXPECT_EQ(p.drive + L"|" + p.dir + L"|" + p.base + L"|" + p.ext, L"C:|\\dir\\sub/|name.tar|.gz");
     auto q = SplitPath(L"..\\x");
-    EXPECT_EQ(q.dir, L"..\\");
-    EXPECT_EQ(q.base, L"x");
-    EXPECT_EQ(q.ext, L"");
+    EXPECT_EQ(q.drive + L"|" + q.dir + L"|" + q.base + L"|" + q.ext, L"|..\\|x|");
 }
 
 } // namespace

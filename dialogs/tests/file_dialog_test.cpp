@@ -1,6 +1,7 @@
-// The file dialog run through the exports and driven on the test's thread:
-// listing, sorting, spoken feedback, typed names, questions, the acceptance
-// hook and the caller's results.
+// The file dialog run through the exports and driven from inside its loop:
+// what it lists and in which order, what it says, typed names and their
+// refusals, questions, the acceptance hook, the drives, and the paths the
+// caller reads.
 #include <windows.h>
 #include <commctrl.h>
 #include <shlobj.h>
@@ -8,341 +9,244 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
 
-#include "dialogs/folder/tests/folder_driver.h"
-#include "dialogs/lumadlg.h"
-#include "dialogs/tests/dialog_driver.h"
-#include "tests/support/transcript_reader.h"
+#include "dialogs/tests/file_dialog_fixture.h"
 #include "tests/support/window_operation.h"
 #include "win/cp932.h"
 #include "win/handles.h"
-#include "win/registry.h"
+#include "win/window.h"
 
 using namespace dialogtest;
 
 namespace {
 
-constexpr int kName = 1000, kFolderLine = 1001, kDrives = 1002, kList = 1004;
+constexpr wchar_t kMyComputer[] = L"ﾏｲ ｺﾝﾋﾟｭｰﾀ";
 
-std::string Bytes(const std::wstring& text) { return cp932::FromWide(text); }
+// Confirms the drive box's entry `index` (-1: the one it shows).
+void ConfirmDrive(HWND d, int index = -1)
+{
+    if (index >= 0)
+        SendDlgItemMessageW(d, kDrives, CB_SETCURSEL, index, 0);
+    SendMessageW(d, WM_COMMAND, MAKEWPARAM(kDrives, CBN_SELENDOK), reinterpret_cast<LPARAM>(GetDlgItem(d, kDrives)));
+}
+std::vector<std::vector<std::wstring>> SetModes(const testsupport::ScopedTranscript& transcript)
+{
+    std::vector<std::vector<std::wstring>> modes;
+    for (const auto& e : transcript.Entries())
+        if (e.size() >= 4 && e[1] == L"SetMode")
+            modes.push_back(e);
+    return modes;
+}
 
-class FileDialog : public ::testing::Test {
+class FileDialog : public FileDialogTest {
 protected:
     void SetUp() override
     {
         tree.Folder(L"beta");
-        tree.Folder(L"Alpha");
-        tree.File(L"a.zlq", 0);
-        tree.File(L"b.txt", 50);
-        tree.File(L"c.dat", 1123);
-        tree.File(L"d.dat", 1124);
-        tree.File(L"e.dat", 1048576);
         tree.File(L"Alpha\\inner.zlq", 5);
+        for (auto [name, size] : {std::pair{L"a.zlq", 0}, {L"b.txt", 50}, {L"c.dat", 1123}, {L"d.dat", 1124},
+                                  {L"e.dat", 1048576}})
+            tree.File(name, static_cast<std::size_t>(size));
     }
-    void TearDown() override
-    {
-        if (dialog)
-            FileDlg_Delete(dialog);
-    }
-
-    HLUMADLG Create(int openMode, const std::wstring& folder, const std::wstring& filter = L"",
-                    const std::wstring& defaultExt = L"")
-    {
-        std::string f = Bytes(folder), flt = Bytes(filter), ext = Bytes(defaultExt);
-        dialog = FileDlg_Create(openMode, ext.empty() ? nullptr : ext.c_str(), nullptr, f.c_str(),
-                                flt.empty() ? nullptr : flt.c_str(), nullptr);
-        return dialog;
-    }
-    void SetStyle(DWORD mask, DWORD style, DWORD driveTypes = 0, FileDlgAcceptHook hook = nullptr)
-    {
-        FileDlgExStyle r = {};
-        r.mask = mask;
-        r.style = style;
-        r.driveTypes = driveTypes;
-        r.acceptHook = hook;
-        FileDlg_SetExtendedStyle(dialog, &r);
-    }
-    std::wstring Path(unsigned index = 0)
-    {
-        char buffer[MAX_PATH * 2];
-        FileDlg_GetPathName(dialog, buffer, sizeof buffer, index);
-        return cp932::ToWide(buffer);
-    }
-    // Texts the reader was given: "SpeakEx:...", "Speak0:...", "Speak1:...".
-    std::vector<std::wstring> Spoken()
-    {
-        std::vector<std::wstring> said;
-        for (const auto& e : transcript.Entries()) {
-            if (e.size() >= 5 && e[0] == L"reader" && e[1] == L"SpeakEx")
-                said.push_back(L"SpeakEx:" + e[4]);
-            else if (e.size() >= 4 && e[0] == L"reader" && e[1] == L"Speak")
-                said.push_back(L"Speak" + e[2] + L":" + e[3]);
-        }
-        return said;
-    }
-    bool WasSpoken(const std::wstring& entry)
-    {
-        auto s = Spoken();
-        return std::find(s.begin(), s.end(), entry) != s.end();
-    }
-
-    TempTree tree;
-    testsupport::ScopedTranscript transcript;
-    HLUMADLG dialog = nullptr;
 };
 
-TEST_F(FileDialog, CancelReturnsTwoAndRestoresTheReaderMode)
+// Folders before files, sizes rounded to KB; captions given serve one run;
+// the reader's mode is set for the run and the saved one handed back.
+TEST_F(FileDialog, ListsCaptionsAndTheReaderMode)
 {
-    Create(1, tree.Path());
-    std::wstring title, ok, label;
-    DialogDriver driver([&](HWND d) {
-        wchar_t text[128] = {};
-        GetWindowTextW(d, text, 128);
-        title = text;
-        ok = ControlText(d, IDOK);
-        label = ControlText(d, 1016);
-        EXPECT_EQ(GetFocus(), GetDlgItem(d, kName)) << "the name box has the focus";
-        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path());
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-    });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
-    EXPECT_TRUE(driver.ScriptRan());
-    EXPECT_EQ(title, L"ファイルを開く");
-    EXPECT_EQ(ok, L"開く");
-    EXPECT_EQ(label, L"現在のドライブ");
-    EXPECT_EQ(FileDlg_GetSelectedCount(dialog), 0);
-
-    std::vector<std::vector<std::wstring>> modes;
-    for (const auto& e : transcript.Entries())
-        if (e.size() >= 4 && e[0] == L"reader" && e[1] == L"SetMode")
-            modes.push_back(e);
-    ASSERT_EQ(modes.size(), 2u);
-    EXPECT_EQ(modes[0][2], L"131074");
-    EXPECT_EQ(modes[0][3], L"524544");
-    ASSERT_GE(modes[0].size(), 6u);
-    EXPECT_EQ(modes[1][2], L"131074");
-    EXPECT_EQ(modes[1][3], modes[0][5]) << "the saved mode is handed back";
-}
-
-TEST_F(FileDialog, CaptionOverridesServeOneRun)
-{
-    Create(0, tree.Path());
-    FileDlg_SetWindowText(dialog, Bytes(L"クイズを開く").c_str(), -1);
-    FileDlg_SetWindowText(dialog, Bytes(L"決定").c_str(), 1);
-    FileDlg_SetWindowText(dialog, Bytes(L"場所").c_str(), 1017);
-    std::vector<std::wstring> seen;
-    auto record = [&](HWND d) {
-        wchar_t text[128] = {};
-        GetWindowTextW(d, text, 128);
-        seen.push_back(text);
-        seen.push_back(ControlText(d, IDOK));
-        seen.push_back(ControlText(d, 1017));
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    Create(0, At());
+    FileDlg_SetWindowText(dialog, cp932::FromWide(L"クイズを開く").c_str(), -1);
+    Texts seen;
+    auto look = [&](HWND d) {
+        seen.push_back(win::GetText(d));
+        EXPECT_EQ(FocusId(d), kName);
+        EXPECT_EQ(Line(d), At());
+        EXPECT_EQ(ListTexts(List(d)), (Texts{L"上のフォルダへ", L"Alpha", L"beta", L"a.zlq", L"b.txt", L"c.dat", L"d.dat", L"e.dat"}));
+        EXPECT_EQ(ListTexts(List(d), 1), (Texts{L"", L"", L"", L"0KB", L"1KB", L"1KB", L"2KB", L"1,024KB"}));
     };
-    {
-        DialogDriver driver(record);
-        EXPECT_EQ(FileDlg_DoModal(dialog), 2);
-    }
-    {
-        DialogDriver driver(record);
-        EXPECT_EQ(FileDlg_DoModal(dialog), 2);
-    }
-    EXPECT_EQ(seen, (std::vector<std::wstring>{L"クイズを開く", L"決定", L"場所", L"ファイル名をつけて保存", L"保存",
-                                               L"現在のフォルダ"}));
+    EXPECT_EQ(Run(look), 2);
+    EXPECT_EQ(Run(look), 2);
+    EXPECT_EQ(seen, (Texts{L"クイズを開く", L"ファイル名をつけて保存"}));
+    auto modes = SetModes(transcript);
+    ASSERT_EQ(modes.size(), 4u);
+    ASSERT_GE(modes[0].size(), 6u);
+    EXPECT_EQ(modes[0][2] + L" " + modes[0][3], L"131074 524544");
+    EXPECT_EQ(modes[1][2] + L" " + modes[1][3], L"131074 " + modes[0][5]) << "the saved mode is handed back";
 }
 
-TEST_F(FileDialog, ListsFoldersThenFilesWithSizes)
-{
-    Create(1, tree.Path());
-    std::vector<std::wstring> names, sizes;
-    DialogDriver driver([&](HWND d) {
-        HWND list = GetDlgItem(d, kList);
-        names = ListColumn(list, 0);
-        sizes = ListColumn(list, 1);
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-    });
-    FileDlg_DoModal(dialog);
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"上のフォルダへ", L"Alpha", L"beta", L"a.zlq", L"b.txt", L"c.dat",
-                                                L"d.dat", L"e.dat"}));
-    EXPECT_EQ(sizes, (std::vector<std::wstring>{L"", L"", L"", L"0KB", L"1KB", L"1KB", L"2KB", L"1,024KB"}));
-}
-
-// At most 65,535 entries are listed, folders before files: a folder of
-// 65,536 entries (with "上のフォルダへ") leaves one file out, a larger one
-// only files, and one that just fits is listed in full.
+// At most 65,535 entries, folders first: a folder of 65,536 entries (with
+// "上のフォルダへ") leaves one file out, a larger one only files, and one
+// that just fits is listed in full.
 TEST_F(FileDialog, AtMost65535EntriesFoldersFirst)
 {
-    ManyEntries full(tree, L"full", 30000, 35535);
-    ManyEntries over(tree, L"over", 40000, 30000);
+    ManyEntries full(tree, L"full", 30000, 35535), over(tree, L"over", 40000, 30000);
     ASSERT_TRUE(full.Made() && over.Made());
     Create(1, full.Path().wstring());
-    struct Seen {
-        std::wstring line;
-        int count;
-        std::wstring lastFolder, firstFile, last;
-    };
-    std::vector<Seen> seen;
-    int focusedOnEntry = -1;
-    DialogDriver driver(
-        [&](HWND d) {
-            HWND list = GetDlgItem(d, kList);
-            auto look = [&](int folders) {
-                int count = ListCount(list);
-                seen.push_back({ControlText(d, kFolderLine), count, ListText(list, folders),
-                                ListText(list, folders + 1), ListText(list, count - 1)});
-            };
-            look(30000);
-            SetFocus(list);
-            focusedOnEntry = ListFocused(list);
-            DeleteFileW((full.Path() / L"file00001.dat").c_str());
-            TypeAndEnter(d, full.Path().wstring());
-            look(30000);
-            TypeAndEnter(d, over.Path().wstring());
-            look(40000);
-            PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-        },
-        60000);
-    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
+    std::vector<Texts> seen;
+    std::wstring focused;
+    Driver slow(HasList(kList), 60000);
+    slow.Run([&] { return FileDlg_DoModal(dialog); }, [&](HWND d) {
+        auto look = [&](std::size_t folders) {
+            Texts all = ListTexts(List(d));
+            seen.push_back({std::to_wstring(all.size()), all[folders], all[folders + 1], all.back()});
+        };
+        look(30000);
+        SetFocus(List(d));
+        focused = FocusedText(List(d));
+        DeleteFileW((full.Path() / L"file00001.dat").c_str());
+        Type(d, full.Path().wstring());
+        look(30000);
+        Type(d, over.Path().wstring());
+        look(40000);
+        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    });
     ASSERT_EQ(seen.size(), 3u);
-    EXPECT_EQ(seen[0].line, full.Path().wstring());
-    EXPECT_EQ(seen[0].count, 65535);
-    EXPECT_EQ(seen[0].lastFolder, L"folder30000") << "every folder is listed";
-    EXPECT_EQ(seen[0].firstFile.substr(0, 4), L"file");
-    EXPECT_EQ(focusedOnEntry, 30001) << "the first file follows the folders";
-    EXPECT_EQ(seen[1].count, 65535);
-    EXPECT_EQ(seen[1].firstFile, L"file00002.dat");
-    EXPECT_EQ(seen[1].last, L"file35535.dat") << "a folder that just fits is listed in full";
-    EXPECT_EQ(seen[2].line, over.Path().wstring() + L"\\");
-    EXPECT_EQ(seen[2].count, 65535);
-    EXPECT_EQ(seen[2].lastFolder, L"folder40000");
-    EXPECT_EQ(seen[2].firstFile.substr(0, 4), L"file");
+    EXPECT_EQ(seen[0][0] + seen[1][0] + seen[2][0], L"655356553565535");
+    EXPECT_EQ(seen[0][1], L"folder30000") << "every folder is listed";
+    EXPECT_EQ(seen[0][2].substr(0, 4), L"file");
+    EXPECT_EQ(focused, seen[0][2]) << "the first file follows the folders";
+    EXPECT_EQ(seen[1][2] + L" " + seen[1][3], L"file00002.dat file35535.dat") << "a folder that just fits, in full";
+    EXPECT_EQ(seen[2][1], L"folder40000");
+    EXPECT_EQ(seen[2][2].substr(0, 4), L"file");
 }
 
-TEST_F(FileDialog, RootListsTheDriveEntryFirst)
+// Backspace goes up with the folder left selected; from a root it lists the
+// drives, where the folder buttons are off. Confirming the drive the box
+// shows lists its root, from deep in it and from the drives alike.
+TEST_F(FileDialog, GoingUpAndTheDrives)
 {
-    std::wstring root = tree.Path().substr(0, 3);
-    Create(1, root);
-    std::vector<std::wstring> names;
-    DialogDriver driver([&](HWND d) {
-        names = ListColumn(GetDlgItem(d, kList), 0);
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    Create(1, At(L"Alpha"));
+    const std::wstring drive = At().substr(0, 3);
+    Run([&](HWND d) {
+        SetFocus(List(d));
+        SendKey(List(d), VK_BACK);
+        EXPECT_EQ(Line(d), At() + L"\\");
+        EXPECT_EQ(FocusedText(List(d)), L"Alpha");
+        Type(d, L"Alpha");
+        ConfirmDrive(d);
+        EXPECT_EQ(Line(d), drive);
+        Texts names = ListTexts(List(d));
+        EXPECT_EQ(names.front(), L"ドライブ選択へ");
+        EXPECT_EQ(std::count(names.begin(), names.end(), L"上のフォルダへ"), 0);
+        SetFocus(List(d));
+        SendKey(List(d), VK_BACK);
+        EXPECT_EQ(Line(d), kMyComputer);
+        EXPECT_NE(FocusedText(List(d)).find(drive.substr(0, 2)), std::wstring::npos) << "the drive left";
+        for (int id : {1015, 1012, 1013, 1014})
+            EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, id))) << id;
+        ConfirmDrive(d);
+        EXPECT_EQ(Line(d), drive);
+        Command(d, 1015);
+        EXPECT_EQ(Line(d), kMyComputer) << "the up button";
+        EXPECT_EQ(FocusId(d), kName);
     });
-    FileDlg_DoModal(dialog);
-    ASSERT_FALSE(names.empty());
-    EXPECT_EQ(names[0], L"ドライブ選択へ");
-    EXPECT_EQ(std::count(names.begin(), names.end(), L"上のフォルダへ"), 0);
+    Create(1, At(L"does-not-exist"));
+    Run([&](HWND d) { EXPECT_EQ(Line(d), L"C:\\") << "a missing folder gives way to a drive's root"; });
 }
 
-TEST_F(FileDialog, HiddenAndReadOnlyRules)
+// O: is a CD-ROM drive without a medium in the test prefix: offered, never
+// ready. Each way of reaching it says so and leaves the folder as it was.
+TEST_F(FileDialog, ADriveThatIsNotReadyIsNeverEntered)
 {
-    tree.File(L".secret", 1);
-    tree.SetAttributes(L".secret", FILE_ATTRIBUTE_HIDDEN);
-    tree.File(L"locked.txt", 1);
-    tree.SetAttributes(L"locked.txt", FILE_ATTRIBUTE_READONLY);
-    auto listed = [&](DWORD style) {
-        Create(1, tree.Path());
-        SetStyle(0x1, style);
-        std::vector<std::wstring> names;
-        DialogDriver driver([&](HWND d) {
-            names = ListColumn(GetDlgItem(d, kList), 0);
-            PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    Create(1, L"O:\\");
+    for (int i = 0; i < 3; ++i)
+        driver.Press(L"OK");
+    Run([&](HWND d) {
+        EXPECT_EQ(Line(d), L"C:\\") << "the start folder gives way to a ready root";
+        Type(d, L"O:");
+        for (int i = 0; i < SendDlgItemMessageW(d, kDrives, CB_GETCOUNT, 0, 0); ++i) {
+            wchar_t text[MAX_PATH] = {};
+            SendDlgItemMessageW(d, kDrives, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+            if (std::wstring(text).find(L"(O:)") != std::wstring::npos)
+                ConfirmDrive(d, i);
+        }
+        EXPECT_EQ(Line(d), L"C:\\");
+        Type(d, L":");
+        for (const std::wstring& name : ListTexts(List(d)))
+            if (name.find(L"(O:)") != std::wstring::npos)
+                Select(List(d), {name});
+        SetFocus(List(d));
+        Type(d, L"");
+        EXPECT_EQ(Line(d), kMyComputer);
+    });
+    EXPECT_EQ(BoxTexts(), (Texts{L"ドライブの準備ができていません。", L"ドライブの準備ができていません",
+                                 L"ドライブの準備ができていません"}));
+}
+
+TEST_F(FileDialog, StylesHideAndShow)
+{
+    SetFileAttributesW(tree.File(L".secret").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    SetFileAttributesW(tree.File(L"locked.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    for (DWORD style : {0u, unsigned{FDS_SHOWHIDDEN | FDS_HIDEREADONLY}}) {
+        Create(1, At());
+        SetStyle(FDSM_STYLE, style);
+        Run([&](HWND d) {
+            Texts names = ListTexts(List(d));
+            EXPECT_EQ(std::count(names.begin(), names.end(), L".secret"), style ? 1 : 0);
+            EXPECT_EQ(std::count(names.begin(), names.end(), L"locked.txt"), style ? 0 : 1);
         });
-        FileDlg_DoModal(dialog);
-        FileDlg_Delete(dialog);
-        dialog = nullptr;
-        return names;
-    };
-    auto has = [](const std::vector<std::wstring>& v, const wchar_t* name) {
-        return std::find(v.begin(), v.end(), name) != v.end();
-    };
-    auto plain = listed(0);
-    EXPECT_FALSE(has(plain, L".secret"));
-    EXPECT_TRUE(has(plain, L"locked.txt"));
-    auto both = listed(FDS_SHOWHIDDEN | FDS_HIDEREADONLY);
-    EXPECT_TRUE(has(both, L".secret"));
-    EXPECT_FALSE(has(both, L"locked.txt"));
-}
-
-TEST_F(FileDialog, HiddenExtensionUntilATypedFilter)
-{
-    Create(1, tree.Path());
-    SetStyle(0x1, FDS_FILEMUSTEXIST | FDS_HIDEEXTENSION);
-    std::wstring before, after;
-    DialogDriver driver([&](HWND d) {
-        HWND list = GetDlgItem(d, kList);
-        before = ListText(list, 3);
-        TypeAndEnter(d, L"*.zlq");
-        after = ListText(list, 3);
-        EXPECT_EQ(GetFocus(), list) << "the focus moves on to the list";
-        EXPECT_EQ(ListCount(list), 4) << "the up entry, both folders and a.zlq";
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    }
+    // No extensions until a filter is typed, which moves the focus to the list.
+    SetStyle(FDSM_STYLE, FDS_FILEMUSTEXIST | FDS_HIDEEXTENSION);
+    Run([&](HWND d) {
+        EXPECT_EQ(ListTexts(List(d))[3], L"a");
+        Type(d, L"*.zlq");
+        EXPECT_EQ(ListTexts(List(d)), (Texts{L"上のフォルダへ", L"Alpha", L"beta", L"a.zlq"}));
+        EXPECT_EQ(FocusId(d), kList);
     });
-    FileDlg_DoModal(dialog);
-    EXPECT_EQ(before, L"a");
-    EXPECT_EQ(after, L"a.zlq");
 }
 
-TEST_F(FileDialog, SortingAndTheSpokenOrderNames)
+// Each sort says its order's name and nothing else, though it moves the
+// focused entry; sorting by size twice turns the files round.
+TEST_F(FileDialog, SortsSayOnlyTheOrdersName)
 {
-    Create(1, tree.Path());
-    std::vector<std::wstring> bySizeTwice;
-    std::size_t before = 0;
-    DialogDriver driver([&](HWND d) {
+    Create(1, At());
+    Texts said;
+    Run([&](HWND d) {
         Command(d, 1110);
         Command(d, 1110);
-        bySizeTwice = ListColumn(GetDlgItem(d, kList), 0);
-        TypeAndEnter(d, L".\\"); // a fresh listing of the same folder
-        SetFocus(GetDlgItem(d, kList)); // a focused entry, which the sorts move
-        before = Spoken().size();
+        EXPECT_EQ(ListTexts(List(d)), (Texts{L"上のフォルダへ", L"e.dat", L"d.dat", L"c.dat", L"b.txt", L"a.zlq", L"beta", L"Alpha"}));
+        Type(d, L".\\"); // a fresh listing of the same folder
+        SetFocus(List(d));
+        std::size_t before = transcript.Said().size();
         for (int i = 0; i < 5; ++i)
             Command(d, 1113);
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+        said = transcript.Said(before);
     });
-    FileDlg_DoModal(dialog);
-    EXPECT_EQ(bySizeTwice, (std::vector<std::wstring>{L"上のフォルダへ", L"e.dat", L"d.dat", L"c.dat", L"b.txt",
-                                                      L"a.zlq", L"beta", L"Alpha"}));
-    // Each sort says its order's name, and nothing else.
-    std::vector<std::wstring> said = Spoken();
-    said.erase(said.begin(), said.begin() + static_cast<std::ptrdiff_t>(std::min(before, said.size())));
-    EXPECT_EQ(said, (std::vector<std::wstring>{L"Speak0:名前順", L"Speak0:サイズ順", L"Speak0:種類順",
-                                               L"Speak0:日時順", L"Speak0:名前順"}));
+    EXPECT_EQ(said, (Texts{L"reader Speak 0 名前順", L"reader Speak 0 サイズ順", L"reader Speak 0 種類順",
+                           L"reader Speak 0 日時順", L"reader Speak 0 名前順"}));
 }
 
-TEST_F(FileDialog, FocusFeedbackAndDetails)
+// The focused entry is read when the focus arrives and whenever its
+// selection changes (Ctrl+Space), once each; the detail commands read it.
+TEST_F(FileDialog, TheFocusedEntryIsRead)
 {
-    Create(1, tree.Path());
-    DialogDriver driver([&](HWND d) {
-        HWND list = GetDlgItem(d, kList);
-        SetFocus(list);
-        EXPECT_EQ(ListFocused(list), 3) << "the first file after the folders";
-        Command(d, 1100); // size of a.zlq
-        SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
-        SendMessageW(list, WM_KEYUP, VK_DOWN, 0);
-        Command(d, 1101); // type of b.txt: not fetched unless drawn or sorted
-        SendMessageW(list, WM_KEYDOWN, VK_HOME, 0);
-        Command(d, 1100); // the up entry
+    Create(1, At());
+    SetStyle(FDSM_STYLE, FDS_MULTISELECT);
+    Run([&](HWND d) {
+        SetFocus(List(d)); // a.zlq, the first file
+        Command(d, 1100);
+        std::size_t before = transcript.Said().size();
+        SendKey(List(d), VK_DOWN);
+        SendKey(List(d), VK_SPACE, true);
+        SendKey(List(d), VK_SPACE, true);
+        EXPECT_EQ(ListView_GetSelectedCount(List(d)), 1u);
+        EXPECT_EQ(transcript.Said(before), Texts(3, L"reader SpeakEx 4 1 b.txt"));
+        SendKey(List(d), VK_HOME);
+        Command(d, 1100);
         Command(d, 1115);
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
     });
-    FileDlg_DoModal(dialog);
-    EXPECT_TRUE(WasSpoken(L"SpeakEx:一覧 a.zlq"));
-    EXPECT_TRUE(WasSpoken(L"SpeakEx:0KB"));
-    EXPECT_TRUE(WasSpoken(L"SpeakEx:b.txt"));
-    EXPECT_TRUE(WasSpoken(L"SpeakEx:上のフォルダへ"));
-    EXPECT_TRUE(WasSpoken(L"Speak1:上のフォルダへ"));
-    EXPECT_TRUE(WasSpoken(L"SpeakEx:" + tree.Path()));
+    for (const std::wstring& said : Texts{L"reader SpeakEx 4 1 一覧 a.zlq", L"reader SpeakEx 4 1 0KB",
+                                          L"reader Speak 1 上のフォルダへ", L"reader SpeakEx 4 1 " + At()})
+        EXPECT_GE(transcript.Count(said), 1u) << cp932::FromWide(said);
 }
 
 // ---------------------------------------------------------------- the order of the entries
 
-// An entry as the list's order sees it.
 struct OrderEntry {
     std::wstring name;
-    bool special = false;
-    bool folder = false;
+    bool special = false, folder = false;
     DWORD size = 0;
     ULONGLONG written = 0;
     std::wstring type;
@@ -351,691 +255,303 @@ struct OrderEntry {
 int NoCase(const std::wstring& a, const std::wstring& b)
 {
     return CompareStringW(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), static_cast<int>(a.size()), b.data(),
-                          static_cast<int>(b.size())) -
-           CSTR_EQUAL;
+                          static_cast<int>(b.size())) - CSTR_EQUAL;
 }
 
-// The list's comparison in ascending direction: folders before files, then
-// by name ignoring case; files by size; files by type, then by name; both by
-// date, the newest first.
-int CompareAscending(const OrderEntry& a, const OrderEntry& b, unsigned key)
-{
-    if (a.folder != b.folder)
-        return a.folder ? -1 : 1;
-    if (key == 4)
-        return a.written == b.written ? 0 : (a.written > b.written ? -1 : 1);
-    if (a.folder || key == 1)
-        return NoCase(a.name, b.name);
-    if (key == 2)
-        return a.size == b.size ? 0 : (a.size < b.size ? -1 : 1);
-    int byType = NoCase(a.type, b.type);
-    return byType != 0 ? byType : NoCase(a.name, b.name);
-}
-
-// Sorting as the list sorts: the special entry stays on top, the descending
-// direction reverses every other comparison, and entries the comparison
-// holds equal keep their places.
-void SortAsTheList(std::vector<OrderEntry>& entries, unsigned key, bool descending)
+// The platform's comparison as the list must apply it, ascending: folders
+// first, then by name ignoring case; files by size; by type, then name;
+// both by date, the newest first. The special entry stays on top, the
+// descending direction reverses the rest, ties keep their places.
+Texts SortAsTheList(std::vector<OrderEntry>& entries, unsigned key, bool descending)
 {
     std::stable_sort(entries.begin(), entries.end(), [&](const OrderEntry& a, const OrderEntry& b) {
         if (a.special || b.special)
             return a.special && !b.special;
-        int r = CompareAscending(a, b, key);
+        int r = a.folder != b.folder ? (a.folder ? -1 : 1)
+                : key == 4           ? (a.written == b.written ? 0 : (a.written > b.written ? -1 : 1))
+                : a.folder || key == 1 ? NoCase(a.name, b.name)
+                : key == 2           ? (a.size == b.size ? 0 : (a.size < b.size ? -1 : 1))
+                : NoCase(a.type, b.type) ? NoCase(a.type, b.type)
+                                         : NoCase(a.name, b.name);
         return descending ? r > 0 : r < 0;
     });
-}
-
-std::vector<std::wstring> NamesOf(const std::vector<OrderEntry>& entries)
-{
-    std::vector<std::wstring> names;
+    Texts names;
     for (const OrderEntry& e : entries)
         names.push_back(e.name);
     return names;
 }
 
-void SetWritten(const std::filesystem::path& path, ULONGLONG written)
+// Every sort of the file dialog, and the folder dialog's list, give the
+// order of the platform's comparison, ties included, in a folder of names
+// that differ only in case, width, kana and digits, long names, one name in
+// several types, and entries that share a size or a date.
+TEST_F(FileDialog, OrdersFollowThePlatformsComparison)
 {
-    win::UniqueFile file(CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                     OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
-    FILETIME time{static_cast<DWORD>(written), static_cast<DWORD>(written >> 32)};
-    SetFileTime(file.get(), nullptr, nullptr, &time);
-}
-
-// A folder of names that differ only in case, width, kana type and digits,
-// long names, and one name in several types; many entries share a size or
-// a date. Returns the entries as a listing finds them: the special entry
-// and the folders, then the files, each in the order the file system gives.
-std::vector<OrderEntry> MakeMixedFolder(TempTree& tree, const std::filesystem::path& mixed)
-{
-    const std::vector<std::wstring> folders = {L"beta", L"Alpha", L"ＡＬＰＨＡ", L"あ", L"ア", L"data", L"10", L"9",
-                                               L"co-op", L"coop"};
     const std::wstring longName = L"long" + std::wstring(180, L'n');
-    const std::vector<std::wstring> files = {
-        L"a.txt", L"ａ.txt", L"Ａ.DAT", L"あ.txt", L"ア.txt", L"ｱ.txt", L"ぁ.txt", L"file9.dat", L"file10.dat",
-        L"file010.dat", longName + L"1.txt", longName + L"2.txt", longName + L".dat", L"data.txt", L"data.dat",
-        L"data.zlq", L"co-op.txt", L"coop.txt", L"co'op.txt", L"_x.txt", L"~x.txt", L"x y.txt", L"日本.txt",
-        L"二本.txt", L"ﾆﾎﾝ.txt", L"にほん.txt", L"ニホン.txt", L"README", L"b.Dat"};
-    const std::wstring folder = mixed.filename().wstring();
-    for (const std::wstring& name : folders)
-        tree.Folder(folder + L"\\" + name);
+    for (const wchar_t* name : {L"beta", L"Alpha", L"ＡＬＰＨＡ", L"あ", L"ア", L"data", L"10", L"9", L"co-op", L"coop"})
+        tree.Folder(std::wstring(L"mixed\\") + name);
+    const Texts files = {L"a.txt", L"ａ.txt", L"Ａ.DAT", L"あ.txt", L"ア.txt", L"ｱ.txt", L"ぁ.txt", L"file9.dat",
+                         L"file10.dat", L"file010.dat", longName + L"1.txt", longName + L"2.txt", longName + L".dat",
+                         L"data.txt", L"data.dat", L"data.zlq", L"co-op.txt", L"coop.txt", L"co'op.txt", L"_x.txt",
+                         L"~x.txt", L"x y.txt", L"日本.txt", L"二本.txt", L"ﾆﾎﾝ.txt", L"にほん.txt", L"ニホン.txt",
+                         L"README", L"b.Dat"};
     for (std::size_t i = 0; i < files.size(); ++i)
-        tree.File(folder + L"\\" + files[i], (i % 4) * 100);
-    // Names that differ from others only in letter case.
-    if (!tree.MakeOnHost({folder + L"/BETA", folder + L"/ALPHA"},
-                         {folder + L"/A.txt", folder + L"/Data.txt", folder + L"/readme"}))
-        std::printf("(names that differ only in case cannot be made here)\n");
-    // Three dates, so that many entries share one.
-    int n = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(mixed))
-        SetWritten(entry.path(), 133000000000000000ull + static_cast<ULONGLONG>(n++ % 3) * 864000000000ull);
-
+        tree.File(L"mixed\\" + files[i], (i % 4) * 100);
+    ASSERT_TRUE(MakeOnHost(tree, {L"mixed/BETA", L"mixed/ALPHA"}, {L"mixed/A.txt", L"mixed/Data.txt", L"mixed/readme"}));
+    // The entries as a listing finds them: the special entry and the
+    // folders, then the files, each as the file system gives them.
     std::vector<OrderEntry> found, foundFiles;
     WIN32_FIND_DATAW data;
-    win::UniqueFind find(FindFirstFileExW((mixed / L"*.*").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
-                                          nullptr, FIND_FIRST_EX_LARGE_FETCH));
-    if (!find)
-        return found;
-    do {
-        OrderEntry e;
-        e.name = data.cFileName;
-        e.written = (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-                    data.ftLastWriteTime.dwLowDateTime;
-        if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
-            e.size = data.nFileSizeLow;
-            foundFiles.push_back(e);
-            continue;
-        }
-        if (e.name == L".")
-            continue;
-        e.folder = true;
-        if (e.name == L"..") {
-            e.special = true;
+    win::UniqueFind find(FindFirstFileW((tree / L"mixed\\*.*").c_str(), &data));
+    for (int n = 0; find; ++n) {
+        OrderEntry e{data.cFileName};
+        e.written = 133000000000000000ull + static_cast<ULONGLONG>(n % 3) * 864000000000ull; // three dates
+        win::UniqueFile file(CreateFileW((tree / L"mixed" / e.name).c_str(), FILE_WRITE_ATTRIBUTES, FILE_SHARE_READ,
+                                         nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+        FILETIME time{static_cast<DWORD>(e.written), static_cast<DWORD>(e.written >> 32)};
+        SetFileTime(file.get(), nullptr, nullptr, &time);
+        e.folder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        e.size = e.folder ? 0 : data.nFileSizeLow;
+        e.special = e.name == L"..";
+        if (e.special)
             e.name = L"上のフォルダへ";
-        }
-        found.push_back(e);
-    } while (FindNextFileW(find.get(), &data));
+        if (e.name != L".")
+            (e.folder ? found : foundFiles).push_back(e);
+        if (!FindNextFileW(find.get(), &data))
+            break;
+    }
     found.insert(found.end(), foundFiles.begin(), foundFiles.end());
-    return found;
-}
-
-// Every sort gives the order of the comparison above, ties included.
-TEST_F(FileDialog, SortsFollowTheComparisonTiesIncluded)
-{
-    const std::filesystem::path mixed = tree.Root() / L"mixed";
-    std::vector<OrderEntry> found = MakeMixedFolder(tree, mixed);
     ASSERT_GT(found.size(), 40u);
 
-    const int commands[] = {1109, 1109, 1110, 1110, 1112, 1112, 1111, 1111, 1110,
-                            1112, 1109, 1111, 1113, 1113, 1113, 1113, 1113};
-    std::vector<std::vector<std::wstring>> listed;
-    std::vector<std::wstring> types;
-    Create(1, mixed.wstring());
-    DialogDriver driver([&](HWND d) {
-        HWND list = GetDlgItem(d, kList);
-        listed.push_back(ListColumn(list, 0));
-        types = ListColumn(list, 2);
+    const int commands[] = {1110, 1110, 1112, 1112, 1111, 1111, 1109, 1109, 1113, 1113, 1113};
+    std::vector<Texts> listed;
+    Texts types;
+    Create(1, At(L"mixed"));
+    Run([&](HWND d) {
+        listed.push_back(ListTexts(List(d)));
+        types = ListTexts(List(d), 2);
         for (int command : commands) {
             Command(d, command);
-            listed.push_back(ListColumn(list, 0));
+            listed.push_back(ListTexts(List(d)));
         }
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
     });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
     ASSERT_EQ(listed.size(), std::size(commands) + 1);
     for (OrderEntry& e : found) {
         auto at = std::find(listed[0].begin(), listed[0].end(), e.name);
         ASSERT_NE(at, listed[0].end()) << "listed: " << cp932::FromWide(e.name);
         e.type = types[static_cast<std::size_t>(at - listed[0].begin())];
     }
-
-    // A listing sorts by name; each command then sorts by its key, the same
-    // key again in the other direction, as the list records its order.
+    // A listing sorts by name; a command by its key, again in the other direction.
     std::vector<OrderEntry> expected = found;
-    SortAsTheList(expected, 1, false);
-    EXPECT_EQ(listed[0], NamesOf(expected)) << "after the listing";
-    unsigned key = 0;
+    EXPECT_EQ(listed[0], SortAsTheList(expected, 1, false)) << "after the listing";
+    unsigned key = 1;
     bool descending = false;
     for (std::size_t i = 0; i < std::size(commands); ++i) {
-        unsigned next = commands[i] == 1113 ? (key == 4 ? 1 : key + 1) : static_cast<unsigned>(commands[i] - 1108);
+        unsigned next = commands[i] == 1113 ? key % 4 + 1 : static_cast<unsigned>(commands[i] - 1108);
         descending = next == key && !descending;
         key = next;
-        SortAsTheList(expected, key, descending);
-        EXPECT_EQ(listed[i + 1], NamesOf(expected)) << "after command " << i << ": key " << key
-                                                    << (descending ? " descending" : " ascending");
+        EXPECT_EQ(listed[i + 1], SortAsTheList(expected, key, descending)) << "command " << i;
     }
-}
-
-// The folder dialog lists the navigation entries first, then the folders by
-// name ignoring case (ties as found), and "このフォルダで決定" last.
-TEST_F(FileDialog, FolderDialogListsInTheOrderOfItsComparison)
-{
-    const std::filesystem::path mixed = tree.Root() / L"mixed";
-    std::vector<OrderEntry> found = MakeMixedFolder(tree, mixed);
-    std::vector<std::wstring> expected;
+    // The folder dialog: the folders by name, "このフォルダで決定" last.
     std::vector<OrderEntry> folders;
-    for (const OrderEntry& e : found)
-        if (e.folder && !e.special)
-            folders.push_back(e);
-    std::stable_sort(folders.begin(), folders.end(), [](const OrderEntry& a, const OrderEntry& b) {
-        return lstrcmpiW(a.name.c_str(), b.name.c_str()) < 0;
-    });
-    expected.push_back(L"上のフォルダへ");
-    for (const OrderEntry& e : folders)
-        expected.push_back(e.name);
-    expected.push_back(L"このフォルダで決定");
-
-    HLUMADLG folderDialog = FolderDlg_Create(cp932::FromWide(mixed.wstring()).c_str(), nullptr);
-    ASSERT_TRUE(folderDialog);
-    std::vector<std::wstring> listed;
-    foldertest::Driver driver;
-    int result = driver.Run([&] { return FolderDlg_DoModal(folderDialog); }, [&](HWND d) {
-        listed = foldertest::ListTexts(d);
+    std::copy_if(found.begin(), found.end(), std::back_inserter(folders), [](auto& e) { return e.folder; });
+    Texts expectedFolders = SortAsTheList(folders, 1, false);
+    expectedFolders.push_back(L"このフォルダで決定");
+    HLUMADLG folderDialog = FolderDlg_Create(cp932::FromWide(At(L"mixed")).c_str(), nullptr);
+    Driver(HasList(1029)).Run([&] { return FolderDlg_DoModal(folderDialog); }, [&](HWND d) {
+        EXPECT_EQ(ListTexts(GetDlgItem(d, 1029)), expectedFolders);
         PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
     });
     FolderDlg_Delete(folderDialog);
-    EXPECT_EQ(result, 2);
-    EXPECT_EQ(listed, expected);
 }
 
-// The focused entry is read whenever its state changes: the focus arriving
-// on it, or its selection changing (Ctrl+Space), once each.
-TEST_F(FileDialog, SelectionChangesOfTheFocusedEntryAreRead)
-{
-    Create(1, tree.Path());
-    SetStyle(0x1, FDS_MULTISELECT);
-    std::size_t before = 0;
-    DialogDriver driver([&](HWND d) {
-        HWND list = GetDlgItem(d, kList);
-        SetFocus(list); // a.zlq, selected and focused
-        before = Spoken().size();
-        SendMessageW(list, WM_KEYDOWN, VK_DOWN, 0);
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        BYTE control = keys[VK_CONTROL];
-        keys[VK_CONTROL] = 0x80;
-        SetKeyboardState(keys);
-        SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0); // b.txt no longer selected
-        SendMessageW(list, WM_KEYDOWN, VK_SPACE, 0); // selected again
-        keys[VK_CONTROL] = control;
-        SetKeyboardState(keys);
-        EXPECT_EQ(SendMessageW(list, LVM_GETSELECTEDCOUNT, 0, 0), 1);
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-    });
-    FileDlg_DoModal(dialog);
-    std::vector<std::wstring> said = Spoken();
-    said.erase(said.begin(), said.begin() + static_cast<std::ptrdiff_t>(std::min(before, said.size())));
-    EXPECT_EQ(said, (std::vector<std::wstring>{L"SpeakEx:b.txt", L"SpeakEx:b.txt", L"SpeakEx:b.txt"}));
-}
+// ---------------------------------------------------------------- typed names and questions
 
-TEST_F(FileDialog, GoingUpAndTheDriveList)
+TEST_F(FileDialog, TypedNamesFiltersAndRefusals)
 {
-    Create(1, (tree.Root() / L"Alpha").wstring());
-    std::wstring selectedAfterUp, line;
-    bool upDisabled = false;
-    DialogDriver driver([&](HWND d) {
-        HWND list = GetDlgItem(d, kList);
-        SetFocus(list);
-        SendMessageW(list, WM_KEYDOWN, VK_BACK, 0);
-        selectedAfterUp = ListText(list, ListFocused(list));
-        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path() + L"\\");
-        TypeAndEnter(d, L":");
-        line = ControlText(d, kFolderLine);
-        upDisabled = !IsWindowEnabled(GetDlgItem(d, 1015)) && !IsWindowEnabled(GetDlgItem(d, 1012)) &&
-                     !IsWindowEnabled(GetDlgItem(d, 1013)) && !IsWindowEnabled(GetDlgItem(d, 1014));
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-    });
-    FileDlg_DoModal(dialog);
-    EXPECT_EQ(selectedAfterUp, L"Alpha");
-    EXPECT_EQ(line, L"ﾏｲ ｺﾝﾋﾟｭｰﾀ");
-    EXPECT_TRUE(upDisabled);
-}
-
-TEST_F(FileDialog, TypedFoldersAndRefusals)
-{
-    tree.Folder(L"other");
-    Create(1, tree.Path());
-    DialogDriver driver([&](HWND d) {
-        HWND box = GetDlgItem(d, kName);
-        TypeAndEnter(d, L"Alpha");
-        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path() + L"\\Alpha\\");
+    Create(1, At());
+    for (int i = 0; i < 5; ++i)
+        driver.Press(L"OK");
+    Run([&](HWND d) {
+        Type(d, L"Alpha");
+        EXPECT_EQ(Line(d), At(L"Alpha") + L"\\");
         DWORD start = 1, end = 0;
-        SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        EXPECT_EQ(start, 0u);
-        EXPECT_EQ(end, 5u) << "the whole text is selected";
-        TypeAndEnter(d, L"..\\other");
-        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path() + L"\\other\\");
-        TypeAndEnter(d, tree.Path().substr(2) + L"\\Alpha");
-        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path() + L"\\Alpha\\");
-        driver.AnswerNextBox(L"OK");
-        TypeAndEnter(d, L"nothere\\x.zlq");
-        driver.AnswerNextBox(L"OK");
-        TypeAndEnter(d, L"a|b");
-        driver.AnswerNextBox(L"OK");
-        TypeAndEnter(d, L"missing.zlq");
-        // A drive letter in the other case is another drive: "sub" is looked
-        // for at that drive's root.
-        std::wstring other(1, static_cast<wchar_t>(towlower(tree.Path()[0])));
-        driver.AnswerNextBox(L"OK");
-        TypeAndEnter(d, other + L":Alpha");
-        TypeAndEnter(d, tree.Path().substr(0, 3));
-        driver.AnswerNextBox(L"OK");
-        TypeAndEnter(d, L"..");
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+        SendDlgItemMessageW(d, kName, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+        EXPECT_EQ(end - start, 5u) << "the whole text is selected";
+        Type(d, L"..\\beta");
+        EXPECT_EQ(Line(d), At(L"beta") + L"\\");
+        Type(d, At().substr(2) + L"\\Alpha");
+        EXPECT_EQ(Line(d), At(L"Alpha") + L"\\");
+        for (const std::wstring& refused : {L"nothere\\x.zlq", L"a|b", L"missing.zlq"})
+            Type(d, refused);
+        // A drive letter in the other case is another drive: "Alpha" is
+        // looked for at that drive's root.
+        Type(d, std::wstring(1, static_cast<wchar_t>(towlower(At()[0]))) + L":Alpha");
+        Type(d, At().substr(0, 3));
+        Type(d, L"..");
     });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
-    EXPECT_EQ(driver.BoxTexts(), (std::vector<std::wstring>{L"このパス名は存在しません。", L"このファイル名は無効です。",
-                                                            L"missing.zlq は見つかりません。", L"Alpha は見つかりません。",
-                                                            L"ルートディレクトリです。"}));
-}
+    EXPECT_EQ(BoxTexts(), (Texts{L"このパス名は存在しません。", L"このファイル名は無効です。", L"missing.zlq は見つかりません。",
+                                 L"Alpha は見つかりません。", L"ルートディレクトリです。"}));
 
-TEST_F(FileDialog, WildcardThenEnterOpensTheFocusedEntry)
-{
-    Create(1, tree.Path());
-    DialogDriver driver([&](HWND d) {
-        TypeAndEnter(d, L"*.dat");
-        HWND list = GetDlgItem(d, kList);
-        EXPECT_EQ(ListColumn(list, 0), (std::vector<std::wstring>{L"上のフォルダへ", L"Alpha", L"beta", L"c.dat", L"d.dat", L"e.dat"}));
-        SetFocus(list);
-        TypeAndEnter(d, L"");
+    // The caller's filters and default extension; choosing a type drops a
+    // typed filter; a typed wildcard, then Enter, opens the focused entry.
+    Create(1, At(), L"ゼルカクイズデータ(*.zlq)|*.zlq|Data|*.txt;*.DAT||", ".zlq");
+    Run([&](HWND d) {
+        EXPECT_EQ(ListTexts(List(d)), (Texts{L"上のフォルダへ", L"Alpha", L"beta", L"a.zlq"}));
+        EXPECT_EQ(win::GetText(GetDlgItem(d, 1003)), L"ゼルカクイズデータ(*.zlq)");
+        Type(d, L"b.*");
+        SendDlgItemMessageW(d, 1003, CB_SETCURSEL, 1, 0);
+        SendMessageW(d, WM_COMMAND, MAKEWPARAM(1003, CBN_SELENDOK), reinterpret_cast<LPARAM>(GetDlgItem(d, 1003)));
+        EXPECT_EQ(ListTexts(List(d)), (Texts{L"上のフォルダへ", L"Alpha", L"beta", L"b.txt", L"c.dat", L"d.dat", L"e.dat"}));
+        EXPECT_EQ(FocusId(d), kList);
+        Type(d, L"*.dat");
+        SetFocus(List(d));
+        Type(d, L"");
     });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
-    EXPECT_EQ(Path(), tree.Path() + L"\\c.dat");
-}
-
-TEST_F(FileDialog, DefaultExtensionAndTheGamesCall)
-{
-    Create(1, tree.Path(), L"ゼルカクイズデータ(*.zlq)|*.zlq||", L".zlq");
-    FileDlg_SetWindowText(dialog, Bytes(L"クイズを開く").c_str(), -1);
-    std::vector<std::wstring> names;
-    std::wstring type;
-    DialogDriver driver([&](HWND d) {
-        names = ListColumn(GetDlgItem(d, kList), 0);
-        type = ControlText(d, 1003);
-        TypeAndEnter(d, L"a");
-    });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
-    EXPECT_EQ(names, (std::vector<std::wstring>{L"上のフォルダへ", L"Alpha", L"beta", L"a.zlq"}));
-    EXPECT_EQ(type, L"ゼルカクイズデータ(*.zlq)");
+    EXPECT_EQ(Path(), At(L"c.dat"));
+    Create(1, At(), L"", ".zlq");
+    Run([&](HWND d) { Type(d, L"a"); });
     EXPECT_EQ(FileDlg_GetSelectedCount(dialog), 1);
-    EXPECT_EQ(Path(), tree.Path() + L"\\a.zlq");
-    EXPECT_EQ(Path(1), L"");
+    EXPECT_EQ(Path() + L"|" + Path(1), At(L"a.zlq") + L"|");
 }
 
-TEST_F(FileDialog, OverwriteQuestionNoKeepsTheDialogOpen)
+TEST_F(FileDialog, SaveQuestions)
 {
-    Create(0, tree.Path());
-    bool stillOpen = false;
-    int countAfterNo = -1;
-    DialogDriver driver([&](HWND d) {
-        driver.AnswerNextBox(L"いいえ");
-        TypeAndEnter(d, L"b.txt");
-        stillOpen = IsWindow(d) != FALSE;
-        countAfterNo = FileDlg_GetSelectedCount(dialog);
-        driver.AnswerNextBox(L"はい");
-        TypeAndEnter(d, L"b.txt");
+    Create(0, At());
+    driver.Press(L"いいえ");
+    driver.Press(L"はい");
+    Run([&](HWND d) {
+        Type(d, L"b.txt");
+        EXPECT_TRUE(IsWindowVisible(d));
+        EXPECT_EQ(FileDlg_GetSelectedCount(dialog), 0);
+        Type(d, L"b.txt");
     });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
-    EXPECT_TRUE(stillOpen);
-    EXPECT_EQ(countAfterNo, 0);
-    ASSERT_EQ(driver.BoxTexts().size(), 2u);
-    EXPECT_NE(driver.BoxTexts()[0].find(L"b.txt\nこのファイルは すでに存在します。\n\n上書き保存しますか？"),
-              std::wstring::npos);
-    EXPECT_EQ(Path(), tree.Path() + L"\\b.txt");
-}
-
-TEST_F(FileDialog, CreatePromptAndMustNotExist)
-{
-    Create(0, tree.Path());
-    SetStyle(0x1, FDS_CREATEPROMPT | FDS_FILEMUSTNOTEXIST);
-    DialogDriver driver([&](HWND d) {
-        driver.AnswerNextBox(L"OK");
-        TypeAndEnter(d, L"a.zlq"); // exists: refused with a guide message
-        driver.AnswerNextBox(L"はい");
-        TypeAndEnter(d, L"fresh.zlq");
+    EXPECT_EQ(Path(), At(L"b.txt"));
+    Create(0, At());
+    SetStyle(FDSM_STYLE, FDS_CREATEPROMPT | FDS_FILEMUSTNOTEXIST);
+    driver.Press(L"OK");
+    driver.Press(L"はい");
+    Run([&](HWND d) {
+        Type(d, L"a.zlq");
+        Type(d, L"fresh.zlq");
     });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
-    ASSERT_EQ(driver.BoxTexts().size(), 2u);
-    EXPECT_EQ(driver.BoxTexts()[0], L"a.zlq はすでに存在します。");
-    EXPECT_NE(driver.BoxTexts()[1].find(L"fresh.zlqは見つかりません。新規作成しますか？"), std::wstring::npos);
-    EXPECT_EQ(Path(), tree.Path() + L"\\fresh.zlq");
+    EXPECT_EQ(Path(), At(L"fresh.zlq"));
+    Texts texts = BoxTexts();
+    ASSERT_EQ(texts.size(), 4u);
+    EXPECT_NE(texts[0].find(L"b.txt\nこのファイルは すでに存在します。\n\n上書き保存しますか？"), std::wstring::npos);
+    EXPECT_EQ(texts[2], L"a.zlq はすでに存在します。");
+    EXPECT_NE(texts[3].find(L"fresh.zlqは見つかりません。新規作成しますか？"), std::wstring::npos);
 }
 
 std::vector<std::string> g_hookPaths;
-HLUMADLG g_hookDialog = nullptr;
-int __cdecl RefuseFirst(const char* path, HLUMADLG dialog)
+int __cdecl RefuseFirst(const char* path, HLUMADLG)
 {
     g_hookPaths.push_back(path);
-    g_hookDialog = dialog;
-    return g_hookPaths.size() > 1 ? 1 : 0;
+    return g_hookPaths.size() > 1;
 }
 
-TEST_F(FileDialog, HookRefusesThenAccepts)
+// The hook refuses a path (the dialog and the reader's mode stay), then
+// takes the next; several selected files all reach the caller; a path is
+// cut to the caller's buffer; no drive of the kinds offered, no window.
+TEST_F(FileDialog, HookSelectionsAndTheCallersBuffer)
 {
-    g_hookPaths.clear();
-    Create(1, tree.Path());
-    SetStyle(0x8, 0, 0, &RefuseFirst);
-    std::size_t modesWhileRefused = 0;
-    DialogDriver driver([&](HWND d) {
-        TypeAndEnter(d, L"a.zlq");
-        EXPECT_TRUE(IsWindow(d));
-        for (const auto& e : transcript.Entries())
-            modesWhileRefused += (e.size() > 1 && e[0] == L"reader" && e[1] == L"SetMode");
-        TypeAndEnter(d, L"b.txt");
+    Create(1, At());
+    SetStyle(FDSM_ACCEPTHOOK, 0, 0, &RefuseFirst);
+    Run([&](HWND d) {
+        Type(d, L"a.zlq");
+        EXPECT_TRUE(IsWindowVisible(d));
+        EXPECT_EQ(SetModes(transcript).size(), 1u);
+        Type(d, L"b.txt");
     });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
-    EXPECT_EQ(modesWhileRefused, 1u) << "the reader mode is restored only when the dialog ends";
     ASSERT_EQ(g_hookPaths.size(), 2u);
-    EXPECT_EQ(g_hookDialog, dialog);
-    EXPECT_EQ(cp932::ToWide(g_hookPaths[1]), tree.Path() + L"\\b.txt");
+    EXPECT_EQ(cp932::ToWide(g_hookPaths[1]), At(L"b.txt"));
     EXPECT_EQ(FileDlg_GetSelectedCount(dialog), 1) << "the refused path is not kept";
-    EXPECT_EQ(Path(), tree.Path() + L"\\b.txt");
-}
 
-TEST_F(FileDialog, MultiSelectionTakesEverySelectedFile)
-{
-    Create(1, tree.Path());
-    SetStyle(0x1, FDS_MULTISELECT);
-    DialogDriver driver([&](HWND d) {
-        HWND list = GetDlgItem(d, kList);
-        LVITEMW state = {};
-        state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        for (int i : {1, 3, 5, 7}) { // Alpha, a.zlq, c.dat, e.dat
-            state.state = LVIS_SELECTED | (i == 5 ? LVIS_FOCUSED : 0);
-            SendMessageW(list, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&state));
-        }
-        TypeAndEnter(d, L"");
+    Create(1, At());
+    SetStyle(FDSM_STYLE, FDS_MULTISELECT);
+    Run([&](HWND d) {
+        Select(List(d), {L"Alpha", L"a.zlq", L"c.dat", L"e.dat"}, L"c.dat");
+        Type(d, L"");
     });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
     ASSERT_EQ(FileDlg_GetSelectedCount(dialog), 3);
-    EXPECT_EQ(Path(0), tree.Path() + L"\\a.zlq");
-    EXPECT_EQ(Path(1), tree.Path() + L"\\c.dat");
-    EXPECT_EQ(Path(2), tree.Path() + L"\\e.dat");
-}
+    EXPECT_EQ((Texts{Path(0), Path(1), Path(2)}), (Texts{At(L"a.zlq"), At(L"c.dat"), At(L"e.dat")}));
 
-TEST_F(FileDialog, LongPathIsCutForASmallBuffer)
-{
-    std::wstring longName(90, L'n');
+    const std::wstring longName(90, L'n');
     tree.File(longName + L"\\" + longName + L".zlq", 1);
-    Create(1, (tree.Root() / longName).wstring());
-    SetStyle(0x1, FDS_FOCUSLIST);
-    DialogDriver driver([&](HWND d) {
-        EXPECT_EQ(GetFocus(), GetDlgItem(d, kList)) << "FDS_FOCUSLIST";
-        TypeAndEnter(d, L"");
+    Create(1, At(longName));
+    SetStyle(FDSM_STYLE, FDS_FOCUSLIST);
+    Run([&](HWND d) {
+        EXPECT_EQ(FocusId(d), kList);
+        Type(d, L"");
     });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 1);
-    std::string full = Bytes(tree.Path() + L"\\" + longName + L"\\" + longName + L".zlq");
-    ASSERT_GE(full.size(), 120u);
     char buffer[100];
     std::memset(buffer, 0xCC, sizeof buffer);
     FileDlg_GetPathName(dialog, buffer, sizeof buffer, 0);
-    EXPECT_EQ(std::string(buffer), full.substr(0, 99));
+    EXPECT_EQ(std::string(buffer), cp932::FromWide(At(longName + L"\\" + longName + L".zlq")).substr(0, 99));
+
+    SetStyle(FDSM_DRIVETYPES, 0, LUMADLG_DRIVE_RAMDISK);
+    EXPECT_EQ(Run([](HWND) {}), -1);
+    EXPECT_FALSE(driver.Shown());
 }
 
-TEST_F(FileDialog, NoOfferedDriveMeansNoWindow)
+// The application key's menu is announced and offers only the operations
+// left; a shortcut to a folder opens it.
+TEST_F(FileDialog, MenusAndShortcuts)
 {
-    Create(1, tree.Path());
-    SetStyle(0x2, 0, 0x10); // RAM disks only
-    DialogDriver driver([&](HWND d) { PostMessageW(d, WM_COMMAND, IDCANCEL, 0); });
-    EXPECT_EQ(FileDlg_DoModal(dialog), -1);
-    EXPECT_FALSE(driver.ScriptRan());
-}
-
-
-TEST_F(FileDialog, ChoosingAFileTypeDropsTheTypedFilter)
-{
-    Create(1, tree.Path(), L"Quiz|*.zlq|Data|*.txt;*.DAT||");
-    std::vector<std::wstring> typed, chosen;
-    bool listFocused = false;
-    DialogDriver driver([&](HWND d) {
-        HWND list = GetDlgItem(d, kList);
-        TypeAndEnter(d, L"b.*");
-        typed = ListColumn(list, 0);
-        HWND types = GetDlgItem(d, 1003);
-        SendMessageW(types, CB_SETCURSEL, 1, 0);
-        SendMessageW(d, WM_COMMAND, MAKEWPARAM(1003, CBN_SELENDOK), reinterpret_cast<LPARAM>(types));
-        chosen = ListColumn(list, 0);
-        listFocused = GetFocus() == list;
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-    });
-    FileDlg_DoModal(dialog);
-    EXPECT_EQ(typed, (std::vector<std::wstring>{L"上のフォルダへ", L"Alpha", L"beta", L"b.txt"}));
-    EXPECT_EQ(chosen, (std::vector<std::wstring>{L"上のフォルダへ", L"Alpha", L"beta", L"b.txt", L"c.dat", L"d.dat",
-                                                 L"e.dat"}));
-    EXPECT_TRUE(listFocused);
-}
-
-TEST_F(FileDialog, UpFromARootShowsTheDrives)
-{
-    std::wstring root = tree.Path().substr(0, 3);
-    Create(1, root);
-    std::wstring byKey, byButton;
-    bool nameBoxFocused = false;
-    DialogDriver driver([&](HWND d) {
-        HWND list = GetDlgItem(d, kList);
-        SetFocus(list);
-        SendMessageW(list, WM_KEYDOWN, VK_BACK, 0);
-        byKey = ControlText(d, kFolderLine);
-        EXPECT_EQ(ListText(list, ListFocused(list)).find(root.substr(0, 2)) != std::wstring::npos, true)
-            << "the drive of the folder is selected";
-        TypeAndEnter(d, root);
-        EXPECT_EQ(ControlText(d, kFolderLine), root);
-        HWND up = GetDlgItem(d, 1015);
-        SendMessageW(d, WM_COMMAND, MAKEWPARAM(1015, BN_CLICKED), reinterpret_cast<LPARAM>(up));
-        byButton = ControlText(d, kFolderLine);
-        nameBoxFocused = GetFocus() == GetDlgItem(d, kName);
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-    });
-    FileDlg_DoModal(dialog);
-    EXPECT_EQ(byKey, L"ﾏｲ ｺﾝﾋﾟｭｰﾀ");
-    EXPECT_EQ(byButton, L"ﾏｲ ｺﾝﾋﾟｭｰﾀ");
-    EXPECT_TRUE(nameBoxFocused);
-}
-
-// Reads the items of the next popup menu the thread opens, then closes it.
-thread_local std::vector<std::wstring>* t_menuItems = nullptr;
-LRESULT CALLBACK ReadMenu(int code, WPARAM wParam, LPARAM lParam)
-{
-    auto* msg = reinterpret_cast<CWPSTRUCT*>(lParam);
-    if (code == HC_ACTION && msg->message == WM_INITMENUPOPUP && t_menuItems && HIWORD(msg->lParam) == 0) {
-        HMENU menu = reinterpret_cast<HMENU>(msg->wParam);
-        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-            wchar_t text[128] = {};
-            GetMenuStringW(menu, i, text, 128, MF_BYPOSITION);
-            t_menuItems->push_back(text[0] ? text : L"-");
-        }
-        t_menuItems = nullptr;
-        EndMenu();
-    }
-    return CallNextHookEx(nullptr, code, wParam, lParam);
-}
-
-TEST_F(FileDialog, ApplicationKeyMenuFollowsTheWithdrawnOperations)
-{
-    auto menuFor = [&](DWORD disabledOps) {
-        Create(1, tree.Path());
-        FileDlgExStyle r = {};
-        r.mask = 0x4;
-        r.disabledOps = disabledOps;
-        FileDlg_SetExtendedStyle(dialog, &r);
-        std::vector<std::wstring> items;
-        DialogDriver driver([&](HWND d) {
-            HWND list = GetDlgItem(d, kList);
-            SetFocus(list); // focuses a.zlq
-            HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, &ReadMenu, nullptr, GetCurrentThreadId());
-            t_menuItems = &items;
-            SendMessageW(list, WM_KEYDOWN, VK_APPS, 0);
-            UnhookWindowsHookEx(hook);
-            t_menuItems = nullptr;
-            PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+    win::ComInit com;
+    win::ComPtr<IShellLinkW> link;
+    win::ComPtr<IPersistFile> file;
+    ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW, link.put_void())));
+    link->SetPath(At(L"Alpha").c_str());
+    ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.put_void())));
+    ASSERT_TRUE(SUCCEEDED(file->Save(At(L"to-alpha.lnk").c_str(), TRUE)));
+    for (DWORD ops : {0u, 0x3Fu}) {
+        Create(1, At());
+        SetStyle(FDSM_DISABLEDOPS, 0, 0, nullptr, ops);
+        Run([&](HWND d) {
+            SetFocus(List(d));
+            SendKey(List(d), VK_APPS);
         });
-        FileDlg_DoModal(dialog);
-        FileDlg_Delete(dialog);
-        dialog = nullptr;
-        return items;
-    };
-    EXPECT_EQ(menuFor(0), (std::vector<std::wstring>{L"コピー(&C)\tCtrl + C", L"削除(&D)\tDelete", L"名前の変更(&N)\tF2",
-                                                     L"フォルダの作成(&F)\tCtrl + N", L"-",
-                                                     L"サイズの読み上げ(&Z)\tAlt + F1", L"種類の読み上げ(&T)\tAlt + F2",
-                                                     L"更新日時の読み上げ(&U)\tAlt + F3",
-                                                     L"現在のフォルダの読み上げ(&L)\tAlt + F5", L"-", L"並び順の切替(&I)"}));
-    EXPECT_EQ(menuFor(0x3F), (std::vector<std::wstring>{L"サイズの読み上げ(&Z)\tAlt + F1", L"種類の読み上げ(&T)\tAlt + F2",
-                                                        L"更新日時の読み上げ(&U)\tAlt + F3",
-                                                        L"現在のフォルダの読み上げ(&L)\tAlt + F5", L"-", L"並び順の切替(&I)"}));
-    EXPECT_TRUE(WasSpoken(L"Speak0:メニューオープン"));
-}
-
-TEST_F(FileDialog, MissingInitialFolderFallsBackToADriveRoot)
-{
-    Create(1, tree.Path() + L"\\does-not-exist");
-    std::wstring line;
-    DialogDriver driver([&](HWND d) {
-        line = ControlText(d, kFolderLine);
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-    });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
-    ASSERT_EQ(line.size(), 3u);
-    EXPECT_EQ(line.substr(1), L":\\");
-}
-
-// Confirming the drive the box already shows lists that drive's root, from
-// a folder deep in it and from the drive list alike.
-TEST_F(FileDialog, ConfirmingTheCurrentDriveListsItsRoot)
-{
-    Create(1, (tree.Root() / L"Alpha").wstring());
-    const std::wstring root = tree.Path().substr(0, 3);
-    std::vector<std::wstring> lines;
-    std::wstring first;
-    DialogDriver driver([&](HWND d) {
-        HWND box = GetDlgItem(d, kDrives);
-        auto confirm = [&] {
-            SendMessageW(d, WM_COMMAND, MAKEWPARAM(kDrives, CBN_SELENDOK), reinterpret_cast<LPARAM>(box));
-            lines.push_back(ControlText(d, kFolderLine));
-        };
-        confirm();
-        first = ListText(GetDlgItem(d, kList), 0);
-        TypeAndEnter(d, L":");
-        lines.push_back(ControlText(d, kFolderLine));
-        confirm();
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-    });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
-    EXPECT_EQ(lines, (std::vector<std::wstring>{root, L"ﾏｲ ｺﾝﾋﾟｭｰﾀ", root}));
-    EXPECT_EQ(first, L"ドライブ選択へ");
-}
-
-// O: is a CD-ROM drive without a medium in the test prefix: offered, never
-// ready. Each way of reaching it says so and leaves the folder as it was.
-TEST_F(FileDialog, ADriveThatIsNotReadyIsNeverEntered)
-{
-    Create(1, L"O:\\");
-    std::wstring start, afterTyped, afterBox, afterList;
-    DialogDriver driver([&](HWND d) {
-        start = ControlText(d, kFolderLine);
-        driver.AnswerNextBox(L"OK");
-        TypeAndEnter(d, L"O:");
-        afterTyped = ControlText(d, kFolderLine);
-
-        HWND box = GetDlgItem(d, kDrives);
-        int entry = -1;
-        for (int i = 0; i < static_cast<int>(SendMessageW(box, CB_GETCOUNT, 0, 0)); ++i) {
-            wchar_t text[MAX_PATH] = {};
-            SendMessageW(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-            if (std::wstring(text).find(L"(O:)") != std::wstring::npos)
-                entry = i;
-        }
-        ASSERT_GE(entry, 0) << "O: is in the drive box";
-        driver.AnswerNextBox(L"OK");
-        SendMessageW(box, CB_SETCURSEL, entry, 0);
-        SendMessageW(d, WM_COMMAND, MAKEWPARAM(kDrives, CBN_SELENDOK), reinterpret_cast<LPARAM>(box));
-        afterBox = ControlText(d, kFolderLine);
-
-        TypeAndEnter(d, L":");
-        HWND list = GetDlgItem(d, kList);
-        std::vector<std::wstring> drives = ListColumn(list, 0);
-        auto o = std::find_if(drives.begin(), drives.end(),
-                              [](const std::wstring& name) { return name.find(L"(O:)") != std::wstring::npos; });
-        ASSERT_NE(o, drives.end());
-        LVITEMW state = {};
-        state.stateMask = LVIS_FOCUSED | LVIS_SELECTED;
-        state.state = LVIS_FOCUSED | LVIS_SELECTED;
-        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(o - drives.begin()), reinterpret_cast<LPARAM>(&state));
-        SetFocus(list);
-        driver.AnswerNextBox(L"OK");
-        TypeAndEnter(d, L"");
-        afterList = ControlText(d, kFolderLine);
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-    });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
-    EXPECT_FALSE(driver.TimedOut());
-    // The start folder on a drive that is not ready gives way to a ready root.
-    ASSERT_EQ(start.size(), 3u);
-    EXPECT_NE(start[0], L'O');
-    EXPECT_EQ(start.substr(1), L":\\");
-    EXPECT_EQ(afterTyped, start);
-    EXPECT_EQ(afterBox, start);
-    EXPECT_EQ(afterList, L"ﾏｲ ｺﾝﾋﾟｭｰﾀ");
-    EXPECT_EQ(driver.BoxTexts(), (std::vector<std::wstring>{L"ドライブの準備ができていません。", L"ドライブの準備ができていません",
-                                                            L"ドライブの準備ができていません"}));
-}
-
-TEST_F(FileDialog, ShortcutToAFolderOpensIt)
-{
-    {
-        win::ComInit com;
-        win::ComPtr<IShellLinkW> link;
-        win::ComPtr<IPersistFile> file;
-        ASSERT_TRUE(SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
-                                               link.put_void())));
-        link->SetPath((tree.Root() / L"Alpha").c_str());
-        ASSERT_TRUE(SUCCEEDED(link->QueryInterface(IID_IPersistFile, file.put_void())));
-        ASSERT_TRUE(SUCCEEDED(file->Save((tree.Root() / L"to-alpha.lnk").c_str(), TRUE)));
     }
-    Create(1, tree.Path());
-    DialogDriver driver([&](HWND d) {
-        HWND list = GetDlgItem(d, kList);
-        int index = -1;
-        for (int i = 0; i < ListCount(list); ++i)
-            if (ListText(list, i) == L"to-alpha.lnk")
-                index = i;
-        ASSERT_GE(index, 0);
-        LVITEMW state = {};
-        state.state = state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(list, LVM_SETITEMSTATE, index, reinterpret_cast<LPARAM>(&state));
+    ASSERT_EQ(driver.Menus().size(), 2u);
+    EXPECT_EQ(driver.Menus()[0].size(), 11u);
+    EXPECT_EQ(driver.Menus()[0][0].substr(5), L"コピー(&C)\tCtrl + C");
+    EXPECT_EQ(Texts(driver.Menus()[0].begin() + 5, driver.Menus()[0].end()), driver.Menus()[1])
+        << "with every operation withdrawn, only the reading and the sort";
+    EXPECT_EQ(transcript.Count(L"reader Speak 0 メニューオープン"), 2u);
+    Run([&](HWND d) {
+        Select(List(d), {L"to-alpha.lnk"});
         Command(d, 1116);
-        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path() + L"\\Alpha\\");
-        EXPECT_EQ(GetFocus(), GetDlgItem(d, kName));
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+        EXPECT_EQ(Line(d), At(L"Alpha") + L"\\");
+        EXPECT_EQ(FocusId(d), kName);
     });
-    EXPECT_EQ(FileDlg_DoModal(dialog), 2);
 }
 
-// With the user's WindowOperation setting on, the control assistant takes
-// the controls over and Enter in the name box and the list goes through the
-// dialog's Enter handlers; refusals are guide messages, shown and spoken.
+// With the WindowOperation setting on, Enter in the name box and the list
+// goes through the dialog's Enter handlers, also after the boxes of an
+// operation had assistants of their own; refusals are spoken guides.
 TEST_F(FileDialog, EnterHandlersWithWindowOperationOn)
 {
     testsupport::ScopedWindowOperation windowOperation(1);
-    Create(1, tree.Path());
-    DialogDriver driver([&](HWND d) {
-        HWND box = GetDlgItem(d, kName);
-        HWND list = GetDlgItem(d, kList);
-        SetFocus(box);
-        SetWindowTextW(box, L"missing.zlq");
-        SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
-        EXPECT_TRUE(IsWindow(d));
-        SetWindowTextW(box, L"Alpha");
-        SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
-        EXPECT_EQ(ControlText(d, kFolderLine), tree.Path() + L"\\Alpha\\");
-        SetWindowTextW(box, L"");
-        SetFocus(list); // selects inner.zlq, the first file
-        EXPECT_EQ(ListText(list, ListFocused(list)), L"inner.zlq");
-        SendMessageW(list, WM_KEYDOWN, VK_RETURN, 0);
-    });
-    int result = FileDlg_DoModal(dialog);
-    EXPECT_EQ(result, 1);
-    EXPECT_TRUE(WasSpoken(L"Speak1:missing.zlq わ見つかりません"));
-    EXPECT_TRUE(driver.BoxTexts().empty()) << "a guide window, not a message box";
-    EXPECT_EQ(Path(), tree.Path() + L"\\Alpha\\inner.zlq");
+    Create(1, At());
+    driver.Type(L"fresh", L"新しいフォルダの作成");
+    EXPECT_EQ(Run([&](HWND d) {
+                  Command(d, 1106);
+                  EXPECT_EQ(FocusedText(List(d)), L"fresh");
+                  HWND box = GetDlgItem(d, kName);
+                  SetFocus(box);
+                  for (const wchar_t* text : {L"missing.zlq", L"Alpha"}) {
+                      SetWindowTextW(box, text);
+                      SendMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+                  }
+                  EXPECT_EQ(Line(d), At(L"Alpha") + L"\\");
+                  SetWindowTextW(box, L"");
+                  SetFocus(List(d)); // inner.zlq, the first file
+                  SendMessageW(List(d), WM_KEYDOWN, VK_RETURN, 0);
+              }),
+              1);
+    EXPECT_EQ(transcript.Count(L"reader Speak 1 missing.zlq わ見つかりません"), 1u);
+    EXPECT_EQ(Path(), At(L"Alpha\\inner.zlq"));
 }
 
 } // namespace

@@ -1,642 +1,364 @@
-// The file dialog's file operations run through the exports and answered on
-// the test's thread: every question, refusal and message box, what each
-// answer does to a folder tree the test builds, and the operations that
-// disabledOps withdraws.
-#include "dialogs/lumadlg.h"
+// The file dialog's file operations, run through the exports with every
+// question answered on the test's thread: what each answer does to a folder
+// tree of the test's own, the texts and buttons of the questions and
+// refusals, failures, and the operations disabledOps withdraws.
+#include "dialogs/tests/file_dialog_fixture.h"
 
-#include <gtest/gtest.h>
-
-#include <windows.h>
 #include <commctrl.h>
 
-#include <filesystem>
 #include <fstream>
-#include <string>
-#include <vector>
-
-#include "dialogs/folder/tests/folder_driver.h"
-#include "dialogs/tests/dialog_driver.h"
-#include "tests/support/window_operation.h"
-#include "win/cp932.h"
-#include "win/registry.h"
-#include "win/window.h"
 
 namespace fs = std::filesystem;
 using namespace dialogtest;
-using foldertest::Driver;
+using Names = std::vector<std::wstring>;
 
 namespace {
 
-constexpr int kList = 1004, kStatus = 1005;
-
-bool IsFileDialog(HWND window) { return GetDlgItem(window, kList) != nullptr; }
-
-std::wstring ReadAll(const fs::path& path)
+std::string ReadAll(const fs::path& path)
 {
     std::ifstream in(path, std::ios::binary);
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return cp932::ToWide(bytes);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
-
-void Write(const fs::path& path, const std::string& text)
+void Write(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+// Selects the entries named, focusing `focus`, and sends the list a key.
+void KeyOn(HWND d, const Names& names, WORD vk, bool ctrl = false)
 {
-    std::ofstream(path, std::ios::binary) << text;
+    ASSERT_TRUE(Select(List(d), names, names.front()));
+    SendKey(List(d), vk, ctrl);
 }
-
-// The captions of a box's visible buttons, in order.
-std::vector<std::wstring> VisibleButtons(HWND box)
+std::wstring Upper(std::wstring text)
 {
-    std::vector<std::wstring> captions;
-    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[16] = {};
-        GetClassNameW(child, name, 16);
-        if (lstrcmpiW(name, L"Button") == 0 && IsWindowVisible(child))
-            captions.push_back(win::GetText(child));
-    }
-    return captions;
+    CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
 }
 
-// A box seen by an answer: its message and its buttons.
-struct Seen {
-    std::wstring text;
-    std::vector<std::wstring> buttons;
-};
-
-// Answers a box with the button of that caption, recording what it showed.
-std::function<void(HWND)> Press(std::wstring caption, std::vector<Seen>* seen)
-{
-    return [caption, seen](HWND box) {
-        seen->push_back({foldertest::BoxMessage(box), VisibleButtons(box)});
-        foldertest::PressButton(caption, nullptr)(box);
-    };
-}
-
-std::function<void(HWND)> CancelInput()
-{
-    return [](HWND box) { PostMessageW(box, WM_COMMAND, IDCANCEL, 0); };
-}
-
-class FileOps : public ::testing::Test {
+class FileOps : public FileDialogTest {
 protected:
     void SetUp() override
     {
-        tree_.Folder(L"Alpha");
-        tree_.File(L"Alpha\\inner.txt", 5);
-        tree_.Folder(L"beta");
-        tree_.File(L"a.txt", 10);
-        tree_.File(L"b.txt", 20);
-        tree_.File(L"c.txt", 30);
+        tree.File(L"Alpha\\inner.txt", 5);
+        tree.Folder(L"beta");
+        tree.File(L"a.txt", 10);
+        tree.File(L"b.txt", 20);
+        tree.File(L"c.txt", 30);
     }
-    void TearDown() override
+    // Runs an open dialog on `folder`; the script's operations are answered
+    // as queued, and the dialog is cancelled afterwards.
+    void RunOps(const std::function<void(HWND)>& script, DWORD style = FDS_FILEMUSTEXIST, DWORD ops = 0,
+                const std::wstring& folder = {})
     {
-        if (dialog_)
-            FileDlg_Delete(dialog_);
+        Create(1, folder.empty() ? At() : folder);
+        SetStyle(FDSM_STYLE | FDSM_DISABLEDOPS, style, 0, nullptr, ops);
+        EXPECT_EQ(Run(script), 2);
     }
-
-    void Open(const std::wstring& folder, DWORD style = FDS_FILEMUSTEXIST, DWORD disabledOps = 0)
+    // The copy's folder dialog: chooses `entry` there.
+    void ChooseFolder(const std::wstring& entry, std::wstring* start = nullptr)
     {
-        std::string f = cp932::FromWide(folder);
-        dialog_ = FileDlg_Create(1, nullptr, nullptr, f.c_str(), nullptr, nullptr);
-        FileDlgExStyle record = {};
-        record.mask = 0x1 | 0x4;
-        record.style = style;
-        record.disabledOps = disabledOps;
-        FileDlg_SetExtendedStyle(dialog_, &record);
+        driver.Answer(
+            [entry, start](HWND folderDialog) {
+                if (start)
+                    *start = StatusText(folderDialog);
+                Select(GetDlgItem(folderDialog, 1029), {entry});
+                PostMessageW(folderDialog, WM_COMMAND, IDOK, 0);
+            },
+            L"ファイルのコピー");
     }
-    // Runs the file dialog; the script ends it with cancel.
-    void Run(std::function<void(HWND)> script)
-    {
-        int result = driver_.Run([&] { return FileDlg_DoModal(dialog_); },
-                                 [script](HWND d) {
-                                     script(d);
-                                     PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-                                 });
-        EXPECT_EQ(result, 2);
-        EXPECT_TRUE(driver_.ScriptRan());
-        EXPECT_FALSE(driver_.TimedOut());
-        EXPECT_TRUE(driver_.AllAnswered()) << "a box that was expected did not come";
-        EXPECT_EQ(driver_.Unanswered(), std::vector<std::wstring>{}) << "a box came that was not expected";
-    }
-
-    static HWND List(HWND d) { return GetDlgItem(d, kList); }
-    static std::vector<std::wstring> Names(HWND d) { return ListColumn(List(d)); }
-    static std::wstring Focused(HWND d)
-    {
-        int i = ListFocused(List(d));
-        return i < 0 ? L"" : ListText(List(d), i);
-    }
-    // Selects the entries named (the list's own texts), focusing `focus`.
-    static void Select(HWND d, const std::vector<std::wstring>& names, const std::wstring& focus)
-    {
-        HWND list = List(d);
-        LVITEMW clear = {};
-        clear.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-        SendMessageW(list, LVM_SETITEMSTATE, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&clear));
-        std::vector<std::wstring> texts = ListColumn(list);
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            LVITEMW state = {};
-            state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
-            for (const auto& name : names)
-                if (texts[i] == name)
-                    state.state |= LVIS_SELECTED;
-            if (texts[i] == focus)
-                state.state |= LVIS_FOCUSED;
-            if (state.state)
-                SendMessageW(list, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&state));
-        }
-        ASSERT_EQ(Focused(d), focus);
-    }
-    // A key in the list, with Ctrl held when asked.
-    static void Key(HWND d, WORD vk, bool ctrl = false)
-    {
-        BYTE keys[256] = {};
-        GetKeyboardState(keys);
-        BYTE saved = keys[VK_CONTROL];
-        keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-        SetKeyboardState(keys);
-        SendMessageW(List(d), WM_KEYDOWN, vk, 0);
-        GetKeyboardState(keys);
-        keys[VK_CONTROL] = saved;
-        SetKeyboardState(keys);
-    }
-
-    fs::path At(const std::wstring& name) const { return tree_.Root() / name; }
-
-    TempTree tree_;
-    Driver driver_{20000, IsFileDialog};
-    HLUMADLG dialog_ = nullptr;
-    std::vector<Seen> seen_;
 };
 
-TEST_F(FileOps, NewFolderRefusesBadAndDuplicateNamesThenSelectsTheNewOne)
+TEST_F(FileOps, NewFoldersAndRenaming)
 {
-    Open(tree_.Path());
-    driver_.Answer(L"新しいフォルダの作成", foldertest::TypeAndOk(L"a:b"));
-    driver_.Answer(L"フォルダの作成", Press(L"OK", &seen_));
-    driver_.Answer(L"新しいフォルダの作成", foldertest::TypeAndOk(L".."));
-    driver_.Answer(L"フォルダの作成", Press(L"OK", &seen_));
-    driver_.Answer(L"新しいフォルダの作成", foldertest::TypeAndOk(L"ALPHA"));
-    driver_.Answer(L"フォルダの作成", Press(L"OK", &seen_));
-    driver_.Answer(L"新しいフォルダの作成", foldertest::TypeAndOk(L"新規"));
-    driver_.Answer(L"新しいフォルダの作成", CancelInput());
-    std::wstring focusedAfter;
-    Run([&](HWND d) {
+    SetFileAttributesW(At(L"c.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    for (const wchar_t* name : {L"a:b", L"..", L"ALPHA"}) {
+        driver.Type(name, L"新しいフォルダの作成");
+        driver.Press(L"OK", L"フォルダの作成");
+    }
+    driver.Type(L"新規", L"新しいフォルダの作成");
+    driver.Answer([](HWND box) { PostMessageW(box, WM_COMMAND, IDCANCEL, 0); }, L"新しいフォルダの作成");
+    for (const wchar_t* name : {L"x/y", L"B.TXT", L"a.txt"}) { // an existing name: the move fails
+        driver.Type(name, L"名前の変更");
+        driver.Press(L"OK", L"名前の変更");
+    }
+    driver.Type(L"renamed.txt", L"名前の変更");
+    driver.Type(L"c2.txt", L"名前の変更");
+    driver.Press(L"いいえ", L"名前の変更");
+    driver.Type(L"c2.txt", L"名前の変更");
+    driver.Press(L"はい", L"名前の変更");
+    driver.Type(L"gamma", L"名前の変更");
+    Names focused;
+    RunOps([&](HWND d) {
         Command(d, 1106);
-        focusedAfter = Focused(d);
-        // The button asks too; cancelled, it creates nothing.
-        SendMessageW(d, WM_COMMAND, MAKEWPARAM(1014, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(d, 1014)));
-    });
-    ASSERT_EQ(seen_.size(), 3u);
-    EXPECT_EQ(seen_[0].text, L"無効な文字が使われています。フォルダ名を入力しなおしてください。");
-    EXPECT_EQ(seen_[1].text, L"無効な文字が使われています。フォルダ名を入力しなおしてください。");
-    EXPECT_EQ(seen_[2].text, L"すでに同じ名前のフォルダが存在します。フォルダ名を入力しなおしてください。");
-    EXPECT_TRUE(fs::is_directory(At(L"新規")));
-    EXPECT_EQ(focusedAfter, L"新規");
-    std::size_t entries = 0;
-    for (auto it = fs::directory_iterator(tree_.Root()); it != fs::directory_iterator(); ++it)
-        ++entries;
-    EXPECT_EQ(entries, 6u) << "Alpha, beta, 新規 and the three files, nothing else";
-}
-
-TEST_F(FileOps, RenameRefusesThenRenamesAndSelects)
-{
-    Open(tree_.Path());
-    driver_.Answer(L"名前の変更", foldertest::TypeAndOk(L"x/y"));
-    driver_.Answer(L"名前の変更", Press(L"OK", &seen_));
-    driver_.Answer(L"名前の変更", foldertest::TypeAndOk(L"B.TXT"));
-    driver_.Answer(L"名前の変更", Press(L"OK", &seen_));
-    // An existing name: the move fails and both files stay as they were.
-    driver_.Answer(L"名前の変更", foldertest::TypeAndOk(L"a.txt"));
-    driver_.Answer(L"名前の変更", Press(L"OK", &seen_));
-    driver_.Answer(L"名前の変更", foldertest::TypeAndOk(L"renamed.txt"));
-    std::wstring focusedAfter;
-    std::wstring prompt;
-    Run([&](HWND d) {
-        Select(d, {L"b.txt"}, L"b.txt");
-        Key(d, VK_F2);
-        Key(d, VK_F2);
-        focusedAfter = Focused(d);
-    });
-    ASSERT_EQ(seen_.size(), 3u);
-    EXPECT_EQ(seen_[0].text, L"無効な文字が使われています。名前を入力しなおしてください。");
-    EXPECT_EQ(seen_[1].text, L"変更前と同じ名前が指定されました。名前を入力しなおしてください。");
-    EXPECT_EQ(seen_[2].text, L"名前の変更に失敗しました。");
-    EXPECT_EQ(fs::file_size(At(L"a.txt")), 10u);
-    EXPECT_FALSE(fs::exists(At(L"b.txt")));
-    EXPECT_EQ(fs::file_size(At(L"renamed.txt")), 20u);
-    EXPECT_EQ(focusedAfter, L"renamed.txt");
-}
-
-TEST_F(FileOps, RenamingAReadOnlyEntryAsksFirst)
-{
-    tree_.SetAttributes(L"c.txt", FILE_ATTRIBUTE_READONLY);
-    Open(tree_.Path());
-    driver_.Answer(L"名前の変更", foldertest::TypeAndOk(L"c2.txt"));
-    driver_.Answer(L"名前の変更", Press(L"いいえ", &seen_));
-    driver_.Answer(L"名前の変更", foldertest::TypeAndOk(L"c2.txt"));
-    driver_.Answer(L"名前の変更", Press(L"はい", &seen_));
-    // A folder is renamed the same way.
-    driver_.Answer(L"名前の変更", foldertest::TypeAndOk(L"gamma"));
-    bool stayedAfterNo = false;
-    Run([&](HWND d) {
-        Select(d, {L"c.txt"}, L"c.txt");
-        Command(d, 1105);
-        stayedAfterNo = fs::exists(At(L"c.txt"));
-        Command(d, 1105);
-        Select(d, {L"beta"}, L"beta");
+        focused.push_back(FocusedText(List(d)));
+        Command(d, 1014); // the button asks too; cancelled, it makes nothing
+        KeyOn(d, {L"b.txt"}, VK_F2);
+        KeyOn(d, {L"b.txt"}, VK_F2);
+        focused.push_back(FocusedText(List(d)));
+        KeyOn(d, {L"c.txt"}, VK_F2);
+        EXPECT_TRUE(fs::exists(At(L"c.txt"))) << "a read-only file is renamed only after a yes";
+        KeyOn(d, {L"c.txt"}, VK_F2);
+        Select(List(d), {L"beta"});
         Command(d, 1108);
     });
-    ASSERT_EQ(seen_.size(), 2u);
-    EXPECT_EQ(seen_[0].text, L"c.txt は読み取り専用です。名前を変更してもよろしいですか？");
-    EXPECT_EQ(seen_[0].buttons, (std::vector<std::wstring>{L"はい", L"いいえ"}));
-    EXPECT_TRUE(stayedAfterNo);
-    EXPECT_TRUE(fs::exists(At(L"c2.txt")));
-    EXPECT_TRUE(fs::is_directory(At(L"gamma")));
-    EXPECT_FALSE(fs::exists(At(L"beta")));
+    EXPECT_EQ(focused, (Names{L"新規", L"renamed.txt"})) << "the new name is selected";
+    Names texts;
+    for (const Box& box : driver.Boxes())
+        texts.push_back(box.text);
+    EXPECT_EQ(texts, (Names{L"無効な文字が使われています。フォルダ名を入力しなおしてください。",
+                            L"無効な文字が使われています。フォルダ名を入力しなおしてください。",
+                            L"すでに同じ名前のフォルダが存在します。フォルダ名を入力しなおしてください。",
+                            L"無効な文字が使われています。名前を入力しなおしてください。",
+                            L"変更前と同じ名前が指定されました。名前を入力しなおしてください。", L"名前の変更に失敗しました。",
+                            L"c.txt は読み取り専用です。名前を変更してもよろしいですか？",
+                            L"c.txt は読み取り専用です。名前を変更してもよろしいですか？"}));
+    EXPECT_EQ(Seen(6).buttons, (Names{L"はい", L"いいえ"}));
+    Names entries;
+    for (const auto& entry : fs::directory_iterator(tree.Path()))
+        entries.push_back(entry.path().filename().wstring());
+    std::sort(entries.begin(), entries.end());
+    EXPECT_EQ(entries, (Names{L"Alpha", L"a.txt", L"c2.txt", L"gamma", L"renamed.txt", L"新規"}));
+    EXPECT_EQ(fs::file_size(At(L"a.txt")), 10u);
+    EXPECT_EQ(fs::file_size(At(L"renamed.txt")), 20u);
 }
 
-// Wine keeps its recycle bin in the user's trash folder (the freedesktop
-// one under the Unix home); empty path elsewhere.
+// Wine keeps its recycle bin in the user's trash folder under the Unix home.
 fs::path WineTrash()
 {
     wchar_t home[MAX_PATH] = {};
     if (!GetEnvironmentVariableW(L"WINEHOMEDIR", home, MAX_PATH))
         return {};
     std::wstring path = home;
-    if (path.rfind(L"\\??\\", 0) == 0)
-        path = path.substr(4);
-    return fs::path(path) / L".local" / L"share" / L"Trash";
+    return fs::path(path.rfind(L"\\??\\", 0) == 0 ? path.substr(4) : path) / L".local" / L"share" / L"Trash" / L"files";
 }
 
-TEST_F(FileOps, DeletingOnAFixedDiskOffersTheRecycleBin)
+// On a fixed disk a deletion offers the recycle bin; read-only entries ask
+// once more, system files are never deleted; several entries are counted
+// and each folder among them asks again.
+TEST_F(FileOps, Deleting)
 {
-    ASSERT_EQ(GetDriveTypeW(tree_.Path().substr(0, 3).c_str()), static_cast<UINT>(DRIVE_FIXED));
-    const std::wstring serial = std::to_wstring(GetCurrentProcessId());
-    const std::wstring gone = L"gone-" + serial + L".txt", recycled = L"recycled-" + serial + L".txt";
-    tree_.File(gone, 3);
-    tree_.File(recycled, 7);
-    Open(tree_.Path());
-    driver_.Answer(L"ファイルの削除の確認", Press(L"ｷｬﾝｾﾙ", &seen_));
-    driver_.Answer(L"ファイルの削除の確認", Press(L"削除", &seen_));
-    driver_.Answer(L"ファイルの削除の確認", Press(L"ごみ箱へ移す", &seen_));
-    std::vector<std::wstring> afterDelete;
+    ASSERT_EQ(GetDriveTypeW(At().substr(0, 3).c_str()), static_cast<UINT>(DRIVE_FIXED));
+    const std::wstring gone = L"gone-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
+    const std::wstring recycled = L"recycled-" + gone;
+    tree.File(gone, 3);
+    tree.File(recycled, 7);
+    tree.File(L"d.txt", 40);
+    SetFileAttributesW(At(L"a.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    SetFileAttributesW(At(L"b.txt").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    for (const wchar_t* answer : {L"ｷｬﾝｾﾙ", L"削除", L"ごみ箱へ移す"})
+        driver.Press(answer, L"ファイルの削除の確認");
+    for (const wchar_t* answer : {L"いいえ", L"はい"}) {
+        driver.Press(L"削除", L"ファイルの削除の確認");
+        driver.Press(answer, L"削除の確認");
+    }
+    driver.Press(L"削除", L"ファイルの削除の確認");
+    driver.Press(L"OK", L"削除");
+    for (const wchar_t* answer : {L"いいえ", L"はい"}) {
+        driver.Press(L"削除", L"複数ファイルの削除の確認");
+        driver.Press(answer, L"フォルダの削除の確認");
+    }
+    driver.Press(L"いいえ", L"フォルダの削除の確認");
+    driver.Press(L"削除", L"フォルダの削除の確認");
     std::wstring focusedAfter;
-    Run([&](HWND d) {
-        Select(d, {gone}, gone);
-        Key(d, VK_DELETE);
+    tree.Folder(L"delta");
+    RunOps([&](HWND d) {
+        KeyOn(d, {gone}, VK_DELETE);
         EXPECT_TRUE(fs::exists(At(gone))) << "cancelled";
-        Key(d, VK_DELETE);
-        afterDelete = Names(d);
-        focusedAfter = Focused(d);
-        Select(d, {recycled}, recycled);
-        Key(d, VK_DELETE);
-    });
-    ASSERT_EQ(seen_.size(), 3u);
-    EXPECT_EQ(seen_[0].text, gone + L" \nこのファイルを削除してもよろしいですか？");
-    EXPECT_EQ(seen_[0].buttons, (std::vector<std::wstring>{L"削除", L"ごみ箱へ移す", L"ｷｬﾝｾﾙ"}));
-    EXPECT_FALSE(fs::exists(At(gone)));
-    EXPECT_EQ(afterDelete,
-              (std::vector<std::wstring>{L"上のフォルダへ", L"Alpha", L"beta", L"a.txt", L"b.txt", L"c.txt", recycled}));
+        KeyOn(d, {gone}, VK_DELETE);
+        focusedAfter = FocusedText(List(d));
+        KeyOn(d, {recycled}, VK_DELETE);
+        KeyOn(d, {L"a.txt"}, VK_DELETE);
+        EXPECT_EQ(GetFileAttributesW(At(L"a.txt").c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY), 1u) << "declined";
+        KeyOn(d, {L"a.txt"}, VK_DELETE);
+        KeyOn(d, {L"b.txt"}, VK_DELETE);
+        KeyOn(d, {L"c.txt", L"Alpha", L"d.txt"}, VK_DELETE);
+        EXPECT_TRUE(fs::exists(At(L"Alpha\\inner.txt"))) << "the folder was declined";
+        KeyOn(d, {L"Alpha", L"beta"}, VK_DELETE);
+        Select(List(d), {L"delta"});
+        Command(d, 1107);
+    }, FDS_MULTISELECT | FDS_FILEMUSTEXIST);
+    EXPECT_EQ(Seen(0).text, gone + L" \nこのファイルを削除してもよろしいですか？");
+    EXPECT_EQ(Seen(0).buttons, (Names{L"削除", L"ごみ箱へ移す", L"ｷｬﾝｾﾙ"}));
     EXPECT_EQ(focusedAfter, L"上のフォルダへ") << "the top entry after the refresh";
-    EXPECT_FALSE(fs::exists(At(recycled)));
-    for (const wchar_t* sibling : {L"a.txt", L"b.txt", L"c.txt", L"Alpha\\inner.txt"})
-        EXPECT_TRUE(fs::exists(At(sibling))) << sibling;
-
+    EXPECT_EQ(Seen(4).text, L"a.txt \nこのファイルは読み取り専用です。\n\n削除してもよろしいですか？");
+    EXPECT_EQ(Seen(8).text, L"b.txt \nこのファイルはシステムファイルです。削除できません。");
+    EXPECT_EQ(Seen(9).text, L"これらの 3個のファイルを削除してもよろしいですか？");
+    EXPECT_EQ(Seen(10).text, L"Alphaはフォルダです。\nこのフォルダとフォルダ内のすべてのファイルを削除してもよろしいですか？");
+    EXPECT_EQ(Seen(11).text, L"これらの 2個のファイルを削除してもよろしいですか？");
+    EXPECT_EQ(Seen(14).text, L"delta \nこのフォルダとフォルダ内のすべてのファイルを削除してもよろしいですか？");
+    EXPECT_EQ(Seen(14).buttons, (Names{L"削除", L"ごみ箱へ移す", L"ｷｬﾝｾﾙ"}));
+    for (const wchar_t* name : {gone.c_str(), recycled.c_str(), L"a.txt", L"c.txt", L"d.txt", L"Alpha", L"delta"})
+        EXPECT_FALSE(fs::exists(At(name))) << cp932::FromWide(name);
+    EXPECT_TRUE(fs::exists(At(L"b.txt"))) << "a system file is never deleted";
+    EXPECT_TRUE(fs::exists(At(L"beta"))) << "its question was declined";
     // "削除" deletes for good, "ごみ箱へ移す" moves to the recycle bin.
     fs::path trash = WineTrash();
-    if (!trash.empty() && fs::is_directory(trash / L"files")) {
-        EXPECT_FALSE(fs::exists(trash / L"files" / gone));
-        EXPECT_TRUE(fs::exists(trash / L"files" / recycled));
+    if (fs::is_directory(trash)) {
+        EXPECT_FALSE(fs::exists(trash / gone));
+        EXPECT_TRUE(fs::exists(trash / recycled));
         std::error_code ignored;
-        fs::remove(trash / L"files" / recycled, ignored);
-        fs::remove(trash / L"info" / (recycled + L".trashinfo"), ignored);
+        fs::remove(trash / recycled, ignored);
+        fs::remove(trash.parent_path() / L"info" / (recycled + L".trashinfo"), ignored);
     }
 }
 
-TEST_F(FileOps, DeletingOffFixedDisksOffersDeleteAndCancel)
+// Off fixed disks (M: removable, N: network in the test prefix) only
+// "削除" and "ｷｬﾝｾﾙ" are offered.
+TEST_F(FileOps, DeletingOffFixedDisks)
 {
-    for (const wchar_t* root : {L"M:\\", L"N:\\"}) {
-        UINT type = GetDriveTypeW(root);
-        if (type != DRIVE_REMOVABLE && type != DRIVE_REMOTE)
-            GTEST_SKIP() << "no removable M: and network N: in this Wine prefix";
-        fs::path folder = fs::path(root) / (L"lumadlg-" + std::to_wstring(GetCurrentProcessId()));
-        fs::create_directories(folder);
-        Write(folder / L"gone.txt", "x");
-        Write(folder / L"kept.txt", "y");
-        Open(folder.wstring());
-        seen_.clear();
-        driver_.Answer(L"ファイルの削除の確認", Press(L"ｷｬﾝｾﾙ", &seen_));
-        driver_.Answer(L"ファイルの削除の確認", Press(L"削除", &seen_));
-        Run([&](HWND d) {
-            Select(d, {L"gone.txt"}, L"gone.txt");
-            Command(d, 1104);
-            EXPECT_TRUE(fs::exists(folder / L"gone.txt"));
-            Command(d, 1104);
-        });
-        ASSERT_EQ(seen_.size(), 2u);
-        EXPECT_EQ(seen_[0].buttons, (std::vector<std::wstring>{L"削除", L"ｷｬﾝｾﾙ"})) << root;
-        EXPECT_FALSE(fs::exists(folder / L"gone.txt")) << root;
-        EXPECT_TRUE(fs::exists(folder / L"kept.txt")) << root;
-        FileDlg_Delete(dialog_);
-        dialog_ = nullptr;
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
+    for (const wchar_t* drive : {L"M:\\", L"N:\\"}) {
+        UINT type = GetDriveTypeW(drive);
+        ASSERT_TRUE(type == DRIVE_REMOVABLE || type == DRIVE_REMOTE) << "no M: and N: in this Wine prefix";
+        fs::path path = fs::path(drive) / testsupport::UniqueTempPath("lumadlg").filename();
+        fs::create_directories(path);
+        Write(path / L"gone.txt", "x");
+        driver.Press(L"ｷｬﾝｾﾙ");
+        driver.Press(L"削除");
+        RunOps([&](HWND d) {
+            KeyOn(d, {L"gone.txt"}, VK_DELETE);
+            EXPECT_TRUE(fs::exists(path / L"gone.txt"));
+            KeyOn(d, {L"gone.txt"}, VK_DELETE);
+        }, FDS_FILEMUSTEXIST, 0, path.wstring());
+        EXPECT_EQ(driver.Boxes().back().buttons, (Names{L"削除", L"ｷｬﾝｾﾙ"})) << cp932::FromWide(drive);
+        EXPECT_FALSE(fs::exists(path / L"gone.txt"));
+        fs::remove_all(path);
     }
 }
 
-TEST_F(FileOps, ReadOnlyFilesAskAndSystemFilesStay)
-{
-    tree_.SetAttributes(L"a.txt", FILE_ATTRIBUTE_READONLY);
-    tree_.SetAttributes(L"b.txt", FILE_ATTRIBUTE_SYSTEM);
-    if (!(GetFileAttributesW(At(L"b.txt").c_str()) & FILE_ATTRIBUTE_SYSTEM))
-        GTEST_SKIP() << "the file system keeps no system attribute";
-    Open(tree_.Path());
-    driver_.Answer(L"ファイルの削除の確認", Press(L"削除", &seen_));
-    driver_.Answer(L"削除の確認", Press(L"いいえ", &seen_));
-    driver_.Answer(L"ファイルの削除の確認", Press(L"削除", &seen_));
-    driver_.Answer(L"削除の確認", Press(L"はい", &seen_));
-    driver_.Answer(L"ファイルの削除の確認", Press(L"削除", &seen_));
-    driver_.Answer(L"削除", Press(L"OK", &seen_));
-    bool keptReadOnly = false;
-    Run([&](HWND d) {
-        Select(d, {L"a.txt"}, L"a.txt");
-        Key(d, VK_DELETE);
-        keptReadOnly = fs::exists(At(L"a.txt")) && (GetFileAttributesW(At(L"a.txt").c_str()) & FILE_ATTRIBUTE_READONLY);
-        Key(d, VK_DELETE);
-        Select(d, {L"b.txt"}, L"b.txt");
-        Key(d, VK_DELETE);
-    });
-    ASSERT_EQ(seen_.size(), 6u);
-    EXPECT_EQ(seen_[1].text, L"a.txt \nこのファイルは読み取り専用です。\n\n削除してもよろしいですか？");
-    EXPECT_TRUE(keptReadOnly);
-    EXPECT_FALSE(fs::exists(At(L"a.txt")));
-    EXPECT_EQ(seen_[5].text, L"b.txt \nこのファイルはシステムファイルです。削除できません。");
-    EXPECT_TRUE(fs::exists(At(L"b.txt"))) << "a system file is never deleted";
-    EXPECT_TRUE(fs::exists(At(L"c.txt")));
-}
-
-TEST_F(FileOps, SeveralSelectedEntriesAskOnceMoreForTheFolder)
-{
-    Open(tree_.Path(), FDS_MULTISELECT | FDS_FILEMUSTEXIST);
-    driver_.Answer(L"複数ファイルの削除の確認", Press(L"削除", &seen_));
-    driver_.Answer(L"フォルダの削除の確認", Press(L"いいえ", &seen_));
-    driver_.Answer(L"複数ファイルの削除の確認", Press(L"削除", &seen_));
-    driver_.Answer(L"フォルダの削除の確認", Press(L"はい", &seen_));
-    driver_.Answer(L"フォルダの削除の確認", Press(L"いいえ", &seen_));
-    Run([&](HWND d) {
-        Select(d, {L"Alpha", L"a.txt", L"c.txt"}, L"a.txt");
-        Key(d, VK_DELETE);
-        EXPECT_TRUE(fs::exists(At(L"Alpha\\inner.txt"))) << "the folder was declined";
-        Select(d, {L"Alpha", L"beta"}, L"beta");
-        Key(d, VK_DELETE);
-    });
-    ASSERT_EQ(seen_.size(), 5u);
-    EXPECT_EQ(seen_[0].text, L"これらの 3個のファイルを削除してもよろしいですか？");
-    EXPECT_EQ(seen_[1].text, L"Alphaはフォルダです。\nこのフォルダとフォルダ内のすべてのファイルを削除してもよろしいですか？");
-    EXPECT_EQ(seen_[1].buttons, (std::vector<std::wstring>{L"はい", L"いいえ"}));
-    EXPECT_EQ(seen_[2].text, L"これらの 2個のファイルを削除してもよろしいですか？");
-    EXPECT_FALSE(fs::exists(At(L"a.txt")));
-    EXPECT_FALSE(fs::exists(At(L"c.txt")));
-    EXPECT_TRUE(fs::exists(At(L"b.txt"))) << "not selected";
-    EXPECT_FALSE(fs::exists(At(L"Alpha")));
-    EXPECT_TRUE(fs::exists(At(L"beta"))) << "its question was declined";
-}
-
-TEST_F(FileOps, CopyIntoItsOwnFolderMakesACopyAndSelectsIt)
+// A copy into its own folder is named "コピー ～ ..." and selected; an
+// existing copy asks before it is overwritten; Cancel ends the whole copy;
+// folders are not copied; the folder dialog offers no new folder when
+// folder creation is withdrawn, and starts in a folder code page 932
+// cannot name.
+TEST_F(FileOps, Copying)
 {
     Write(At(L"b.txt"), "original");
-    Open(tree_.Path());
-    std::wstring label, title, start;
-    auto chooseThisFolder = [&](HWND folderDialog) {
-        title = win::GetText(folderDialog);
-        label = win::GetText(GetDlgItem(folderDialog, 1017));
-        start = foldertest::StatusText(folderDialog);
-        foldertest::FocusEntry(folderDialog, L"このフォルダで決定");
-        PostMessageW(folderDialog, WM_COMMAND, IDOK, 0);
-    };
-    driver_.Answer(L"ファイルのコピー", chooseThisFolder);
-    driver_.Answer(L"ファイルのコピー", chooseThisFolder);
-    driver_.Answer(L"上書きの確認", Press(L"いいえ", &seen_));
-    std::wstring focusedAfter;
-    Run([&](HWND d) {
-        Select(d, {L"b.txt"}, L"b.txt");
-        Key(d, 'C', true);
-        focusedAfter = Focused(d);
-        Write(At(L"コピー ～ b.txt"), "changed");
-        Select(d, {L"b.txt"}, L"b.txt");
-        Key(d, VK_INSERT, true);
-    });
-    EXPECT_EQ(title, L"ファイルのコピー");
-    EXPECT_EQ(label, L"コピー先のフォルダを選択してください");
-    EXPECT_EQ(start, tree_.Path());
-    EXPECT_EQ(focusedAfter, L"コピー ～ b.txt");
-    ASSERT_EQ(seen_.size(), 1u);
-    std::wstring upper = tree_.Path();
-    CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
-    EXPECT_EQ(seen_[0].text,
-              upper + L"\\コピー ～ b.txt \nコピー先のフォルダへ 同じ名前のファイルが存在します。\n\n上書きしますか？");
-    EXPECT_EQ(seen_[0].buttons, (std::vector<std::wstring>{L"はい", L"いいえ", L"ｷｬﾝｾﾙ"}));
-    EXPECT_EQ(ReadAll(At(L"コピー ～ b.txt")), L"changed") << "No keeps the existing file";
-    EXPECT_EQ(ReadAll(At(L"b.txt")), L"original");
-}
-
-// The folder dialog of the copy starts in the current folder as it is,
-// though code page 932 cannot name it.
-TEST_F(FileOps, CopyFromAFolderTheCodePageCannotNameStartsThere)
-{
-    tree_.File(L"Zoë\\a.txt", 10);
-    Open(tree_.Path());
-    std::wstring start;
-    driver_.Answer(L"ファイルのコピー", [&](HWND folderDialog) {
-        start = foldertest::StatusText(folderDialog);
-        foldertest::FocusEntry(folderDialog, L"このフォルダで決定");
-        PostMessageW(folderDialog, WM_COMMAND, IDOK, 0);
-    });
-    Run([&](HWND d) {
-        TypeAndEnter(d, L"Zoë");
-        Select(d, {L"a.txt"}, L"a.txt");
-        Key(d, 'C', true);
-    });
-    EXPECT_EQ(start, At(L"Zoë").wstring() + L"\\");
-    EXPECT_TRUE(fs::exists(At(L"Zoë\\コピー ～ a.txt")));
-}
-
-TEST_F(FileOps, CancellingAnOverwriteStopsTheCopy)
-{
     Write(At(L"a.txt"), "new a");
     Write(At(L"beta\\a.txt"), "old a");
-    // Folder creation withdrawn: the folder dialog offers none either.
-    Open(tree_.Path(), FDS_MULTISELECT | FDS_FILEMUSTEXIST, 0x8);
+    tree.File(L"Zoë\\z.txt", 10);
+    std::wstring start, zoeStart;
+    ChooseFolder(L"このフォルダで決定", &start);
+    ChooseFolder(L"このフォルダで決定");
+    driver.Press(L"いいえ", L"上書きの確認");
+    ChooseFolder(L"beta");
+    driver.Press(L"ｷｬﾝｾﾙ", L"上書きの確認");
+    ChooseFolder(L"beta");
+    driver.Press(L"はい", L"上書きの確認");
+    ChooseFolder(L"このフォルダで決定", &zoeStart);
     bool newFolderButton = true;
-    auto chooseBeta = [&](HWND folderDialog) {
-        newFolderButton = IsWindowEnabled(GetDlgItem(folderDialog, 1014)) != FALSE;
-        foldertest::FocusEntry(folderDialog, L"beta");
-        PostMessageW(folderDialog, WM_COMMAND, IDOK, 0);
-    };
-    driver_.Answer(L"ファイルのコピー", chooseBeta);
-    driver_.Answer(L"上書きの確認", Press(L"ｷｬﾝｾﾙ", &seen_));
-    driver_.Answer(L"ファイルのコピー", chooseBeta);
-    driver_.Answer(L"上書きの確認", Press(L"はい", &seen_));
-    bool bCopiedAfterCancel = true;
-    Run([&](HWND d) {
-        Select(d, {L"a.txt", L"b.txt", L"Alpha"}, L"a.txt");
-        Key(d, 'C', true);
-        bCopiedAfterCancel = fs::exists(At(L"beta\\b.txt"));
-        EXPECT_EQ(ReadAll(At(L"beta\\a.txt")), L"old a");
-        Select(d, {L"a.txt", L"b.txt", L"Alpha"}, L"a.txt");
+    std::wstring focusedAfter;
+    RunOps([&](HWND d) {
+        KeyOn(d, {L"b.txt"}, 'C', true);
+        focusedAfter = FocusedText(List(d));
+        Write(At(L"コピー ～ b.txt"), "changed");
+        KeyOn(d, {L"b.txt"}, VK_INSERT, true);
+        KeyOn(d, {L"a.txt", L"b.txt", L"Alpha"}, 'C', true);
+        EXPECT_FALSE(fs::exists(At(L"beta\\b.txt"))) << "Cancel ends the whole copy";
+        EXPECT_EQ(ReadAll(At(L"beta\\a.txt")), "old a");
+        Select(List(d), {L"a.txt", L"b.txt", L"Alpha"}, L"a.txt");
         Command(d, 1103);
-    });
-    EXPECT_FALSE(bCopiedAfterCancel) << "Cancel ends the whole copy";
-    EXPECT_FALSE(newFolderButton);
-    ASSERT_EQ(seen_.size(), 2u);
-    EXPECT_EQ(ReadAll(At(L"beta\\a.txt")), L"new a");
-    EXPECT_EQ(fs::file_size(At(L"beta\\b.txt")), 20u);
+        SetDlgItemTextW(d, 1000, L"Zoë");
+        SendMessageW(d, WM_COMMAND, IDOK, 0);
+        KeyOn(d, {L"z.txt"}, 'C', true);
+    }, FDS_MULTISELECT | FDS_FILEMUSTEXIST);
+    EXPECT_EQ(start, At());
+    EXPECT_EQ(focusedAfter, L"コピー ～ b.txt");
+    EXPECT_EQ(Seen(0).text,
+              Upper(At()) + L"\\コピー ～ b.txt \nコピー先のフォルダへ 同じ名前のファイルが存在します。\n\n上書きしますか？");
+    EXPECT_EQ(Seen(0).buttons, (Names{L"はい", L"いいえ", L"ｷｬﾝｾﾙ"}));
+    EXPECT_EQ(ReadAll(At(L"コピー ～ b.txt")), "changed") << "No keeps the existing file";
+    EXPECT_EQ(ReadAll(At(L"beta\\a.txt")), "new a");
+    EXPECT_EQ(fs::file_size(At(L"beta\\b.txt")), 8u);
     EXPECT_FALSE(fs::exists(At(L"beta\\Alpha"))) << "folders are not copied";
+    EXPECT_EQ(zoeStart, At(L"Zoë") + L"\\");
+    EXPECT_TRUE(fs::exists(At(L"Zoë\\コピー ～ z.txt")));
+
+    driver.Answer([&](HWND folderDialog) {
+        newFolderButton = IsWindowEnabled(GetDlgItem(folderDialog, 1014)) != FALSE;
+        PostMessageW(folderDialog, WM_COMMAND, IDCANCEL, 0);
+    });
+    RunOps([&](HWND d) { KeyOn(d, {L"a.txt"}, 'C', true); }, FDS_FILEMUSTEXIST, FDO_CREATEFOLDER);
+    EXPECT_FALSE(newFolderButton);
 }
 
-TEST_F(FileOps, AFolderAloneAndANameTooLong)
+// What vanished or is held by another program since the list was made is
+// reported, and everything else is left as it was.
+TEST_F(FileOps, FailuresAreReported)
 {
     const std::wstring deep(200, L'd');
-    tree_.Folder(L"beta\\" + deep);
-    Open(tree_.Path());
-    driver_.Answer(L"フォルダの削除の確認", Press(L"削除", &seen_));
-    Run([&](HWND d) {
-        Select(d, {L"Alpha"}, L"Alpha");
-        Command(d, 1107);
-    });
-    ASSERT_EQ(seen_.size(), 1u);
-    EXPECT_EQ(seen_[0].text, L"Alpha \nこのフォルダとフォルダ内のすべてのファイルを削除してもよろしいですか？");
-    EXPECT_EQ(seen_[0].buttons, (std::vector<std::wstring>{L"削除", L"ごみ箱へ移す", L"ｷｬﾝｾﾙ"}));
-    EXPECT_FALSE(fs::exists(At(L"Alpha")));
-
-    // A new folder whose path would pass 260 bytes is not made.
-    FileDlg_Delete(dialog_);
-    Open((tree_.Root() / L"beta" / deep).wstring());
-    driver_.Answer(L"新しいフォルダの作成", foldertest::TypeAndOk(std::wstring(40, L'n')));
-    driver_.Answer(L"フォルダの作成", Press(L"OK", &seen_));
-    Run([&](HWND d) { Command(d, 1106); });
-    ASSERT_EQ(seen_.size(), 2u);
-    EXPECT_EQ(seen_[1].text, L"新しいフォルダの作成に失敗しました。");
-    EXPECT_TRUE(fs::is_empty(tree_.Root() / L"beta" / deep));
-}
-
-// What vanished or is held by another program since the list was made.
-TEST_F(FileOps, FailuresAreReportedAndLeaveEverythingElse)
-{
-    tree_.File(L"d.txt", 40);
-    tree_.SetAttributes(L"a.txt", FILE_ATTRIBUTE_READONLY);
-    Open(tree_.Path(), FDS_MULTISELECT | FDS_FILEMUSTEXIST);
-    driver_.Answer(L"ファイルの削除の確認", Press(L"削除", &seen_));
-    driver_.Answer(L"削除", Press(L"OK", &seen_));
-    driver_.Answer(L"ファイルの削除の確認", Press(L"削除", &seen_));
-    driver_.Answer(L"削除の確認", Press(L"はい", &seen_));
-    driver_.Answer(L"ファイルの削除のエラー", Press(L"OK", &seen_));
-    auto chooseBeta = [&](HWND folderDialog) {
-        foldertest::FocusEntry(folderDialog, L"beta");
-        PostMessageW(folderDialog, WM_COMMAND, IDOK, 0);
-    };
-    driver_.Answer(L"ファイルのコピー", chooseBeta);
-    driver_.Answer(L"ファイルのコピー", Press(L"OK", &seen_));
-    driver_.Answer(L"ファイルのコピー", [&](HWND folderDialog) {
-        foldertest::FocusEntry(folderDialog, L"beta");
+    tree.File(L"d.txt", 40);
+    SetFileAttributesW(At(L"a.txt").c_str(), FILE_ATTRIBUTE_READONLY);
+    driver.Press(L"削除", L"ファイルの削除の確認");
+    driver.Press(L"OK", L"削除");
+    driver.Press(L"削除", L"ファイルの削除の確認");
+    driver.Press(L"はい", L"削除の確認");
+    driver.Press(L"OK", L"ファイルの削除のエラー");
+    ChooseFolder(L"beta");
+    driver.Press(L"OK", L"ファイルのコピー");
+    driver.Answer([&](HWND folderDialog) {
+        Select(GetDlgItem(folderDialog, 1029), {L"beta"});
         fs::remove_all(At(L"beta"));
         PostMessageW(folderDialog, WM_COMMAND, IDOK, 0);
     });
-    driver_.Answer(L"ファイルのコピー", Press(L"OK", &seen_));
-    bool readOnlyKept = false;
-    Run([&](HWND d) {
-        Select(d, {L"c.txt"}, L"c.txt");
+    driver.Press(L"OK", L"ファイルのコピー");
+    RunOps([&](HWND d) {
+        Select(List(d), {L"c.txt"});
         fs::remove(At(L"c.txt"));
-        Key(d, VK_DELETE);
-
+        SendKey(List(d), VK_DELETE);
         // Held open without sharing: the deletion fails, the file stays
-        // read-only as it was.
+        // read-only.
         HANDLE held = CreateFileW(At(L"a.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-        ASSERT_NE(held, INVALID_HANDLE_VALUE);
-        Select(d, {L"a.txt"}, L"a.txt");
-        Key(d, VK_DELETE);
+        KeyOn(d, {L"a.txt"}, VK_DELETE);
         CloseHandle(held);
-        readOnlyKept = (GetFileAttributesW(At(L"a.txt").c_str()) & FILE_ATTRIBUTE_READONLY) != 0;
-
-        // The first file of a copy is gone: nothing more is copied.
-        Select(d, {L"b.txt", L"d.txt"}, L"d.txt");
+        Select(List(d), {L"b.txt", L"d.txt"}, L"d.txt");
         fs::remove(At(L"b.txt"));
-        Key(d, 'C', true);
-        EXPECT_FALSE(fs::exists(At(L"beta\\d.txt")));
-
-        // The target folder is gone when the dialog closes.
-        Select(d, {L"d.txt"}, L"d.txt");
-        Key(d, 'C', true);
-    });
-    ASSERT_EQ(seen_.size(), 7u);
-    EXPECT_EQ(seen_[1].text, L"c.txt \nファイルの属性を取得できませんでした。");
-    EXPECT_EQ(seen_[4].text,
+        SendKey(List(d), 'C', true);
+        EXPECT_FALSE(fs::exists(At(L"beta\\d.txt"))) << "the first file gone, nothing is copied";
+        KeyOn(d, {L"d.txt"}, 'C', true); // the target folder is gone when the dialog closes
+    }, FDS_MULTISELECT | FDS_FILEMUSTEXIST);
+    ASSERT_EQ(driver.Boxes().size(), 7u);
+    EXPECT_EQ(Seen(1).text, L"c.txt \nファイルの属性を取得できませんでした。");
+    EXPECT_EQ(Seen(4).text,
               L"a.txt を削除できません。\n\nライトプロテクトされていないか、またはファイルが使用中でないか確認してください。");
-    EXPECT_TRUE(fs::exists(At(L"a.txt")));
-    EXPECT_TRUE(readOnlyKept);
-    std::wstring upper = tree_.Path();
-    CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
-    EXPECT_EQ(seen_[5].text, upper + L"\\b.txt \nファイルのコピーに失敗しました。");
-    EXPECT_EQ(seen_[6].text, L"入力されたフォルダ名は存在しません。");
+    EXPECT_EQ(GetFileAttributesW(At(L"a.txt").c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY), 1u);
+    EXPECT_EQ(Seen(5).text, Upper(At()) + L"\\b.txt \nファイルのコピーに失敗しました。");
+    EXPECT_EQ(Seen(6).text, L"入力されたフォルダ名は存在しません。");
     EXPECT_EQ(fs::file_size(At(L"d.txt")), 40u);
+
+    // A new folder whose path would pass 260 bytes is not made.
+    tree.Folder(L"beta\\" + deep);
+    driver.Type(std::wstring(40, L'n'), L"新しいフォルダの作成");
+    driver.Press(L"OK", L"フォルダの作成");
+    RunOps([&](HWND d) { Command(d, 1106); }, FDS_FILEMUSTEXIST, 0, At(L"beta\\" + deep));
+    EXPECT_EQ(driver.Boxes().back().text, L"新しいフォルダの作成に失敗しました。");
+    EXPECT_TRUE(fs::is_empty(At(L"beta\\" + deep)));
 }
 
-// With the user's WindowOperation setting on, the boxes of an operation
-// have control assistants of their own; the dialog's Enter handler for the
-// list still works after them.
-TEST_F(FileOps, TheListsEnterHandlerOutlivesTheBoxes)
+// disabledOps withdraws every key, command and button of the operations,
+// and the help line says what is left.
+TEST_F(FileOps, WithdrawnOperations)
 {
-    testsupport::ScopedWindowOperation windowOperation(1);
-    Open(tree_.Path());
-    driver_.Answer(L"新しいフォルダの作成", foldertest::TypeAndOk(L"fresh"));
-    std::wstring folderLine;
-    Run([&](HWND d) {
-        Command(d, 1106);
-        ASSERT_EQ(Focused(d), L"fresh");
-        SetFocus(List(d));
-        SendMessageW(List(d), WM_KEYDOWN, VK_RETURN, 0);
-        folderLine = ControlText(d, 1001);
-    });
-    EXPECT_EQ(folderLine, tree_.Path() + L"\\fresh");
-}
-
-TEST_F(FileOps, DisabledOpsWithdrawEveryKeyCommandAndButton)
-{
-    Open(tree_.Path(), FDS_FILEMUSTEXIST, 0x37);
     std::wstring help;
-    bool fileOpsEnabled = true, newFolderEnabled = false;
-    Run([&](HWND d) {
-        fileOpsEnabled = IsWindowEnabled(GetDlgItem(d, 1012)) != FALSE;
-        newFolderEnabled = IsWindowEnabled(GetDlgItem(d, 1014)) != FALSE;
+    bool fileOps = true, newFolder = false;
+    RunOps([&](HWND d) {
+        fileOps = IsWindowEnabled(GetDlgItem(d, 1012)) != FALSE;
+        newFolder = IsWindowEnabled(GetDlgItem(d, 1014)) != FALSE;
         SetFocus(List(d));
-        wchar_t text[200] = {};
-        SendMessageW(GetDlgItem(d, kStatus), SB_GETTEXTW, 0, reinterpret_cast<LPARAM>(text));
-        help = text;
+        help = StatusText(d);
         for (const wchar_t* name : {L"a.txt", L"Alpha"}) {
-            Select(d, {name}, name);
-            Key(d, 'C', true);
-            Key(d, VK_INSERT, true);
-            Key(d, VK_DELETE);
-            Key(d, VK_F2);
+            for (auto [key, ctrl] : {std::pair<WORD, bool>{'C', true}, {VK_INSERT, true}, {VK_DELETE, false}, {VK_F2, false}})
+                KeyOn(d, {name}, key, ctrl);
             for (int command : {1103, 1104, 1105, 1107, 1108})
                 Command(d, command);
         }
-    });
-    EXPECT_FALSE(fileOpsEnabled);
-    EXPECT_TRUE(newFolderEnabled) << "0x37 leaves folder creation";
+    }, FDS_FILEMUSTEXIST, 0x37);
+    EXPECT_FALSE(fileOps);
+    EXPECT_TRUE(newFolder) << "0x37 leaves folder creation";
     EXPECT_EQ(help, L" フォルダの作成[Ctrl + N]");
-    EXPECT_TRUE(fs::exists(At(L"a.txt")));
-    EXPECT_TRUE(fs::exists(At(L"Alpha")));
-
-    // With folder creation withdrawn too, its button and command go.
-    FileDlg_Delete(dialog_);
-    Open(tree_.Path(), FDS_FILEMUSTEXIST, 0x3F);
-    Run([&](HWND d) {
-        newFolderEnabled = IsWindowEnabled(GetDlgItem(d, 1014)) != FALSE;
+    RunOps([&](HWND d) {
+        newFolder = IsWindowEnabled(GetDlgItem(d, 1014)) != FALSE;
         Command(d, 1106);
-        SendMessageW(d, WM_COMMAND, MAKEWPARAM(1014, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(d, 1014)));
-    });
-    EXPECT_FALSE(newFolderEnabled);
+        SendKey(List(d), 'N', true);
+    }, FDS_FILEMUSTEXIST, 0x3F);
+    EXPECT_FALSE(newFolder);
+    EXPECT_TRUE(fs::exists(At(L"a.txt")) && fs::exists(At(L"Alpha")));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <fstream>
 #include <sstream>
 
 #ifdef _WIN32
@@ -34,7 +35,26 @@ ScopedTempFolder::ScopedTempFolder(const std::string& prefix) : path_(UniqueTemp
 ScopedTempFolder::~ScopedTempFolder()
 {
     std::error_code ignored;
+#ifdef _WIN32
+    for (auto it = std::filesystem::recursive_directory_iterator(path_, ignored);
+         it != std::filesystem::recursive_directory_iterator(); it.increment(ignored))
+        SetFileAttributesW(it->path().c_str(), FILE_ATTRIBUTE_NORMAL);
+#endif
     std::filesystem::remove_all(path_, ignored);
+}
+
+std::filesystem::path ScopedTempFolder::Folder(const std::filesystem::path& relative) const
+{
+    std::filesystem::create_directories(path_ / relative);
+    return path_ / relative;
+}
+
+std::filesystem::path ScopedTempFolder::File(const std::filesystem::path& relative, std::size_t bytes) const
+{
+    std::filesystem::path file = path_ / relative;
+    std::filesystem::create_directories(file.parent_path());
+    std::ofstream(file, std::ios::binary) << std::string(bytes, 'x');
+    return file;
 }
 
 } // namespace testsupport

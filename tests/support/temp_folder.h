@@ -12,7 +12,7 @@ namespace testsupport {
 std::filesystem::path UniqueTempPath(const std::string& prefix, const std::string& extension = {});
 
 // A new, empty folder in the temporary folder, removed with everything in it
-// when the object goes.
+// when the object goes (read-only entries included).
 class ScopedTempFolder {
 public:
     explicit ScopedTempFolder(const std::string& prefix = "vemo-test");
@@ -22,6 +22,9 @@ public:
 
     const std::filesystem::path& Path() const { return path_; }
     std::filesystem::path operator/(const std::filesystem::path& name) const { return path_ / name; }
+    // A folder, or a file of `bytes` bytes, made with the folders above it.
+    std::filesystem::path Folder(const std::filesystem::path& relative) const;
+    std::filesystem::path File(const std::filesystem::path& relative, std::size_t bytes = 10) const;
 
 private:
     std::filesystem::path path_;

@@ -1,5 +1,6 @@
 #include "tests/support/transcript_reader.h"
 
+#include <algorithm>
 #include <fstream>
 
 #ifdef _WIN32
@@ -90,6 +91,19 @@ std::vector<std::wstring> SaidLines(const std::filesystem::path& file)
     for (const auto& fields : ReadTranscript(file))
         lines.push_back(JoinFields(fields));
     return lines;
+}
+
+std::vector<std::wstring> ScopedTranscript::Said(std::size_t from) const
+{
+    std::vector<std::wstring> lines = SaidLines(path_);
+    lines.erase(lines.begin(), lines.begin() + static_cast<std::ptrdiff_t>(std::min(from, lines.size())));
+    return lines;
+}
+
+std::size_t ScopedTranscript::Count(const std::wstring& line) const
+{
+    std::vector<std::wstring> lines = SaidLines(path_);
+    return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), line));
 }
 
 std::vector<std::wstring> RoutedLines(const std::filesystem::path& file)

@@ -41,6 +41,9 @@ public:
     std::vector<std::string> Lines() const { return ReadTranscriptLines(path_); }
     std::vector<std::vector<std::wstring>> Entries() const { return ReadTranscript(path_); }
     std::vector<std::wstring> Routed() const { return RoutedLines(path_); }
+    // SaidLines from the entry `from` on, and how often `line` was said.
+    std::vector<std::wstring> Said(std::size_t from = 0) const;
+    std::size_t Count(const std::wstring& line) const;
 
 private:
     std::filesystem::path path_;

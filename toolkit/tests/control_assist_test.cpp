@@ -1,11 +1,17 @@
-// The control assistant on a dialog with every kind of control: the
-// setting, the take-over, and each wrapper's keys with the operation on and
-// off. Keys are posted to the focused control and go through the dialog
-// manager as typed keys do; injected keys (Tab, arrows) are waited for.
-#include "harness.h"
+// The control assistant on a dialog holding a control of every kind: which
+// keys each control takes over with the user's WindowOperation setting on
+// (1 only), which stay the platform's with it off, and the guide messages
+// it shows. Keys are posted to the focused control and go through the
+// dialog manager as typed keys do; the keys the assistant injects are
+// waited for.
 #include "test_resource.h"
 
+#include "tests/support/dialog_driver.h"
+#include "tests/support/transcript_reader.h"
+#include "tests/support/window_operation.h"
 #include "toolkit/control_assist.h"
+#include "win/cp932.h"
+#include "win/handles.h"
 #include "win/module.h"
 
 #include <commctrl.h>
@@ -14,51 +20,39 @@
 #include <map>
 #include <memory>
 
-using tktest::Char;
-using tktest::FocusId;
-using tktest::Mods;
-using tktest::Press;
-using tktest::ScopedWindowOperation;
+using namespace dialogtest;
+using testsupport::ScopedWindowOperation;
 
 namespace {
 
-// Counts the notifications the dialog receives, by control id and code.
-std::map<std::pair<int, int>, int> notifications;
+std::map<std::pair<int, int>, int> notifications; // by control id and code
 
-INT_PTR CALLBACK TestDialogProc(HWND, UINT msg, WPARAM wParam, LPARAM)
+INT_PTR CALLBACK CountingProc(HWND, UINT msg, WPARAM wParam, LPARAM)
 {
     if (msg == WM_COMMAND)
         ++notifications[{LOWORD(wParam), HIWORD(wParam)}];
-    return msg == WM_INITDIALOG ? TRUE : FALSE;
+    return msg == WM_INITDIALOG;
 }
 
 class AllControls : public ::testing::Test {
 protected:
     void Open(std::optional<DWORD> setting)
     {
-        setting_ = std::make_unique<ScopedWindowOperation>(setting);
+        setting_.emplace(setting);
         notifications.clear();
-        dialog = CreateDialogParamW(win::CurrentModule(), MAKEINTRESOURCEW(IDD_ALL_CONTROLS), nullptr,
-                                    TestDialogProc, 0);
+        dialog = CreateDialogParamW(win::CurrentModule(), MAKEINTRESOURCEW(IDD_ALL_CONTROLS), nullptr, CountingProc, 0);
         ASSERT_TRUE(dialog);
-        for (const wchar_t* item : {L"a", L"b", L"c"}) {
-            SendDlgItemMessageW(dialog, IDC_DROP_LIST, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-            SendDlgItemMessageW(dialog, IDC_EDIT_COMBO, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-            SendDlgItemMessageW(dialog, IDC_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-            SendDlgItemMessageW(dialog, IDC_EXTENDED_LIST, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
-        }
         HWND view = GetDlgItem(dialog, IDC_LIST_VIEW);
-        LVCOLUMNW column = {};
-        column.mask = LVCF_WIDTH;
-        column.cx = 80;
+        LVCOLUMNW column = {LVCF_WIDTH, 0, 80};
         ListView_InsertColumn(view, 0, &column);
-        for (int i = 0; i < 3; ++i) {
-            wchar_t text[8] = {static_cast<wchar_t>(L'x' + i), 0};
-            LVITEMW item = {};
-            item.mask = LVIF_TEXT;
-            item.iItem = i;
-            item.pszText = text;
-            ListView_InsertItem(view, &item);
+        for (const wchar_t* item : {L"a", L"b", L"c"}) {
+            for (int id : {IDC_DROP_LIST, IDC_EDIT_COMBO})
+                SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+            for (int id : {IDC_LIST, IDC_EXTENDED_LIST})
+                SendDlgItemMessageW(dialog, id, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item));
+            LVITEMW row = {LVIF_TEXT, ListView_GetItemCount(view)};
+            row.pszText = const_cast<wchar_t*>(item);
+            ListView_InsertItem(view, &row);
         }
         SendDlgItemMessageW(dialog, IDC_SPIN, UDM_SETRANGE32, 0, 100);
         SetDlgItemInt(dialog, IDC_EDIT, 5, FALSE);
@@ -67,377 +61,256 @@ protected:
         SetForegroundWindow(dialog);
         assist = std::make_unique<CLumaControlAssist>();
         attached = assist->Attach(dialog, TRUE);
-        ASSERT_TRUE(tktest::Settle(dialog)) << "injected keys do not reach the dialog";
+        ASSERT_TRUE(Settle()) << "injected keys do not reach the dialog";
     }
-
     void TearDown() override
     {
         assist.reset();
         if (dialog)
             DestroyWindow(dialog);
-        setting_.reset();
+        dialog = nullptr;
     }
-
     void Focus(int id)
     {
         SendMessageW(dialog, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(dialog, id)), TRUE);
         ASSERT_EQ(FocusId(dialog), id);
     }
-
-    int Notified(int id, int code) { return notifications[{id, code}]; }
     LRESULT Send(int id, UINT msg, WPARAM w = 0, LPARAM l = 0) { return SendDlgItemMessageW(dialog, id, msg, w, l); }
-    int ListViewFocus() { return ListView_GetNextItem(GetDlgItem(dialog, IDC_LIST_VIEW), -1, LVNI_FOCUSED); }
-    bool ListViewSelected(int i)
+    // The state of a control a key changes: its selection, check or value.
+    int ValueOf(int id)
     {
-        return ListView_GetItemState(GetDlgItem(dialog, IDC_LIST_VIEW), i, LVIS_SELECTED) != 0;
+        switch (id) {
+        case IDC_RADIO_1:
+            return IsDlgButtonChecked(dialog, IDC_RADIO_1) ? 1 : IsDlgButtonChecked(dialog, IDC_RADIO_2) ? 2 : 3;
+        case IDC_CHECK:
+            return IsDlgButtonChecked(dialog, IDC_CHECK);
+        case IDC_DROP_LIST:
+        case IDC_EDIT_COMBO:
+            return static_cast<int>(Send(id, CB_GETCURSEL));
+        case IDC_LIST:
+            return static_cast<int>(Send(id, LB_GETCURSEL));
+        case IDC_LIST_VIEW:
+            return ListView_GetNextItem(GetDlgItem(dialog, id), -1, LVNI_FOCUSED);
+        case IDC_EDIT:
+            return static_cast<int>(GetDlgItemInt(dialog, IDC_EDIT, nullptr, FALSE));
+        default:
+            return -1;
+        }
     }
 
     HWND dialog = nullptr;
     std::unique_ptr<CLumaControlAssist> assist;
     BOOL attached = FALSE;
-
-private:
-    std::unique_ptr<ScopedWindowOperation> setting_;
+    std::optional<ScopedWindowOperation> setting_;
 };
 
-} // namespace
+// One key (or, with `ch`, a character) and what follows it: the focused
+// control, and the state of the control the case started in.
+struct Step {
+    WORD key;
+    Mods mods;
+    int focus;
+    int value;
+    WPARAM ch = 0;
+};
+struct KeyCase {
+    const char* what;
+    std::optional<DWORD> setting;
+    int control, start; // the control focused first and its selection
+    std::vector<Step> steps;
+};
+constexpr Mods kShift{true, false}, kCtrl{false, true}, kCtrlShift{true, true};
 
-TEST(WindowOperationSetting, IsOnOnlyForTheValueOne)
+TEST_F(AllControls, KeysOfEachControl)
 {
-    {
-        ScopedWindowOperation missing(std::nullopt);
-        EXPECT_FALSE(CLumaControlAssist::IsWindowOperationOn());
-    }
-    {
-        ScopedWindowOperation one(1);
-        EXPECT_TRUE(CLumaControlAssist::IsWindowOperationOn());
-    }
-    {
-        ScopedWindowOperation two(2);
-        EXPECT_FALSE(CLumaControlAssist::IsWindowOperationOn());
-    }
-    {
-        ScopedWindowOperation zero(0);
-        EXPECT_FALSE(CLumaControlAssist::IsWindowOperationOn());
+    const KeyCase cases[] = {
+        {"push buttons: arrows and Space move, Shift+Space wraps back, Down leaves the group", 1, IDC_BUTTON_A, -1,
+         {{VK_DOWN, {}, IDC_BUTTON_B, -1}, {VK_UP, {}, IDC_BUTTON_A, -1}, {VK_SPACE, {}, IDC_BUTTON_B, -1},
+          {VK_SPACE, kShift, IDC_BUTTON_A, -1}, {VK_SPACE, kShift, IDC_BUTTON_C, -1},
+          {VK_DOWN, {}, IDC_RADIO_1, -1}}},
+        {"push buttons: Shift leaves the arrows' direction", 1, IDC_BUTTON_A, -1,
+         {{VK_DOWN, kShift, IDC_BUTTON_B, -1}, {VK_UP, kShift, IDC_BUTTON_A, -1}}},
+        {"radio buttons: Enter moves on, choosing nothing", 1, IDC_RADIO_1, -1, {{VK_RETURN, {}, IDC_CHECK, 1}}},
+        {"radio buttons: Space chooses the next", 1, IDC_RADIO_1, -1,
+         {{VK_SPACE, {}, IDC_RADIO_2, 2}, {VK_SPACE, kShift, IDC_RADIO_1, 1}, {VK_UP, {}, IDC_BUTTON_C, 1}}},
+        {"check box: Right and Left check, Enter moves on", 1, IDC_CHECK, -1,
+         {{VK_RIGHT, {}, IDC_CHECK, 1}, {VK_LEFT, {}, IDC_CHECK, 0}, {VK_RETURN, {}, IDC_DROP_LIST, 0}}},
+        {"drop-down list: Space steps and wraps, Down moves on", 1, IDC_DROP_LIST, 2,
+         {{VK_SPACE, {}, IDC_DROP_LIST, 0}, {VK_SPACE, kShift, IDC_DROP_LIST, 2}, {VK_SPACE, kShift, IDC_DROP_LIST, 1},
+          {VK_SPACE, {}, IDC_DROP_LIST, 2}, {VK_DOWN, {}, IDC_LIST, 2}}},
+        {"list box: Space wraps, Left and Right are Up and Down", 1, IDC_LIST, 2,
+         {{VK_SPACE, {}, IDC_LIST, 0}, {VK_SPACE, kShift, IDC_LIST, 2}, {VK_SPACE, kShift, IDC_LIST, 1},
+          {VK_SPACE, {}, IDC_LIST, 2}, {VK_LEFT, {}, IDC_LIST, 1}, {VK_RIGHT, {}, IDC_LIST, 2},
+          {VK_RETURN, {}, IDC_LIST_VIEW, 2}}},
+        {"list view: Space wraps, the full-width space is Space, Ctrl+Space is the list's", 1, IDC_LIST_VIEW, 2,
+         {{VK_SPACE, {}, IDC_LIST_VIEW, 0}, {VK_SPACE, kShift, IDC_LIST_VIEW, 2}, {VK_SPACE, kShift, IDC_LIST_VIEW, 1},
+          {VK_LEFT, {}, IDC_LIST_VIEW, 0}, {0, {}, IDC_LIST_VIEW, 0, 0x81}, {0, {}, IDC_LIST_VIEW, 1, 0x40},
+          {VK_SPACE, kCtrl, IDC_LIST_VIEW, 1}}},
+        {"edit: Ctrl+Up goes to its spin, arrows and Enter move", 1, IDC_EDIT, -1,
+         {{VK_UP, kCtrl, IDC_EDIT, 6}, {VK_DOWN, {}, IDC_EDIT_COMBO, 6}, {VK_UP, {}, IDC_EDIT, 6},
+          {VK_RETURN, {}, IDC_EDIT_COMBO, 6}}},
+        {"edit combo: Ctrl+Space steps from no selection and wraps back", 1, IDC_EDIT_COMBO, -1,
+         {{VK_SPACE, kCtrl, IDC_EDIT_COMBO, 0}, {VK_SPACE, kCtrl, IDC_EDIT_COMBO, 1},
+          {VK_SPACE, kCtrlShift, IDC_EDIT_COMBO, 0}, {VK_SPACE, kCtrlShift, IDC_EDIT_COMBO, 2},
+          {VK_DOWN, {}, IDC_MULTILINE, 2}}},
+        {"a multi-line edit keeps its keys", 1, IDC_MULTILINE, -1, {{VK_DOWN, {}, IDC_MULTILINE, -1}}},
+        {"setting off: the dialog manager's arrows", std::nullopt, IDC_BUTTON_C, -1, {{VK_DOWN, {}, IDC_BUTTON_A, -1}}},
+        {"setting off: an edit keeps Down", std::nullopt, IDC_EDIT, -1, {{VK_DOWN, {}, IDC_EDIT, -1}}},
+        {"setting 2 is off", 2, IDC_BUTTON_C, -1, {{VK_DOWN, {}, IDC_BUTTON_A, -1}}},
+        {"setting 0 is off", 0, IDC_BUTTON_C, -1, {{VK_DOWN, {}, IDC_BUTTON_A, -1}}},
+        {"setting off: list boxes still step with the full-width space", std::nullopt, IDC_LIST, 2,
+         {{0, {}, IDC_LIST, 2, 0x81}, {0, {}, IDC_LIST, 0, 0x40}, {0, {}, IDC_LIST, 0, 0x81},
+          {0, {}, IDC_LIST, 1, 0x40}, {0, {}, IDC_LIST, 2, 0x3000}, {0, {}, IDC_LIST, 2, 0x81},
+          {0, {}, IDC_LIST, 0, L'a'}}},
+        {"setting off: list views do not", std::nullopt, IDC_LIST_VIEW, 2,
+         {{0, {}, IDC_LIST_VIEW, 2, 0x81}, {0, {}, IDC_LIST_VIEW, 2, 0x40}, {0, {}, IDC_LIST_VIEW, 2, 0x3000}}},
+    };
+    for (const KeyCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        TearDown();
+        Open(c.setting);
+        EXPECT_EQ(attached != FALSE, c.setting == 1u);
+        if (c.control == IDC_LIST_VIEW && c.start >= 0) {
+            ListView_SetItemState(GetDlgItem(dialog, c.control), c.start, LVIS_SELECTED | LVIS_FOCUSED,
+                                  LVIS_SELECTED | LVIS_FOCUSED);
+        } else if (c.start >= 0) {
+            Send(c.control, c.control == IDC_LIST ? LB_SETCURSEL : CB_SETCURSEL, c.start);
+        }
+        Focus(c.control);
+        int n = 0;
+        for (const Step& step : c.steps) {
+            ASSERT_TRUE(step.ch ? Char(step.ch) : Press(step.key, step.mods));
+            EXPECT_EQ(FocusId(dialog), step.focus) << "step " << n;
+            if (step.value >= 0) {
+                EXPECT_EQ(ValueOf(c.control), step.value) << "step " << n;
+            }
+            ++n;
+        }
+        for (int id : {IDC_BUTTON_A, IDC_BUTTON_B, IDC_BUTTON_C, IDOK})
+            EXPECT_EQ((notifications[{id, BN_CLICKED}]), 0) << "moving presses nothing: " << id;
     }
 }
 
-TEST(AttachTest, AnEmptyDialogTurnsTheOperationOff)
-{
-    ScopedWindowOperation on(1);
-    HWND dialog = CreateDialogParamW(win::CurrentModule(), MAKEINTRESOURCEW(IDD_EMPTY), nullptr, TestDialogProc, 0);
-    ASSERT_TRUE(dialog);
-    CLumaControlAssist assist;
-    EXPECT_FALSE(assist.Attach(dialog, TRUE));
-    EXPECT_FALSE(assist.IsOperationOn());
-    EXPECT_EQ(assist.AttachedDialog(), nullptr);
-    DestroyWindow(dialog);
-}
-
-TEST_F(AllControls, SettingOnTakesEverythingOver)
+TEST_F(AllControls, EnterPressesButtonsAndGoesToTheListViewsHandler)
 {
     Open(1);
-    EXPECT_TRUE(attached);
-    EXPECT_EQ(assist->SetListEnterHandler(IDC_LIST_VIEW, nullptr, 0), 1);
-    EXPECT_EQ(assist->SetEditEnterHandler(IDC_EDIT, nullptr, 0), 1);
     EXPECT_EQ(assist->SetEditEnterHandler(IDC_MULTILINE, nullptr, 0), 0) << "a multi-line edit is never taken over";
     EXPECT_EQ(assist->SetListEnterHandler(IDC_LIST, nullptr, 0), 0) << "only list views have the list handler";
+    Focus(IDC_BUTTON_A);
+    ASSERT_TRUE(Press(VK_RETURN));
+    EXPECT_EQ((notifications[{IDC_BUTTON_A, BN_CLICKED}]), 1);
+
+    static HWND handled;
+    static int handledData;
+    static BOOL answer;
+    ASSERT_EQ(assist->SetListEnterHandler(IDC_LIST_VIEW,
+                                          [](HWND control, int data) {
+                                              handled = control;
+                                              handledData = data;
+                                              return answer;
+                                          },
+                                          42),
+              1);
+    Focus(IDC_LIST_VIEW);
+    answer = TRUE;
+    ASSERT_TRUE(Press(VK_RETURN));
+    EXPECT_EQ(handled, GetDlgItem(dialog, IDC_LIST_VIEW));
+    EXPECT_EQ(handledData, 42);
+    EXPECT_EQ(FocusId(dialog), IDC_LIST_VIEW) << "the handler ate the key";
+    answer = FALSE;
+    ASSERT_TRUE(Press(VK_RETURN));
+    EXPECT_EQ(FocusId(dialog), IDC_EDIT) << "a handler that declines moves on";
     EXPECT_EQ(assist->Detach(), 1);
     EXPECT_EQ(assist->AttachedDialog(), nullptr);
 }
 
-TEST_F(AllControls, SettingOffKeepsThePlatformKeys)
-{
-    Open(std::nullopt);
-    EXPECT_FALSE(attached);
-    EXPECT_EQ(assist->SetListEnterHandler(IDC_LIST_VIEW, nullptr, 0), 0);
-    EXPECT_EQ(assist->SetEditEnterHandler(IDC_EDIT, nullptr, 0), 0);
-    // Down in a group of push buttons: the dialog manager's next button.
-    Focus(IDC_BUTTON_C);
-    ASSERT_TRUE(Press(dialog, VK_DOWN));
-    EXPECT_EQ(FocusId(dialog), IDC_BUTTON_A);
-    // Down in an edit box goes nowhere.
-    Focus(IDC_EDIT);
-    ASSERT_TRUE(Press(dialog, VK_DOWN));
-    EXPECT_EQ(FocusId(dialog), IDC_EDIT);
-    // Attaching without reading the setting counts it as on.
-    assist->Detach();
-    EXPECT_TRUE(assist->Attach(dialog, FALSE));
-    Focus(IDC_EDIT);
-    ASSERT_TRUE(Press(dialog, VK_DOWN));
-    EXPECT_EQ(FocusId(dialog), IDC_EDIT_COMBO);
-}
-
-TEST_F(AllControls, SettingTwoCountsAsOff)
-{
-    Open(2);
-    EXPECT_FALSE(attached);
-    Focus(IDC_BUTTON_C);
-    ASSERT_TRUE(Press(dialog, VK_DOWN));
-    EXPECT_EQ(FocusId(dialog), IDC_BUTTON_A);
-}
-
-TEST_F(AllControls, PushButtonsMoveWithArrowsAndSpace)
-{
-    Open(1);
-    Focus(IDC_BUTTON_A);
-    ASSERT_TRUE(Press(dialog, VK_DOWN));
-    EXPECT_EQ(FocusId(dialog), IDC_BUTTON_B);
-    ASSERT_TRUE(Press(dialog, VK_UP));
-    EXPECT_EQ(FocusId(dialog), IDC_BUTTON_A);
-    ASSERT_TRUE(Press(dialog, VK_SPACE));
-    EXPECT_EQ(FocusId(dialog), IDC_BUTTON_B);
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.shift = true}));
-    EXPECT_EQ(FocusId(dialog), IDC_BUTTON_A);
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.shift = true}));
-    EXPECT_EQ(FocusId(dialog), IDC_BUTTON_C) << "Shift+Space wraps round the buttons";
-    // Down on the last button leaves the group for the next control.
-    ASSERT_TRUE(Press(dialog, VK_DOWN));
-    EXPECT_EQ(FocusId(dialog), IDC_RADIO_1);
-    EXPECT_EQ(Notified(IDC_BUTTON_A, BN_CLICKED) + Notified(IDC_BUTTON_B, BN_CLICKED) +
-                  Notified(IDC_BUTTON_C, BN_CLICKED),
-              0)
-        << "moving presses nothing";
-    // Down with Shift held still goes forward, Up with Shift back.
-    Focus(IDC_BUTTON_A);
-    ASSERT_TRUE(Press(dialog, VK_DOWN, Mods{.shift = true}));
-    EXPECT_EQ(FocusId(dialog), IDC_BUTTON_B);
-    ASSERT_TRUE(Press(dialog, VK_UP, Mods{.shift = true}));
-    EXPECT_EQ(FocusId(dialog), IDC_BUTTON_A);
-    // Enter presses the focused button.
-    ASSERT_TRUE(Press(dialog, VK_RETURN));
-    EXPECT_EQ(Notified(IDC_BUTTON_A, BN_CLICKED), 1);
-}
-
-TEST_F(AllControls, RadioButtonsMoveOnWithEnterAndChooseWithSpace)
-{
-    Open(1);
-    Focus(IDC_RADIO_1);
-    ASSERT_TRUE(Press(dialog, VK_RETURN));
-    EXPECT_EQ(FocusId(dialog), IDC_CHECK);
-    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_RADIO_1), BST_CHECKED) << "Enter presses nothing";
-    EXPECT_EQ(Notified(IDC_RADIO_2, BN_CLICKED), 0);
-    EXPECT_EQ(Notified(IDOK, BN_CLICKED), 0);
-
-    Focus(IDC_RADIO_1);
-    ASSERT_TRUE(Press(dialog, VK_SPACE));
-    EXPECT_EQ(FocusId(dialog), IDC_RADIO_2);
-    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_RADIO_2), BST_CHECKED);
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.shift = true}));
-    EXPECT_EQ(FocusId(dialog), IDC_RADIO_1);
-    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_RADIO_1), BST_CHECKED);
-    ASSERT_TRUE(Press(dialog, VK_UP));
-    EXPECT_EQ(FocusId(dialog), IDC_BUTTON_C);
-}
-
-TEST_F(AllControls, CheckBoxTogglesWithLeftAndRight)
-{
-    Open(1);
-    Focus(IDC_CHECK);
-    ASSERT_TRUE(Press(dialog, VK_RIGHT));
-    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_CHECK), BST_CHECKED);
-    ASSERT_TRUE(Press(dialog, VK_LEFT));
-    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_CHECK), BST_UNCHECKED);
-    EXPECT_EQ(FocusId(dialog), IDC_CHECK);
-    ASSERT_TRUE(Press(dialog, VK_RETURN));
-    EXPECT_EQ(FocusId(dialog), IDC_DROP_LIST);
-    EXPECT_EQ(IsDlgButtonChecked(dialog, IDC_CHECK), BST_UNCHECKED);
-}
-
-TEST_F(AllControls, DropDownListStepsWithSpaceAndWraps)
-{
-    Open(1);
-    Send(IDC_DROP_LIST, CB_SETCURSEL, 2);
-    Focus(IDC_DROP_LIST);
-    ASSERT_TRUE(Press(dialog, VK_SPACE));
-    EXPECT_TRUE(Send(IDC_DROP_LIST, CB_GETDROPPEDSTATE)) << "Space opens the list";
-    EXPECT_EQ(Send(IDC_DROP_LIST, CB_GETCURSEL), 0);
-    EXPECT_EQ(Notified(IDC_DROP_LIST, CBN_SELCHANGE), 1);
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.shift = true}));
-    EXPECT_EQ(Send(IDC_DROP_LIST, CB_GETCURSEL), 2);
-    EXPECT_EQ(Notified(IDC_DROP_LIST, CBN_SELCHANGE), 2);
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.shift = true}));
-    EXPECT_EQ(Send(IDC_DROP_LIST, CB_GETCURSEL), 1) << "Shift+Space inside the list goes up";
-    ASSERT_TRUE(Press(dialog, VK_SPACE));
-    EXPECT_EQ(Send(IDC_DROP_LIST, CB_GETCURSEL), 2);
-    // Down closes the list and moves on.
-    ASSERT_TRUE(Press(dialog, VK_DOWN));
-    EXPECT_FALSE(Send(IDC_DROP_LIST, CB_GETDROPPEDSTATE));
-    EXPECT_EQ(FocusId(dialog), IDC_LIST);
-    EXPECT_EQ(Send(IDC_DROP_LIST, CB_GETCURSEL), 2);
-}
-
-TEST_F(AllControls, ListBoxStepsWithSpaceAndWraps)
-{
-    Open(1);
-    Send(IDC_LIST, LB_SETCURSEL, 2);
-    Focus(IDC_LIST);
-    ASSERT_TRUE(Press(dialog, VK_SPACE));
-    EXPECT_EQ(Send(IDC_LIST, LB_GETCURSEL), 0);
-    EXPECT_EQ(Notified(IDC_LIST, LBN_SELCHANGE), 1);
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.shift = true}));
-    EXPECT_EQ(Send(IDC_LIST, LB_GETCURSEL), 2);
-    EXPECT_EQ(Notified(IDC_LIST, LBN_SELCHANGE), 2);
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.shift = true}));
-    EXPECT_EQ(Send(IDC_LIST, LB_GETCURSEL), 1) << "an injected Up";
-    ASSERT_TRUE(Press(dialog, VK_SPACE));
-    EXPECT_EQ(Send(IDC_LIST, LB_GETCURSEL), 2);
-    ASSERT_TRUE(Press(dialog, VK_LEFT));
-    EXPECT_EQ(Send(IDC_LIST, LB_GETCURSEL), 1) << "Left is Up";
-    ASSERT_TRUE(Press(dialog, VK_RIGHT));
-    EXPECT_EQ(Send(IDC_LIST, LB_GETCURSEL), 2) << "Right is Down";
-    ASSERT_TRUE(Press(dialog, VK_RETURN));
-    EXPECT_EQ(FocusId(dialog), IDC_LIST_VIEW);
-}
-
-TEST_F(AllControls, MarkedUpMovesTheCaretWithoutExtendingTheSelection)
+// Shift held on a marked list moves only the caret; a wrap moves the
+// selection too, and is notified.
+TEST_F(AllControls, ExtendedListBoxMarkedUpAndWrap)
 {
     Open(1);
     Send(IDC_EXTENDED_LIST, LB_SETSEL, TRUE, 2);
     Send(IDC_EXTENDED_LIST, LB_SETCARETINDEX, 2);
     Focus(IDC_EXTENDED_LIST);
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.shift = true}));
+    ASSERT_TRUE(Press(VK_SPACE, kShift));
     EXPECT_EQ(Send(IDC_EXTENDED_LIST, LB_GETCARETINDEX), 1);
-    EXPECT_EQ(Send(IDC_EXTENDED_LIST, LB_GETSELCOUNT), 1) << "Shift held, yet the selection did not grow";
+    EXPECT_EQ(Send(IDC_EXTENDED_LIST, LB_GETSELCOUNT), 1);
     EXPECT_TRUE(Send(IDC_EXTENDED_LIST, LB_GETSEL, 1));
-    // Space on the last item of a multiple-selection list wraps by moving
-    // the selection and the caret.
     Send(IDC_EXTENDED_LIST, LB_SETSEL, FALSE, -1);
     Send(IDC_EXTENDED_LIST, LB_SETSEL, TRUE, 2);
     Send(IDC_EXTENDED_LIST, LB_SETCARETINDEX, 2);
-    int before = Notified(IDC_EXTENDED_LIST, LBN_SELCHANGE);
-    ASSERT_TRUE(Press(dialog, VK_SPACE));
+    int before = notifications[{IDC_EXTENDED_LIST, LBN_SELCHANGE}];
+    ASSERT_TRUE(Press(VK_SPACE));
     EXPECT_EQ(Send(IDC_EXTENDED_LIST, LB_GETCARETINDEX), 0);
     EXPECT_EQ(Send(IDC_EXTENDED_LIST, LB_GETSELCOUNT), 1);
     EXPECT_TRUE(Send(IDC_EXTENDED_LIST, LB_GETSEL, 0));
-    EXPECT_EQ(Notified(IDC_EXTENDED_LIST, LBN_SELCHANGE), before + 1) << "the wrap is notified";
+    EXPECT_EQ((notifications[{IDC_EXTENDED_LIST, LBN_SELCHANGE}]), before + 1);
 }
 
-TEST_F(AllControls, FullWidthSpaceStepsListBoxesEvenWithTheSettingOff)
+// Attached without reading the setting, it counts as on, though not on a
+// dialog without controls.
+TEST(ControlAssist, AttachedWithoutTheSetting)
 {
-    Open(std::nullopt);
-    Send(IDC_LIST, LB_SETCURSEL, 2);
+    ScopedWindowOperation off(std::nullopt);
+    for (int id : {IDD_EMPTY, IDD_ALL_CONTROLS}) {
+        HWND dialog = CreateDialogParamW(win::CurrentModule(), MAKEINTRESOURCEW(id), nullptr, CountingProc, 0);
+        CLumaControlAssist assist;
+        EXPECT_EQ(assist.Attach(dialog, FALSE) != FALSE, id == IDD_ALL_CONTROLS);
+        EXPECT_EQ(assist.IsOperationOn() != FALSE, id == IDD_ALL_CONTROLS);
+        assist.Detach();
+        DestroyWindow(dialog);
+    }
+}
+
+SIZE TextSize(HWND dialog, const std::wstring& text)
+{
+    win::WindowDC dc(dialog);
+    win::SelectObjectGuard select(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(dialog, WM_GETFONT, 0, 0)));
+    SIZE size = {};
+    GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
+    return size;
+}
+
+// A guide message sits under its control, sized by its longest line, never
+// takes the focus, is spoken with a beep, and closes on the next key or
+// click or when another replaces it.
+TEST_F(AllControls, GuideMessages)
+{
+    Open(1);
+    testsupport::ScopedTranscript transcript;
+    std::string text = cp932::FromWide(L"短い\n二行目のほうが長い文"), spoken = cp932::FromWide(L"名前が 正しく ありません");
+    EXPECT_EQ(assist->ShowGuide(GetDlgItem(dialog, IDC_EDIT), text.c_str(), spoken.c_str()), 1)
+        << "the reader's result is handed on";
+    HWND guide = assist->GuideWindow();
+    ASSERT_TRUE(guide);
+    wchar_t name[64] = {};
+    GetClassNameW(guide, name, 64);
+    EXPECT_STREQ(name, L"ZUB_GuideClass");
+    EXPECT_FALSE(IsWindowEnabled(guide)) << "it never takes the focus";
+    RECT anchor = ChildRect(dialog, GetDlgItem(dialog, IDC_EDIT)), r = ChildRect(dialog, guide);
+    SIZE longer = TextSize(dialog, L"二行目のほうが長い文");
+    EXPECT_EQ(r.left, anchor.left);
+    EXPECT_EQ(r.top, anchor.bottom + 2);
+    EXPECT_EQ(r.right - r.left, longer.cx + 20);
+    EXPECT_EQ(r.bottom - r.top, 2 * longer.cy + 14);
+    EXPECT_EQ(transcript.Count(L"beep 30"), 1u);
+    EXPECT_EQ(transcript.Count(L"reader Speak 1 名前が 正しく ありません"), 1u);
+
+    EXPECT_EQ(assist->ShowGuideAt(IDC_LIST, "b", nullptr), 0) << "nothing spoken, nothing returned";
+    EXPECT_FALSE(IsWindow(guide)) << "replaced";
+    guide = assist->GuideWindow();
+    EXPECT_EQ(ChildRect(dialog, guide).top, ChildRect(dialog, GetDlgItem(dialog, IDC_LIST)).bottom + 2);
     Focus(IDC_LIST);
-    ASSERT_TRUE(Char(dialog, 0x81));
-    EXPECT_EQ(Send(IDC_LIST, LB_GETCURSEL), 2) << "the first half is held back";
-    ASSERT_TRUE(Char(dialog, 0x40));
-    EXPECT_EQ(Send(IDC_LIST, LB_GETCURSEL), 0) << "wrapped to the first item";
-    EXPECT_GE(Notified(IDC_LIST, LBN_SELCHANGE), 1);
-    ASSERT_TRUE(Char(dialog, 0x81));
-    ASSERT_TRUE(Char(dialog, 0x40));
-    EXPECT_EQ(Send(IDC_LIST, LB_GETCURSEL), 1) << "an injected Down";
-    ASSERT_TRUE(Char(dialog, 0x3000));
-    EXPECT_EQ(Send(IDC_LIST, LB_GETCURSEL), 2) << "the UTF-16 full-width space";
-    // A lead byte followed by another character gives that character to the list.
-    ASSERT_TRUE(Char(dialog, 0x81));
-    ASSERT_TRUE(Char(dialog, L'a'));
-    EXPECT_EQ(Send(IDC_LIST, LB_GETCURSEL), 0) << "typing 'a' selects the item a";
+    ASSERT_TRUE(Press(VK_HOME));
+    EXPECT_FALSE(IsWindow(guide)) << "a key that does nothing else closes it";
+
+    assist->ShowGuideAt(IDC_LIST, "c", nullptr);
+    guide = assist->GuideWindow();
+    SendMessageW(GetDlgItem(dialog, IDC_BUTTON_A), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(GetDlgItem(dialog, IDC_BUTTON_A), WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_FALSE(IsWindow(guide)) << "a click closes it";
+    EXPECT_EQ(assist->ShowGuideAt(9999, "c", "c"), 0);
+    EXPECT_EQ(assist->GuideWindow(), nullptr) << "no control, no guide";
 }
 
-TEST_F(AllControls, ListViewStepsWithSpaceAndHandsEnterToItsHandler)
-{
-    Open(1);
-    HWND view = GetDlgItem(dialog, IDC_LIST_VIEW);
-    ListView_SetItemState(view, 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    Focus(IDC_LIST_VIEW);
-    ASSERT_TRUE(Press(dialog, VK_SPACE));
-    EXPECT_EQ(ListViewFocus(), 0);
-    EXPECT_TRUE(ListViewSelected(0));
-    EXPECT_FALSE(ListViewSelected(2));
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.shift = true}));
-    EXPECT_EQ(ListViewFocus(), 2);
-    EXPECT_TRUE(ListViewSelected(2));
-    EXPECT_FALSE(ListViewSelected(0));
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.shift = true}));
-    EXPECT_EQ(ListViewFocus(), 1) << "an injected Up";
-    EXPECT_FALSE(ListViewSelected(2)) << "the marked Up does not extend the selection";
-    ASSERT_TRUE(Press(dialog, VK_LEFT));
-    EXPECT_EQ(ListViewFocus(), 0) << "Left is Up";
-    ASSERT_TRUE(Char(dialog, 0x81));
-    ASSERT_TRUE(Char(dialog, 0x40));
-    EXPECT_EQ(ListViewFocus(), 1) << "the full-width space is Space";
-
-    static HWND handlerControl;
-    static int handlerData;
-    static BOOL handlerResult;
-    auto handler = [](HWND control, int data) -> BOOL {
-        handlerControl = control;
-        handlerData = data;
-        return handlerResult;
-    };
-    ASSERT_EQ(assist->SetListEnterHandler(IDC_LIST_VIEW, handler, 42), 1);
-    handlerResult = TRUE;
-    ASSERT_TRUE(Press(dialog, VK_RETURN));
-    EXPECT_EQ(handlerControl, view);
-    EXPECT_EQ(handlerData, 42);
-    EXPECT_EQ(FocusId(dialog), IDC_LIST_VIEW) << "the handler ate the key";
-    handlerResult = FALSE;
-    handlerControl = nullptr;
-    ASSERT_TRUE(Press(dialog, VK_RETURN));
-    EXPECT_EQ(handlerControl, view);
-    EXPECT_EQ(FocusId(dialog), IDC_EDIT) << "a handler that declines moves on";
-}
-
-TEST_F(AllControls, ListViewKeepsThePlatformCharactersWithTheSettingOff)
-{
-    // Unlike a list box, a list view does not step with the full-width space
-    // while the operation is off.
-    Open(std::nullopt);
-    HWND view = GetDlgItem(dialog, IDC_LIST_VIEW);
-    ListView_SetItemState(view, 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    Focus(IDC_LIST_VIEW);
-    ASSERT_TRUE(Char(dialog, 0x81));
-    ASSERT_TRUE(Char(dialog, 0x40));
-    EXPECT_EQ(ListViewFocus(), 2);
-    ASSERT_TRUE(Char(dialog, 0x3000));
-    EXPECT_EQ(ListViewFocus(), 2);
-}
-
-TEST_F(AllControls, CtrlSpaceStaysTheListViews)
-{
-    Open(1);
-    HWND view = GetDlgItem(dialog, IDC_LIST_VIEW);
-    ListView_SetItemState(view, 2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-    Focus(IDC_LIST_VIEW);
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.ctrl = true}));
-    EXPECT_EQ(ListViewFocus(), 2) << "Ctrl+Space did not step";
-    ASSERT_TRUE(Press(dialog, VK_SPACE));
-    EXPECT_EQ(ListViewFocus(), 0) << "Space wraps";
-}
-
-TEST_F(AllControls, EditMovesOnAndLendsCtrlArrowsToItsSpin)
-{
-    Open(1);
-    Focus(IDC_EDIT);
-    ASSERT_TRUE(Press(dialog, VK_UP, Mods{.ctrl = true}));
-    EXPECT_EQ(FocusId(dialog), IDC_EDIT);
-    EXPECT_EQ(GetDlgItemInt(dialog, IDC_EDIT, nullptr, FALSE), 6u) << "the up-down control took Ctrl+Up";
-    ASSERT_TRUE(Press(dialog, VK_DOWN));
-    EXPECT_EQ(FocusId(dialog), IDC_EDIT_COMBO);
-    ASSERT_TRUE(Press(dialog, VK_UP));
-    EXPECT_EQ(FocusId(dialog), IDC_EDIT);
-    ASSERT_TRUE(Press(dialog, VK_RETURN));
-    EXPECT_EQ(FocusId(dialog), IDC_EDIT_COMBO);
-    EXPECT_EQ(Notified(IDOK, BN_CLICKED), 0) << "Enter in the edit box does not press OK";
-
-    // The multi-line edit keeps its keys.
-    Focus(IDC_MULTILINE);
-    ASSERT_TRUE(Press(dialog, VK_DOWN));
-    EXPECT_EQ(FocusId(dialog), IDC_MULTILINE);
-}
-
-TEST_F(AllControls, EditComboStepsWithCtrlSpaceAndMovesOn)
-{
-    Open(1);
-    Focus(IDC_EDIT_COMBO);
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.ctrl = true}));
-    EXPECT_EQ(Send(IDC_EDIT_COMBO, CB_GETCURSEL), 0) << "no selection: the first item";
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.shift = false, .ctrl = true}));
-    EXPECT_EQ(Send(IDC_EDIT_COMBO, CB_GETCURSEL), 1);
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.shift = true, .ctrl = true}));
-    ASSERT_TRUE(Press(dialog, VK_SPACE, Mods{.shift = true, .ctrl = true}));
-    EXPECT_EQ(Send(IDC_EDIT_COMBO, CB_GETCURSEL), 2) << "wrapped backwards";
-    EXPECT_GE(Notified(IDC_EDIT_COMBO, CBN_SELCHANGE), 4);
-    ASSERT_TRUE(Press(dialog, VK_DOWN));
-    EXPECT_EQ(FocusId(dialog), IDC_MULTILINE);
-}
+} // namespace

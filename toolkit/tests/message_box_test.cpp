@@ -1,8 +1,10 @@
-// The speaking message box: button sets and their results, default buttons,
-// Escape, icon and beep, the layout, the timeout and custom captions.
-#include "harness.h"
-
+// The speaking message box and input box: each button set's results and
+// Escape, default buttons, the icon and its beep, the timeout, the layout
+// that grows with the text, custom captions; the input box's trimming,
+// cutting, and refusal of an empty entry.
+#include "tests/support/dialog_driver.h"
 #include "tests/support/transcript_reader.h"
+#include "tests/support/window_operation.h"
 #include "toolkit/message_box.h"
 #include "win/cp932.h"
 #include "win/handles.h"
@@ -10,199 +12,108 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
+#include <cstring>
 
-using tktest::ModalRun;
-using tktest::Press;
-using tktest::RunModal;
-using tktest::ScopedWindowOperation;
+using namespace dialogtest;
+using testsupport::ScopedWindowOperation;
+using Act = std::function<void(HWND)>;
 
 namespace {
 
 constexpr int kButtons[3] = {kLumaMessageButton1, kLumaMessageButton2, kLumaMessageButton3};
-constexpr int kText = 9008;
-constexpr int kIcon = 9009;
+constexpr int kText = 9008, kEdit = 9010;
 
 struct Seen {
-    std::wstring title;
-    std::wstring text;
-    std::wstring captions[3];
-    bool visible[3] = {};
-    int focus = 0;
-    int defaultId = 0;
+    Box box;
+    int focus = 0, defaultId = 0;
     bool icon = false;
-    RECT client = {};
-    RECT textRect = {};
-    RECT buttonRects[3] = {};
-    int lineHeight = 0;
+    RECT client = {}, text = {}, first = {}, second = {};
 };
 
-Seen Look(HWND box)
+// Opens a box, looks at it, then does `act`; returns the box's result.
+int Open(const std::function<int()>& call, Seen& seen, const Act& act)
 {
-    Seen s;
-    s.title = win::GetText(box);
-    s.text = win::GetText(GetDlgItem(box, kText));
-    for (int i = 0; i < 3; ++i) {
-        HWND b = GetDlgItem(box, kButtons[i]);
-        s.captions[i] = win::GetText(b);
-        s.visible[i] = IsWindowVisible(b) != FALSE;
-        s.buttonRects[i] = tktest::ChildRect(box, b);
-    }
-    s.focus = tktest::FocusId(box);
-    LRESULT def = SendMessageW(box, DM_GETDEFID, 0, 0);
-    s.defaultId = HIWORD(def) == DC_HASDEFID ? LOWORD(def) : 0;
-    s.icon = SendDlgItemMessageW(box, kIcon, STM_GETICON, 0, 0) != 0;
-    GetClientRect(box, &s.client);
-    s.textRect = tktest::ChildRect(box, GetDlgItem(box, kText));
-    HWND text = GetDlgItem(box, kText);
-    win::WindowDC dc(text);
-    win::SelectObjectGuard select(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(text, WM_GETFONT, 0, 0)));
-    TEXTMETRICW tm = {};
-    GetTextMetricsW(dc.get(), &tm);
-    s.lineHeight = tm.tmHeight;
-    return s;
-}
-
-// Opens a box, looks at it, then does `act` (a key or a click) and returns
-// the box's result.
-int Box(const std::string& text, UINT type, Seen& seen, const std::function<void(HWND)>& act, UINT timeout = 0)
-{
-    ModalRun run;
-    run.script = [&](HWND box) {
-        seen = Look(box);
+    return Driver().Run(call, [&](HWND box) {
+        seen = {LookAt(box), FocusId(box), LOWORD(SendMessageW(box, DM_GETDEFID, 0, 0)),
+                SendDlgItemMessageW(box, 9009, STM_GETICON, 0, 0) != 0};
+        GetClientRect(box, &seen.client);
+        seen.text = ChildRect(box, GetDlgItem(box, kText));
+        seen.first = ChildRect(box, GetDlgItem(box, kButtons[0]));
+        seen.second = ChildRect(box, GetDlgItem(box, kButtons[1]));
         act(box);
-    };
-    return RunModal(run, [&] { return SpeakMessageBox(text.c_str(), nullptr, type, timeout); });
+    });
 }
-
-void Click(HWND box, int id)
+int Show(const std::wstring& text, UINT type, Seen& seen, const Act& act)
 {
-    SendMessageW(GetDlgItem(box, id), BM_CLICK, 0, 0);
+    std::string bytes = cp932::FromWide(text);
+    return Open([&] { return SpeakMessageBox(bytes.c_str(), nullptr, type, 0); }, seen, act);
 }
+Act Click(int index)
+{
+    return [index](HWND box) { SendDlgItemMessageW(box, kButtons[index], BM_CLICK, 0, 0); };
+}
+// Escape; a box that ignores it is answered with its first button.
+const Act kEscape = [](HWND box) {
+    Press(VK_ESCAPE);
+    if (IsWindowVisible(box))
+        Click(0)(box);
+};
 
 } // namespace
 
-TEST(SpeakMessageBox, EveryButtonSetAnswersWithItsCommandIds)
+TEST(SpeakMessageBox, ButtonSetsAndEscape)
 {
     ScopedWindowOperation off(std::nullopt);
-    struct Row {
-        UINT set;
-        const wchar_t* captions[3];
-        int results[3];
+    const struct {
+        Texts captions;
+        std::vector<int> results;
+        int escape; // a set without a cancel ignores Escape
+    } sets[] = {
+        {{L"OK"}, {IDOK}, IDOK},
+        {{L"OK", L"ｷｬﾝｾﾙ"}, {IDOK, IDCANCEL}, IDCANCEL},
+        {{L"失敗", L"再試行", L"無視"}, {IDABORT, IDRETRY, IDIGNORE}, IDABORT},
+        {{L"はい", L"いいえ", L"ｷｬﾝｾﾙ"}, {IDYES, IDNO, IDCANCEL}, IDCANCEL},
+        {{L"はい", L"いいえ"}, {IDYES, IDNO}, IDYES},
+        {{L"再試行", L"ｷｬﾝｾﾙ"}, {IDRETRY, IDCANCEL}, IDCANCEL},
     };
-    const Row rows[] = {
-        {0, {L"OK", nullptr, nullptr}, {IDOK, 0, 0}},
-        {1, {L"OK", L"ｷｬﾝｾﾙ", nullptr}, {IDOK, IDCANCEL, 0}},
-        {2, {L"失敗", L"再試行", L"無視"}, {IDABORT, IDRETRY, IDIGNORE}},
-        {3, {L"はい", L"いいえ", L"ｷｬﾝｾﾙ"}, {IDYES, IDNO, IDCANCEL}},
-        {4, {L"はい", L"いいえ", nullptr}, {IDYES, IDNO, 0}},
-        {5, {L"再試行", L"ｷｬﾝｾﾙ", nullptr}, {IDRETRY, IDCANCEL, 0}},
-    };
-    std::string text = cp932::FromWide(L"よろしいですか");
-    for (const Row& row : rows) {
-        for (int i = 0; i < 3; ++i) {
-            if (!row.captions[i])
-                continue;
-            Seen seen;
-            int result = Box(text, row.set, seen, [&](HWND box) { Click(box, kButtons[i]); });
-            EXPECT_EQ(result, row.results[i]) << "set " << row.set << " button " << i;
-            for (int j = 0; j < 3; ++j) {
-                EXPECT_EQ(seen.visible[j], row.captions[j] != nullptr) << "set " << row.set << " button " << j;
-                if (row.captions[j]) {
-                    EXPECT_EQ(seen.captions[j], row.captions[j]);
-                }
-            }
-            EXPECT_EQ(seen.title, L"ﾒｯｾｰｼﾞ");
-            EXPECT_EQ(seen.text, L"よろしいですか");
-            EXPECT_EQ(seen.focus, kLumaMessageButton1);
-            EXPECT_FALSE(seen.icon);
-        }
-    }
-}
-
-TEST(SpeakMessageBox, EscapeFollowsTheButtonSet)
-{
-    ScopedWindowOperation off(std::nullopt);
-    std::string text = cp932::FromWide(L"確認");
-    const int escape[6] = {IDOK, IDCANCEL, 0, IDCANCEL, 0, IDCANCEL};
     for (UINT set = 0; set < 6; ++set) {
         Seen seen;
-        bool stayedOpen = false;
-        int result = Box(text, set, seen, [&](HWND box) {
-            Press(box, VK_ESCAPE);
-            stayedOpen = IsWindow(box) && IsWindowVisible(box);
-            if (escape[set] == 0)
-                Click(box, kLumaMessageButton1);
-        });
-        if (escape[set] != 0) {
-            EXPECT_EQ(result, escape[set]) << "set " << set;
-        } else {
-            EXPECT_TRUE(stayedOpen) << "set " << set << ": Escape is ignored";
-            EXPECT_EQ(result, set == 2 ? IDABORT : IDYES);
-        }
+        for (std::size_t i = 0; i < sets[set].captions.size(); ++i)
+            EXPECT_EQ(Show(L"よろしいですか", set, seen, Click(static_cast<int>(i))), sets[set].results[i]) << set;
+        EXPECT_EQ(seen.box.buttons, sets[set].captions);
+        EXPECT_EQ(seen.box.title + L" " + seen.box.text, L"ﾒｯｾｰｼﾞ よろしいですか");
+        EXPECT_EQ(seen.focus, kLumaMessageButton1);
+        EXPECT_EQ(Show(L"確認", set, seen, kEscape), sets[set].escape) << set;
     }
 }
 
-TEST(SpeakMessageBox, QuestionYesNoShowsItsIconAndIgnoresEscape)
+TEST(SpeakMessageBox, IconsBeepsDefaultButtonsAndTheTimeout)
 {
     ScopedWindowOperation off(std::nullopt);
     testsupport::ScopedTranscript transcript;
     Seen seen;
-    bool stayedOpen = false;
-    int result = Box(cp932::FromWide(L"上書きしますか"), 0x24, seen, [&](HWND box) {
-        Press(box, VK_ESCAPE);
-        stayedOpen = IsWindowVisible(box) != FALSE;
-        Click(box, kLumaMessageButton2);
-    });
-    EXPECT_EQ(result, IDNO);
-    EXPECT_TRUE(stayedOpen);
+    EXPECT_EQ(Show(L"上書きしますか", 0x24, seen, kEscape), IDYES) << "Escape is ignored";
     EXPECT_TRUE(seen.icon);
-    EXPECT_EQ(seen.captions[0], L"はい");
-    EXPECT_EQ(seen.captions[1], L"いいえ");
-    bool beeped = false;
-    for (const auto& e : transcript.Entries())
-        beeped = beeped || e == std::vector<std::wstring>{L"beep", L"20"};
-    EXPECT_TRUE(beeped);
-}
+    EXPECT_EQ(transcript.Count(L"beep 20"), 1u);
+    std::size_t before = transcript.Said().size();
+    Show(L"abc", 0, seen, Click(0));
+    EXPECT_FALSE(seen.icon);
+    for (const std::wstring& said : transcript.Said(before))
+        EXPECT_EQ(said.find(L"beep"), std::wstring::npos) << "no beep without an icon";
 
-TEST(SpeakMessageBox, NoIconNoBeep)
-{
-    ScopedWindowOperation off(std::nullopt);
-    testsupport::ScopedTranscript transcript;
-    Seen seen;
-    Box("abc", 0, seen, [](HWND box) { Click(box, kLumaMessageButton1); });
-    for (const auto& e : transcript.Entries())
-        EXPECT_NE(e.at(0), L"beep");
-}
-
-TEST(SpeakMessageBox, SecondDefaultButtonHasTheFocusAndEscapeCancels)
-{
-    ScopedWindowOperation off(std::nullopt);
-    Seen seen;
-    int result = Box(cp932::FromWide(L"保存しますか"), 0x123, seen, [](HWND box) { Press(box, VK_ESCAPE); });
-    EXPECT_EQ(result, IDCANCEL);
+    EXPECT_EQ(Show(L"保存しますか", 0x123, seen, kEscape), IDCANCEL);
     EXPECT_EQ(seen.defaultId, kLumaMessageButton2);
     EXPECT_EQ(seen.focus, kLumaMessageButton2);
-    EXPECT_EQ(seen.captions[1], L"いいえ");
-    // Enter presses the default button.
-    result = Box(cp932::FromWide(L"保存しますか"), 0x123, seen, [](HWND box) { Press(box, VK_RETURN); });
-    EXPECT_EQ(result, IDNO);
-    // Third default: only for the three-button sets.
-    Box("x", 0x203, seen, [](HWND box) { Press(box, VK_ESCAPE); });
-    EXPECT_EQ(seen.defaultId, kLumaMessageButton3);
-    Box("x", 0x201, seen, [](HWND box) { Press(box, VK_ESCAPE); });
-    EXPECT_EQ(seen.defaultId, kLumaMessageButton1);
-    Box("x", 0x100, seen, [](HWND box) { Press(box, VK_ESCAPE); });
-    EXPECT_EQ(seen.defaultId, kLumaMessageButton1) << "set 0 keeps its only button";
-}
-
-TEST(SpeakMessageBox, TimeoutPressesTheDefaultButton)
-{
-    ScopedWindowOperation off(std::nullopt);
-    ModalRun run; // nobody presses anything
-    EXPECT_EQ(RunModal(run, [] { return SpeakMessageBox("time", nullptr, 0x101, 300); }), IDCANCEL);
-    EXPECT_TRUE(tktest::DialogWasShown());
-    EXPECT_EQ(RunModal(run, [] { return SpeakMessageBox("time", nullptr, 0x4, 300); }), IDYES);
+    EXPECT_EQ(Show(L"保存しますか", 0x123, seen, [](HWND) { Press(VK_RETURN); }), IDNO) << "Enter: the default";
+    // The third default only for sets of three buttons.
+    for (auto [type, id] : {std::pair<UINT, int>{0x203, kLumaMessageButton3}, {0x201, kLumaMessageButton1},
+                            {0x100, kLumaMessageButton1}}) {
+        Show(L"x", type, seen, kEscape);
+        EXPECT_EQ(seen.defaultId, id) << type;
+    }
+    Driver driver; // nobody presses anything
+    EXPECT_EQ(driver.Run([] { return SpeakMessageBox("time", nullptr, 0x101, 300); }), IDCANCEL);
+    EXPECT_TRUE(driver.Shown());
 }
 
 TEST(SpeakMessageBox, ArrowsAndSpaceMoveBetweenButtonsWithTheSettingOn)
@@ -210,144 +121,164 @@ TEST(SpeakMessageBox, ArrowsAndSpaceMoveBetweenButtonsWithTheSettingOn)
     ScopedWindowOperation on(1);
     std::vector<int> focus;
     Seen seen;
-    int result = Box(cp932::FromWide(L"続けますか"), 3, seen, [&](HWND box) {
-        Press(box, VK_DOWN);
-        focus.push_back(tktest::FocusId(box));
-        Press(box, VK_SPACE);
-        focus.push_back(tktest::FocusId(box));
-        Press(box, VK_SPACE, tktest::Mods{.shift = true});
-        focus.push_back(tktest::FocusId(box));
-        Press(box, VK_UP);
-        focus.push_back(tktest::FocusId(box));
-        Press(box, VK_RETURN);
-    });
-    EXPECT_EQ(focus, (std::vector<int>{kLumaMessageButton2, kLumaMessageButton3, kLumaMessageButton2,
-                                       kLumaMessageButton1}));
-    EXPECT_EQ(result, IDYES) << "Enter presses the focused button";
+    EXPECT_EQ(Show(L"続けますか", 3, seen, [&](HWND box) {
+                  for (auto [key, shift] : {std::pair{VK_DOWN, false}, {VK_SPACE, false}, {VK_SPACE, true}, {VK_UP, false}}) {
+                      Press(static_cast<WORD>(key), {shift});
+                      focus.push_back(FocusId(box));
+                  }
+                  Press(VK_RETURN);
+              }),
+              IDYES)
+        << "Enter presses the focused button";
+    EXPECT_EQ(focus, (std::vector<int>{kLumaMessageButton2, kLumaMessageButton3, kLumaMessageButton2, kLumaMessageButton1}));
 }
 
-TEST(SpeakMessageBox, ThreeLinesGrowTheBoxAndLowerTheButtons)
+// More lines make the box taller and lower the buttons, a wide line widens
+// it; sets of one or two buttons are centred, a row of three is not.
+TEST(SpeakMessageBox, TheLayoutFollowsTheText)
 {
     ScopedWindowOperation off(std::nullopt);
-    Seen one, three;
-    Box(cp932::FromWide(L"一行"), 1, one, [](HWND box) { Click(box, kLumaMessageButton1); });
-    Box(cp932::FromWide(L"一行目\n二行目\n三行目"), 1, three, [](HWND box) { Click(box, kLumaMessageButton1); });
-    int staticHeight = one.textRect.bottom - one.textRect.top;
-    int extra = 3 * one.lineHeight - staticHeight;
+    Seen one, three, wide, set2;
+    Show(L"一行", 1, one, Click(0));
+    Show(L"一行目\n二行目\n三行目", 1, three, Click(0));
+    Show(std::wstring(60, L'長'), 1, wide, Click(0));
+    Show(L"一行", 0x42, set2, Click(0));
+    int extra = (three.text.bottom - three.text.top) - (one.text.bottom - one.text.top);
     ASSERT_GT(extra, 0);
     EXPECT_EQ(three.client.bottom - one.client.bottom, extra);
-    EXPECT_EQ(three.textRect.bottom - three.textRect.top, 3 * one.lineHeight);
-    EXPECT_EQ(three.buttonRects[0].top - one.buttonRects[0].top, extra);
-    EXPECT_EQ(three.client.right, one.client.right) << "no line is wider than the static";
-
-    // Sets 0, 1, 4 and 5 are centred; the buttons keep their spacing.
-    for (const Seen* s : {&one, &three}) {
-        int left = s->buttonRects[0].left, right = s->buttonRects[1].right;
-        EXPECT_LE(std::abs(left - (s->client.right - right)), 1) << "centred";
-        EXPECT_EQ(s->buttonRects[1].left - s->buttonRects[0].right, one.buttonRects[1].left - one.buttonRects[0].right);
+    EXPECT_EQ(three.first.top - one.first.top, extra);
+    EXPECT_EQ(wide.client.right - one.client.right, (wide.text.right - wide.text.left) - (one.text.right - one.text.left));
+    for (const Seen* s : {&one, &three, &wide}) {
+        EXPECT_LE(std::abs(s->first.left - (s->client.right - s->second.right)), 1) << "centred";
+        EXPECT_EQ(s->second.left - s->first.right, one.second.left - one.first.right) << "spacing kept";
     }
-    // No icon: the text starts where the icon would.
-    EXPECT_LT(one.textRect.left, 20);
-}
-
-TEST(SpeakMessageBox, AShortMessageLeavesThreeButtonRowsInPlace)
-{
-    ScopedWindowOperation off(std::nullopt);
-    Seen plain, three;
-    Box("a", 0x40, plain, [](HWND box) { Click(box, kLumaMessageButton1); });
-    Box("a", 0x42, three, [](HWND box) { Click(box, kLumaMessageButton1); });
-    EXPECT_EQ(three.client.right, plain.client.right) << "the box keeps its size";
-    EXPECT_EQ(three.client.bottom, plain.client.bottom);
-    // Template places of 9005 and 9007: 7 and 119 dialog units.
-    EXPECT_LT(three.buttonRects[0].left, plain.buttonRects[0].left) << "set 0 is centred, set 2 stays left";
-    EXPECT_LE(std::abs(plain.buttonRects[0].left - (plain.client.right - plain.buttonRects[0].right)), 1);
-    EXPECT_TRUE(three.icon);
-    EXPECT_GT(three.textRect.left, 40) << "with an icon the text stays right of it";
-}
-
-TEST(SpeakMessageBox, AWideLineWidensTheBox)
-{
-    ScopedWindowOperation off(std::nullopt);
-    Seen narrow, wide;
-    Box("a", 0, narrow, [](HWND box) { Click(box, kLumaMessageButton1); });
-    std::wstring longLine(60, L'長');
-    Box(cp932::FromWide(longLine), 0, wide, [](HWND box) { Click(box, kLumaMessageButton1); });
-    EXPECT_GT(wide.client.right, narrow.client.right);
-    EXPECT_EQ(wide.client.right - narrow.client.right,
-              (wide.textRect.right - wide.textRect.left) - (narrow.textRect.right - narrow.textRect.left));
-    EXPECT_LE(std::abs(wide.buttonRects[0].left - (wide.client.right - wide.buttonRects[0].right)), 1);
+    EXPECT_EQ(set2.client.right, one.client.right);
+    EXPECT_LT(set2.first.left, one.first.left) << "three buttons stay at the left";
+    EXPECT_LT(one.text.left, 20) << "no icon: the text starts where the icon would";
+    EXPECT_GT(set2.text.left, 40) << "right of the icon";
 }
 
 TEST(SpeakMessageBox, CustomCaptions)
 {
     ScopedWindowOperation off(std::nullopt);
-    std::string text = cp932::FromWide(L"どうしますか");
-    std::string copy = cp932::FromWide(L"コピー");
-    std::string cancel = cp932::FromWide(L"ｷｬﾝｾﾙ");
-    std::string fullCancel = cp932::FromWide(L"キャンセル");
     Seen seen;
-    auto ex = [&](const char* b1, const char* b2, const char* b3, UINT type, const std::function<void(HWND)>& act) {
-        ModalRun run;
-        run.script = [&](HWND box) {
-            seen = Look(box);
-            act(box);
-        };
-        return RunModal(run, [&] { return SpeakMessageBoxEx(text.c_str(), "Title", b1, b2, b3, type); });
+    auto ex = [&](const std::wstring& b1, const wchar_t* b2, const wchar_t* b3, UINT type, const Act& act) {
+        std::string text = cp932::FromWide(L"どうしますか"), c1 = cp932::FromWide(b1), c2 = cp932::FromWide(b2 ? b2 : L""),
+                    c3 = cp932::FromWide(b3 ? b3 : L"");
+        return Open([&] { return SpeakMessageBoxEx(text.c_str(), "T", c1.c_str(), b2 ? c2.c_str() : nullptr,
+                                                   b3 ? c3.c_str() : nullptr, type); },
+                    seen, act);
     };
-    auto escape = [](HWND box) { Press(box, VK_ESCAPE); };
-
-    EXPECT_EQ(ex(copy.c_str(), cancel.c_str(), nullptr, 0, escape), kLumaMessageButton2);
-    EXPECT_EQ(seen.captions[0], L"コピー");
-    EXPECT_EQ(seen.title, L"Title");
-    EXPECT_TRUE(seen.visible[1]);
-    EXPECT_FALSE(seen.visible[2]);
-
-    EXPECT_EQ(ex("A", "B", fullCancel.c_str(), 0x200, escape), kLumaMessageButton3);
+    EXPECT_EQ(ex(L"コピー", L"ｷｬﾝｾﾙ", nullptr, 0, kEscape), kLumaMessageButton2);
+    EXPECT_EQ(seen.box.buttons, (Texts{L"コピー", L"ｷｬﾝｾﾙ"}));
+    EXPECT_EQ(ex(L"A", L"B", L"キャンセル", 0x200, kEscape), kLumaMessageButton3);
     EXPECT_EQ(seen.defaultId, kLumaMessageButton3);
-
-    // One caption: one button; no cancel caption: Escape is ignored.
-    bool stayedOpen = false;
-    EXPECT_EQ(ex(copy.c_str(), nullptr, "ignored", 0x30, [&](HWND box) {
-                  Press(box, VK_ESCAPE);
-                  stayedOpen = IsWindowVisible(box) != FALSE;
-                  Click(box, kLumaMessageButton1);
-              }),
-              kLumaMessageButton1);
-    EXPECT_TRUE(stayedOpen);
-    EXPECT_TRUE(seen.visible[0]);
-    EXPECT_FALSE(seen.visible[1]);
-    EXPECT_FALSE(seen.visible[2]);
+    EXPECT_EQ(ex(L"コピー", nullptr, L"ignored", 0x30, kEscape), kLumaMessageButton1) << "no cancel, Escape ignored";
+    EXPECT_EQ(seen.box.buttons, Texts{L"コピー"});
     EXPECT_TRUE(seen.icon);
-
-    // Without a first caption: the standard box for the number of captions
-    // given, with its own captions and results.
-    EXPECT_EQ(ex("", copy.c_str(), nullptr, 0, escape), IDCANCEL);
-    EXPECT_EQ(seen.captions[0], L"OK");
-    EXPECT_EQ(seen.captions[1], L"ｷｬﾝｾﾙ");
-    EXPECT_TRUE(seen.visible[0]);
-    EXPECT_TRUE(seen.visible[1]);
-    EXPECT_FALSE(seen.visible[2]);
-    EXPECT_EQ(ex("", nullptr, nullptr, 0, [](HWND box) { Click(box, kLumaMessageButton1); }), IDOK);
-    EXPECT_TRUE(seen.visible[0]);
-    EXPECT_FALSE(seen.visible[1]);
-
-    // Captions are cut to 15 bytes, never inside a double-byte character.
-    EXPECT_EQ(ex("ABCDEFGHIJKLMNOPQRST", cp932::FromWide(L"ABCDEFGHIJKLMNあ").c_str(), "C", 0,
-                 [](HWND box) { Click(box, kLumaMessageButton3); }),
-              kLumaMessageButton3);
-    EXPECT_EQ(seen.captions[0], L"ABCDEFGHIJKLMNO");
-    EXPECT_EQ(seen.captions[1], L"ABCDEFGHIJKLMN");
-    EXPECT_EQ(seen.captions[2], L"C");
+    // No first caption: the standard box for the number of captions given.
+    EXPECT_EQ(ex(L"", L"コピー", nullptr, 0, kEscape), IDCANCEL);
+    EXPECT_EQ(seen.box.buttons, (Texts{L"OK", L"ｷｬﾝｾﾙ"}));
+    // Cut to 15 bytes, never inside a double-byte character.
+    EXPECT_EQ(ex(L"ABCDEFGHIJKLMNOPQRST", L"ABCDEFGHIJKLMNあ", L"C", 0, Click(2)), kLumaMessageButton3);
+    EXPECT_EQ(seen.box.buttons, (Texts{L"ABCDEFGHIJKLMNO", L"ABCDEFGHIJKLMN", L"C"}));
 }
 
 TEST(SpeakMessageBox, BadArgumentsOpenNothing)
 {
-    ModalRun run;
-    EXPECT_EQ(RunModal(run, [] { return SpeakMessageBox(nullptr, "c", 0, 0); }), 0);
-    EXPECT_FALSE(tktest::DialogWasShown());
-    EXPECT_EQ(RunModal(run, [] { return SpeakMessageBox("t", "c", 6, 0); }), 0);
-    EXPECT_FALSE(tktest::DialogWasShown());
-    EXPECT_EQ(RunModal(run, [] { return SpeakMessageBoxEx(nullptr, "c", "a", nullptr, nullptr, 0); }), 0);
-    EXPECT_EQ(RunModal(run, [] { return SpeakMessageBoxEx("t", "c", nullptr, "b", nullptr, 0); }), 0);
-    EXPECT_FALSE(tktest::DialogWasShown());
+    char buffer[4];
+    Driver driver;
+    for (const std::function<int()>& call : std::vector<std::function<int()>>{
+             [] { return SpeakMessageBox(nullptr, "c", 0, 0); }, [] { return SpeakMessageBox("t", "c", 6, 0); },
+             [] { return SpeakMessageBoxEx(nullptr, "c", "a", nullptr, nullptr, 0); },
+             [] { return SpeakMessageBoxEx("t", "c", nullptr, "b", nullptr, 0); },
+             [&] { return SpeakInputBox("p", nullptr, nullptr, buffer, 0, 1); },
+             [&] { return SpeakInputBox("p", nullptr, nullptr, buffer, -5, 1); },
+             [&] { return SpeakInputBox("p", nullptr, nullptr, nullptr, 4, 1); }}) {
+        EXPECT_EQ(driver.Run(call), 0);
+        EXPECT_FALSE(driver.Shown());
+    }
+}
+
+TEST(InputBox, ShowsItsTextsAndHandsBackTheEntryTrimmedAndCut)
+{
+    ScopedWindowOperation off(std::nullopt);
+    std::string p = cp932::FromWide(L"新しい名前を入力してください"), c = cp932::FromWide(L"名前の変更"),
+                i = cp932::FromWide(L"古い名前");
+    char buffer[32];
+    std::wstring edit;
+    Seen seen;
+    EXPECT_EQ(Open([&] { return SpeakInputBox(p.c_str(), c.c_str(), i.c_str(), buffer, 32, 1); }, seen,
+                   [&](HWND box) {
+                       edit = win::GetText(GetDlgItem(box, kEdit));
+                       Press(VK_RETURN); // setting off: Enter in the edit box confirms
+                   }),
+              1);
+    EXPECT_EQ(seen.box.title + L"|" + seen.box.text + L"|" + edit, L"名前の変更|新しい名前を入力してください|古い名前");
+    EXPECT_EQ(seen.focus, kEdit);
+    EXPECT_STREQ(buffer, i.c_str());
+    Open([&] { return SpeakInputBox("p", nullptr, nullptr, buffer, 32, 0); }, seen, kEscape);
+    EXPECT_EQ(seen.box.title, L"入力") << "the template's title without a caption";
+
+    const struct {
+        std::wstring entry;
+        int size, requireText;
+        std::wstring expected;
+    } rows[] = {
+        {L"  abc \t", 16, 1, L"abc"},
+        {L" 　名前　 ", 16, 1, L"　名前　"}, // the full-width space is kept
+        {L"   ", 8, 0, L""},
+        {L"abcdefghijkl", 6, 1, L"abcde"},
+        {L"あいう", 6, 1, L"あい"}, // a cut character is dropped whole
+    };
+    for (const auto& row : rows) {
+        std::string out(24, '\xCC');
+        EXPECT_EQ(Driver().Run([&] { return SpeakInputBox("p", nullptr, nullptr, out.data(), row.size, row.requireText); },
+                               [&](HWND box) {
+                                   SetDlgItemTextW(box, kEdit, row.entry.c_str());
+                                   SendDlgItemMessageW(box, IDOK, BM_CLICK, 0, 0);
+                               }),
+                  1);
+        EXPECT_EQ(cp932::ToWide(out.c_str()), row.expected);
+        EXPECT_EQ(out.find_first_not_of('\0', std::strlen(out.c_str())), static_cast<std::size_t>(row.size))
+            << "zeroed up to the size given, nothing written past it";
+    }
+}
+
+// Blanks are refused: with the setting on by a spoken guide under the edit
+// box that the next key closes, with it off by a plain message box.
+TEST(InputBox, BlanksAreRefused)
+{
+    for (bool on : {true, false}) {
+        ScopedWindowOperation setting(on ? std::optional<DWORD>(1) : std::nullopt);
+        testsupport::ScopedTranscript transcript;
+        std::string buffer(16, '\xCC');
+        bool open = false, guideUnderEdit = false, guideClosed = false;
+        int focusAfterEnter = 0;
+        Driver driver;
+        if (!on)
+            driver.Press(L"OK");
+        EXPECT_EQ(driver.Run([&] { return SpeakInputBox("p", nullptr, nullptr, buffer.data(), 16, 1); },
+                             [&](HWND box) {
+                                 SetDlgItemTextW(box, kEdit, L" \t ");
+                                 Press(VK_RETURN); // on: Enter in the edit box moves on to OK
+                                 focusAfterEnter = FocusId(box);
+                                 if (on)
+                                     Press(VK_RETURN);
+                                 open = IsWindowVisible(box) != FALSE;
+                                 if (HWND guide = FindWindowExW(box, nullptr, L"ZUB_GuideClass", nullptr)) {
+                                     guideUnderEdit = ChildRect(box, guide).top == ChildRect(box, GetDlgItem(box, kEdit)).bottom + 2;
+                                     Press(VK_RIGHT);
+                                     guideClosed = !IsWindow(guide);
+                                 }
+                                 Press(VK_ESCAPE);
+                             }),
+                  2);
+        EXPECT_TRUE(open) << on;
+        EXPECT_EQ(buffer[0], '\xCC') << "cancel leaves the buffer alone";
+        EXPECT_EQ(transcript.Count(L"reader Speak 1 何も入力されていません"), on ? 1u : 0u);
+        EXPECT_EQ(on, focusAfterEnter == IDOK && guideUnderEdit && guideClosed);
+        if (!on)
+            EXPECT_EQ(driver.Boxes().at(0).text, L"何も入力されていません");
+    }
 }

@@ -1,0 +1,134 @@
+// Drives our modal dialogs (the file and folder dialogs, the message and
+// input boxes) from inside the test's own thread. A thread-local hook sees
+// each dialog shown and hands it, through a message to a window of the
+// driver, to the test's script (the first dialog `isMain` accepts) or to the
+// next answer queued (any other). A watchdog ends every dialog of the
+// thread after a time-out and fails the test. Keys are posted to the
+// focused control and settled: every posted message and injected key
+// handled, through the keyboard navigation of the dialog they are for.
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_folder.h"
+
+namespace dialogtest {
+
+using Texts = std::vector<std::wstring>;
+
+inline bool AnyDialog(HWND) { return true; }
+// A dialog with a list view `id`: 1004 the file dialog, 1029 the folder dialog.
+std::function<bool(HWND)> HasList(int id);
+
+// A box as an answer saw it: its title, longest static text, visible buttons.
+struct Box {
+    std::wstring title, text;
+    Texts buttons;
+};
+Box LookAt(HWND box);
+
+class Driver {
+public:
+    explicit Driver(std::function<bool(HWND)> isMain = AnyDialog, UINT timeoutMs = 20000);
+    ~Driver();
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
+
+    // Runs `call`, which runs the main dialog modally; `script` runs once
+    // in its loop. Fails on a time-out, on a dialog no answer was queued
+    // for, and on an answer left unused. Start and Finish are its halves.
+    int Run(const std::function<int()>& call, std::function<void(HWND)> script = nullptr);
+    void Start(std::function<void(HWND)> script);
+    void Finish();
+
+    // The next other dialog (with this title, unless empty) goes to `answer`;
+    // Press answers a box with a button, recording it in Boxes(); Type
+    // answers an input box with a text and OK.
+    void Answer(std::function<void(HWND)> answer, std::wstring title = {});
+    void Press(std::wstring caption, std::wstring title = {});
+    void Type(std::wstring text, std::wstring title = {});
+    const std::vector<Box>& Boxes() const { return boxes_; }
+    // The items of each popup menu opened ("1114 text", "0 " a separator),
+    // which is closed once read.
+    const std::vector<Texts>& Menus() const { return menus_; }
+    bool Shown() const { return main_ != nullptr; }
+
+private:
+    static LRESULT CALLBACK ShowProc(int code, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    void OnShow(HWND window);
+    void Queue(HWND window, std::function<void(HWND)> action);
+
+    Driver* previous_; // a driver of an outer run, whose hook serves this one
+    HHOOK hook_ = nullptr;
+    HWND window_ = nullptr, main_ = nullptr;
+    UINT timeoutMs_;
+    std::function<bool(HWND)> isMain_;
+    std::function<void(HWND)> script_;
+    std::deque<std::pair<std::wstring, std::function<void(HWND)>>> answers_;
+    std::deque<std::pair<HWND, std::function<void(HWND)>>> pending_;
+    std::vector<Box> boxes_;
+    std::vector<Texts> menus_;
+    Texts unanswered_;
+    std::string stuck_; // the titles of the dialogs the watchdog ended
+};
+
+// Settles all posted messages and injected keys; false after 5 seconds.
+bool Settle();
+// A key posted to the focused window and settled; Shift and Ctrl held with
+// injected keys, Alt as a system key.
+struct Mods {
+    bool shift = false, ctrl = false, alt = false;
+};
+bool Press(WORD vk, Mods mods = {});
+bool Char(WPARAM ch);
+// A key-down sent straight to a window, Ctrl set in the thread's key state.
+void SendKey(HWND window, WORD vk, bool ctrl = false);
+// A command sent to the dialog as its button would.
+void Command(HWND dialog, int id);
+
+int FocusId(HWND dialog); // a combo box's edit counts as the combo box
+RECT ChildRect(HWND parent, HWND child);
+std::wstring StatusText(HWND dialog); // the status bar 1005
+Texts ListTexts(HWND list, int column = 0);
+std::wstring FocusedText(HWND list);
+// Selects the entries named; focuses `focus`, or the first of them listed.
+bool Select(HWND list, const Texts& names, const std::wstring& focus = {});
+
+// Which file or folder a path opens (volume and index), nullopt for none;
+// a narrow path is code page 932, opened as a caller of the library does.
+struct FileId {
+    DWORD volume = 0, high = 0, low = 0;
+    bool operator==(const FileId&) const = default;
+};
+std::optional<FileId> FileIdOf(const std::wstring& path);
+std::optional<FileId> FileIdOf(const std::string& cp932Path);
+
+// Under Wine: folders and empty files (relative '/' paths) made through the
+// host's file system, where names differing only in case live side by side.
+bool MakeOnHost(const testsupport::ScopedTempFolder& tree, const Texts& folders, const Texts& files);
+
+// Under Wine, a folder of `folders` subfolders ("folder00001" ...) and
+// `files` empty files ("file00001.dat" ...) that the host's shell makes and
+// removes, in its memory-backed folder when it has one: tens of thousands
+// of entries made through Wine take minutes.
+class ManyEntries {
+public:
+    ManyEntries(const testsupport::ScopedTempFolder& tree, const std::wstring& name, int folders, int files);
+    ~ManyEntries();
+    bool Made() const { return made_; }
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+    std::string host_;
+    bool made_ = false;
+};
+
+} // namespace dialogtest
