@@ -1,103 +1,67 @@
+// One question's rules: the answer judged by display position, the choice
+// list wrapping at its ends, the quick-press clock and its countdown cues,
+// and the mark that blinks after each answer.
+#include "game/rules/mark.h"
 #include "game/rules/play.h"
+
+#include <vector>
 
 #include <gtest/gtest.h>
 
 namespace rules {
 namespace {
 
-TEST(Play, StagesNeedMoreRightAnswersAsTheGameGoesOn)
-{
-    EXPECT_EQ(StageNeed(1), 2);
-    EXPECT_EQ(StageNeed(2), 3);
-    EXPECT_EQ(StageNeed(3), 3);
-    EXPECT_EQ(StageNeed(4), 4);
-    EXPECT_EQ(StageNeed(5), 5);
-}
-
-TEST(Play, StageIntroductions)
-{
-    EXPECT_EQ(StageIntroText(1), u"ステージ1\r\n5問中\r\n2問正解でクリアです");
-    EXPECT_EQ(StageIntroText(2), u"ステージ2\r\n5問中\r\n3問正解でクリアです");
-    EXPECT_EQ(StageIntroText(3), u"ステージ3\r\n5問中\r\n3問正解でクリアです");
-    EXPECT_EQ(StageIntroText(4), u"セミファイナル\r\n5問中\r\n4問正解でクリアです");
-    EXPECT_EQ(StageIntroText(5), u"ファイナルステージ\r\n5問中\r\n全問正解でクリアです");
-}
-
-TEST(Play, PointsOfBothModes)
-{
-    EXPECT_EQ(PointsFor(Mode::Relaxed, 0), 20);
-    EXPECT_EQ(PointsFor(Mode::Relaxed, 7), 20);
-    EXPECT_EQ(PointsFor(Mode::QuickPress, 0), 60);
-    EXPECT_EQ(PointsFor(Mode::QuickPress, 1), 55);
-    EXPECT_EQ(PointsFor(Mode::QuickPress, 3), 45);
-    EXPECT_EQ(PointsFor(Mode::QuickPress, 10), 10);
-}
-
-TEST(Play, TheRightChoiceIsWhereStoredAnswerZeroIsShown)
+TEST(Play, RightChoiceAndWrapAtTheEnds)
 {
     const std::array<int, kChoices> order{3, 1, 4, 0, 2};
-    for (int p = 0; p < kChoices; ++p)
-        EXPECT_EQ(IsRightChoice(order, p), p == 3) << "position " << p;
-    EXPECT_FALSE(IsRightChoice(order, -1));
-    EXPECT_FALSE(IsRightChoice(order, 5));
-}
-
-TEST(Play, ChoiceListWrapsOnlyAtItsEnds)
-{
-    EXPECT_EQ(WrapSelection(ChoiceKey::Down, 4), 0);
-    EXPECT_EQ(WrapSelection(ChoiceKey::Up, 0), 4);
-    for (int p = 0; p < 4; ++p)
-        EXPECT_EQ(WrapSelection(ChoiceKey::Down, p), std::nullopt) << p;
-    for (int p = 1; p < 5; ++p)
-        EXPECT_EQ(WrapSelection(ChoiceKey::Up, p), std::nullopt) << p;
-
-    ASSERT_EQ(kWrapCues.size(), 4u);
-    EXPECT_EQ(kWrapCues[0], (Cue{50, 0, 0}));
-    EXPECT_EQ(kWrapCues[1], (Cue{50, 10, 0}));
-    EXPECT_EQ(kWrapCues[2], (Cue{50, 0, 0}));
-    EXPECT_EQ(kWrapCues[3], (Cue{50, 10, 0}));
+    for (int p = -1; p <= kChoices; ++p) {
+        EXPECT_EQ(IsRightChoice(order, p), p == 3) << p;
+        if (p < 0 || p >= kChoices)
+            continue;
+        EXPECT_EQ(WrapSelection(ChoiceKey::Down, p), p == 4 ? std::optional<int>(0) : std::nullopt) << p;
+        EXPECT_EQ(WrapSelection(ChoiceKey::Up, p), p == 0 ? std::optional<int>(4) : std::nullopt) << p;
+    }
 }
 
 TEST(Play, ClockCountsDownWithThreeCuesThenEndsTheQuestion)
 {
     int elapsed = 0;
-    for (int tick = 1; tick <= 9; ++tick) {
-        ClockTick t = TickClock(true, true, elapsed);
-        EXPECT_EQ(elapsed, tick);
-        EXPECT_TRUE(t.keepRunning) << tick;
-        EXPECT_FALSE(t.timeUp) << tick;
+    for (int tick = 1; tick <= kTimeLimit; ++tick) {
+        const ClockTick t = TickClock(true, true, elapsed);
+        ASSERT_EQ(elapsed, tick);
+        EXPECT_EQ(t.keepRunning, tick < kTimeLimit) << tick;
+        EXPECT_EQ(t.timeUp, tick == kTimeLimit) << tick;
         const int level = tick <= 4 ? 1 : tick <= 7 ? 2 : 3;
-        EXPECT_EQ(t.cue, (Cue{10, level, 0})) << tick;
+        EXPECT_EQ(t.cue, tick < kTimeLimit ? std::optional<Cue>(Cue{10, level, 0}) : std::nullopt) << tick;
     }
-    ClockTick last = TickClock(true, true, elapsed);
-    EXPECT_EQ(elapsed, 10);
-    EXPECT_TRUE(last.timeUp);
-    EXPECT_FALSE(last.keepRunning);
-    EXPECT_EQ(last.cue, std::nullopt);
-    EXPECT_EQ(PointsFor(Mode::QuickPress, elapsed), 10);
-}
-
-TEST(Play, ClockStopsWhenAnsweredOrNoGameRuns)
-{
-    int elapsed = 3;
-    ClockTick answered = TickClock(true, false, elapsed);
-    EXPECT_EQ(elapsed, 4);
-    EXPECT_FALSE(answered.keepRunning);
-    EXPECT_FALSE(answered.timeUp);
-    EXPECT_EQ(answered.cue, std::nullopt);
-
-    ClockTick idle = TickClock(false, true, elapsed);
-    EXPECT_EQ(elapsed, 4);
-    EXPECT_FALSE(idle.keepRunning);
-    EXPECT_FALSE(idle.timeUp);
-
-    // The limit ends the question even when the answer came at that tick.
+    // Answered: the clock stops without a cue, unless the limit came at that tick.
+    elapsed = 3;
+    const ClockTick answered = TickClock(true, false, elapsed);
+    EXPECT_TRUE(elapsed == 4 && !answered.keepRunning && !answered.timeUp && !answered.cue);
     elapsed = 9;
     EXPECT_TRUE(TickClock(true, false, elapsed).timeUp);
+    // No game runs: nothing counts.
+    const ClockTick idle = TickClock(false, true, elapsed);
+    EXPECT_TRUE(elapsed == 10 && !idle.keepRunning && !idle.timeUp);
+}
 
-    EXPECT_EQ(CountdownCue(0), std::nullopt);
-    EXPECT_EQ(CountdownCue(kTimeLimit), std::nullopt);
-    EXPECT_EQ(CountdownCue(11), std::nullopt);
+TEST(Mark, BlinksFiveHalfSecondsOrClosesOnCancel)
+{
+    int ticks = 0;
+    std::vector<bool> shown{true};
+    for (MarkStep step; !(step = TickMark(false, ticks)).close && ticks < 10;) {
+        ASSERT_TRUE(step.toggle);
+        shown.push_back(!shown.back());
+    }
+    EXPECT_EQ(ticks, kMarkTicks);
+    EXPECT_EQ(shown, (std::vector<bool>{true, false, true, false, true}));
+    ticks = 2;
+    const MarkStep cancelled = TickMark(true, ticks);
+    EXPECT_TRUE(cancelled.close && !cancelled.toggle && ticks == 2);
+
+    // Centred squares of 90 % (circle) and 80 % (cross) of the height.
+    EXPECT_EQ(MarkBoxFor(true, 800, 600), (MarkBox{130, 30, 540}));
+    EXPECT_EQ(MarkBoxFor(false, 300, 600), (MarkBox{-90, 60, 480}));
 }
 
 } // namespace

@@ -1,5 +1,9 @@
+// A game played through without windows: answers still needed, stage ends,
+// the score of both modes with the all-correct bonus, and the messages that
+// end a stage and the game.
 #include "game/rules/progress.h"
 
+#include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -7,122 +11,111 @@
 namespace rules {
 namespace {
 
-// Plays one stage the way the game loop does: each question is asked, then
-// judged with the given stored answer (0 is right) after `elapsed` seconds.
-std::vector<GameProgress::Answer> PlayStage(GameProgress& game, const std::vector<int>& answers, int elapsed = 0)
+struct Outcome {
+    GameProgress::StageEnd end;
+    int stage, asked, correct, score;
+    friend bool operator==(const Outcome&, const Outcome&) = default;
+};
+void PrintTo(const Outcome& o, std::ostream* os)
 {
-    std::vector<GameProgress::Answer> results;
-    for (std::size_t i = 0; i < answers.size(); ++i) {
-        game.AskQuestion();
-        results.push_back(game.Judge(answers[i], elapsed));
-        const bool more = game.NextQuestion();
-        EXPECT_EQ(more, i + 1 < static_cast<std::size_t>(kQuestionsPerStage)) << "after question " << i + 1;
-    }
-    return results;
+    *os << "end " << static_cast<int>(o.end) << " stage " << o.stage << " asked " << o.asked << " correct "
+        << o.correct << " score " << o.score;
 }
 
-TEST(GameProgress, NewGameStartsAtStageOne)
+// Plays stages as the game loop does: each digit is the stored answer chosen
+// (0 is right), judged after `elapsed` seconds. Checks the needed count and
+// the stage-clear flag at every answer, and the bonus at every stage end.
+Outcome Play(GameProgress& game, const std::vector<std::string>& stages, int elapsed)
+{
+    for (const std::string& answers : stages) {
+        const int stage = game.Stage();
+        EXPECT_EQ(game.Question(), 1);
+        int right = 0;
+        for (std::size_t i = 0; i < answers.size(); ++i) {
+            game.AskQuestion();
+            const GameProgress::Answer a = game.Judge(answers[i] - '0', elapsed);
+            right += a.right;
+            EXPECT_EQ(a.right, answers[i] == '0');
+            EXPECT_EQ(a.points, a.right ? PointsFor(game.GetMode(), elapsed) : 0);
+            EXPECT_EQ(a.stageCleared, a.right && right == StageNeed(stage)) << stage << answers;
+            EXPECT_EQ(game.Need(), std::max(StageNeed(stage) - right, 0));
+            EXPECT_EQ(game.NextQuestion(), i + 1 < 5);
+        }
+        EXPECT_EQ(game.StageCorrect(), right);
+        EXPECT_EQ(game.AllCorrectBonus().has_value(), right == 5);
+        EXPECT_EQ(game.AllCorrectBonus(), std::nullopt); // once a stage
+        const GameProgress::StageEnd end = game.EndStage();
+        if (end != GameProgress::StageEnd::NextStage)
+            return {end, game.Stage(), game.TotalAsked(), game.TotalCorrect(), game.Score()};
+        EXPECT_EQ(game.Stage(), stage + 1);
+    }
+    return {GameProgress::StageEnd::NextStage, game.Stage(), game.TotalAsked(), game.TotalCorrect(), game.Score()};
+}
+
+TEST(GameProgress, WholeGames)
+{
+    using E = GameProgress::StageEnd;
+    const std::vector<std::string> allRight(5, "00000");
+    const struct {
+        Mode mode;
+        int elapsed;
+        std::vector<std::string> stages;
+        Outcome outcome;
+    } games[] = {
+        {Mode::Relaxed, 7, {"12034"}, {E::Failed, 1, 5, 1, 20}},
+        {Mode::Relaxed, 0, {"00020", "00001", "10000", "00030", "00400"}, {E::Failed, 5, 25, 20, 400}},
+        {Mode::Relaxed, 0, allRight, {E::AllCleared, 5, 25, 25, 25 * 20 + 5 * 100}},
+        {Mode::QuickPress, 0, {"00000", "01001"}, {E::NextStage, 3, 10, 8, 8 * 60 + 100}},
+        {Mode::QuickPress, 3, {"00000", "00000", "00000", "00000", "00001"}, {E::Failed, 5, 25, 24, 24 * 45 + 400}},
+        {Mode::QuickPress, kTimeLimit, allRight, {E::AllCleared, 5, 25, 25, 25 * 10 + 5 * 100}},
+    };
+    for (const auto& g : games) {
+        GameProgress game(g.mode);
+        EXPECT_EQ(Play(game, g.stages, g.elapsed), g.outcome);
+    }
+}
+
+TEST(GameProgress, StageIntroductions)
 {
     GameProgress game(Mode::Relaxed);
-    EXPECT_EQ(game.Stage(), 1);
-    EXPECT_EQ(game.Question(), 1);
-    EXPECT_EQ(game.Need(), 2);
-    EXPECT_EQ(game.TotalAsked(), 0);
-    EXPECT_EQ(game.Score(), 0);
     EXPECT_EQ(game.StageIntro(), (Message{u"ステージ1\r\n5問中\r\n2問正解でクリアです", u"@ステージ.wav"}));
-}
-
-TEST(GameProgress, StageClearedEarlyStillAsksEveryQuestion)
-{
-    GameProgress game(Mode::Relaxed);
-    auto answers = PlayStage(game, {0, 0, 0, 2, 0});
-    EXPECT_FALSE(answers[0].stageCleared);
-    EXPECT_TRUE(answers[1].stageCleared);
-    EXPECT_FALSE(answers[2].stageCleared); // Need stays at 0 after the clear
-    EXPECT_FALSE(answers[3].right);
-    EXPECT_EQ(answers[3].points, 0);
-    EXPECT_EQ(game.Need(), 0);
-    EXPECT_EQ(game.Question(), 5);
-    EXPECT_EQ(game.StageCorrect(), 4);
-    EXPECT_EQ(game.TotalAsked(), 5);
-    EXPECT_EQ(game.TotalCorrect(), 4);
-    EXPECT_EQ(game.Score(), 80);
-    EXPECT_EQ(game.AllCorrectBonus(), std::nullopt);
-    EXPECT_EQ(game.EndStage(), GameProgress::StageEnd::NextStage);
-    EXPECT_EQ(game.Stage(), 2);
-    EXPECT_EQ(game.Question(), 1);
-    EXPECT_EQ(game.Need(), 3);
-    EXPECT_EQ(game.StageCorrect(), 0);
-}
-
-TEST(GameProgress, StageOneFailedEndsTheGame)
-{
-    GameProgress game(Mode::Relaxed);
-    PlayStage(game, {1, 2, 0, 3, 4});
-    EXPECT_EQ(game.Need(), 1); // QPass of the stage-end message
-    EXPECT_EQ(game.EndStage(), GameProgress::StageEnd::Failed);
-    EXPECT_EQ(game.Stage(), 1);
-    EXPECT_EQ(game.Score(), 20);
-}
-
-TEST(GameProgress, AllRightToTheEndWithEveryBonus)
-{
-    GameProgress game(Mode::Relaxed);
-    for (int stage = 1; stage <= kStages; ++stage) {
-        ASSERT_EQ(game.Stage(), stage);
-        PlayStage(game, {0, 0, 0, 0, 0});
-        auto bonus = game.AllCorrectBonus();
-        ASSERT_TRUE(bonus);
-        EXPECT_EQ(bonus->text, u"全問正解\r\nボーナス１００点");
-        EXPECT_EQ(game.AllCorrectBonus(), std::nullopt); // once per stage
-        EXPECT_EQ(game.EndStage(),
-                  stage < kStages ? GameProgress::StageEnd::NextStage : GameProgress::StageEnd::AllCleared);
-    }
-    EXPECT_EQ(game.TotalAsked(), 25);
-    EXPECT_EQ(game.TotalCorrect(), 25);
-    EXPECT_EQ(game.Score(), 25 * 20 + 5 * 100);
-}
-
-TEST(GameProgress, FinalStageFailedBySingleWrongAnswer)
-{
-    GameProgress game(Mode::Relaxed);
-    for (int stage = 1; stage < kStages; ++stage) {
-        PlayStage(game, {0, 0, 0, 0, 1});
-        ASSERT_EQ(game.EndStage(), GameProgress::StageEnd::NextStage);
-    }
+    Play(game, {"00000", "00000", "00000"}, 0);
+    EXPECT_EQ(game.StageIntro().text, u"セミファイナル\r\n5問中\r\n4問正解でクリアです");
+    Play(game, {"00000"}, 0);
     EXPECT_EQ(game.StageIntro().text, u"ファイナルステージ\r\n5問中\r\n全問正解でクリアです");
-    PlayStage(game, {0, 0, 4, 0, 0});
-    EXPECT_EQ(game.Need(), 1);
-    EXPECT_EQ(game.AllCorrectBonus(), std::nullopt);
-    EXPECT_EQ(game.EndStage(), GameProgress::StageEnd::Failed);
-    EXPECT_EQ(game.TotalAsked(), 25);
-    EXPECT_EQ(game.TotalCorrect(), 4 * 4 + 4);
-    EXPECT_EQ(game.Score(), 20 * 20);
+    EXPECT_EQ(StageIntroText(2), u"ステージ2\r\n5問中\r\n3問正解でクリアです");
+    EXPECT_EQ(PointsFor(Mode::QuickPress, 1), 55);
 }
 
-TEST(GameProgress, QuickPressScoresByTheClock)
+TEST(Results, StageResultDrawsOnlyToPickAConsolation)
 {
-    GameProgress game(Mode::QuickPress);
-    game.AskQuestion();
-    EXPECT_EQ(game.Judge(0, 0).points, 60);
-    game.AskQuestion();
-    EXPECT_EQ(game.Judge(0, 3).points, 45);
-    game.AskQuestion();
-    EXPECT_EQ(game.Judge(0, kTimeLimit).points, 10); // right answer selected at the limit
-    game.AskQuestion();
-    EXPECT_EQ(game.Judge(2, 1).points, 0);
-    game.AskQuestion();
-    EXPECT_EQ(game.Judge(0, 9).points, 15);
-    EXPECT_EQ(game.Score(), 60 + 45 + 10 + 15);
-    EXPECT_EQ(game.AllCorrectBonus(), std::nullopt);
+    int draws = 0;
+    auto drawing = [&draws](double r) {
+        return [&draws, r] { return ++draws, r; };
+    };
+    EXPECT_EQ(StageResultMessage(0, drawing(0.9)), (Message{u"おめでとう\rステージ クリアです", u"@合格.wav"}));
+    EXPECT_EQ(StageResultMessage(1, drawing(0.9)), (Message{u"おしい　あと１問で\rクリアでした", u"@残念.wav"}));
+    EXPECT_EQ(draws, 0);
+    const Message first{u"残念\r次回はがんばってね", u"@残念.wav"};
+    const Message second{u"残念でした\rまた挑戦してね", u"@残念.wav"};
+    EXPECT_EQ(StageResultMessage(2, drawing(0.51)), first);
+    EXPECT_EQ(StageResultMessage(5, drawing(0.5)), second);
+    EXPECT_EQ(draws, 2);
 }
 
-TEST(GameProgress, QuickPressBonusGoesToTheQuickPressScore)
+TEST(Results, FinalResultsWithThePercentageRounded)
 {
-    GameProgress game(Mode::QuickPress);
-    PlayStage(game, {0, 0, 0, 0, 0}, 2);
-    ASSERT_TRUE(game.AllCorrectBonus());
-    EXPECT_EQ(game.Score(), 5 * 50 + 100);
+    const std::vector<Message> messages = FinalResultMessages(25, 21);
+    ASSERT_EQ(messages.size(), 5u);
+    EXPECT_EQ(messages[0], (Message{u"みごと全ステージクリアです", u"@End1.wav"}));
+    EXPECT_EQ(messages[2].text, u"25問中 21問を正解しました");
+    EXPECT_EQ(messages[3].text, u"正解率は84パーセントです");
+    EXPECT_EQ(messages[4], (Message{u"おつかれさまでした", u"@End2.wav"}));
+    // One decimal, halves up, no trailing zeros; nothing asked divides nothing.
+    const std::pair<std::pair<int, int>, std::u16string> percents[] = {
+        {{25, 25}, u"100"}, {{3, 2}, u"66.7"}, {{8, 1}, u"12.5"}, {{16, 1}, u"6.3"}, {{25, 0}, u"0"}, {{0, 0}, u"0"}};
+    for (const auto& [counts, text] : percents)
+        EXPECT_EQ(PercentText(counts.first, counts.second), text) << counts.first << " " << counts.second;
 }
 
 } // namespace
