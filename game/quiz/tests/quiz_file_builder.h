@@ -47,10 +47,8 @@ inline std::string QuizFileBytes(const std::vector<std::int16_t>& counts, int qu
     for (std::size_t g = 0; g < kGenreRecords; ++g)
         file += GenreRecordBytes("g" + std::to_string(g + 1), g < counts.size() ? counts[g] : 0);
     for (int k = 0; k < questions; ++k) {
-        std::vector<std::string> answers;
-        for (int a = 0; a < 5; ++a)
-            answers.push_back("a" + std::to_string(k) + "-" + std::to_string(a));
-        file += QuestionRecordBytes("q" + std::to_string(k), answers);
+        const std::string n = std::to_string(k);
+        file += QuestionRecordBytes("q" + n, {"a" + n + "-0", "a" + n + "-1", "a" + n + "-2", "a" + n + "-3", "a" + n + "-4"});
     }
     return file;
 }
