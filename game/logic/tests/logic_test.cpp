@@ -17,7 +17,7 @@ namespace {
 
 // F1-F8 reach their commands; within each menu every item has its own access
 // key; FindCommand finds every command.
-TEST(MenuTree, KeysAndShape)
+TEST(MenuTree, FunctionAndAccessKeys)
 {
     std::map<int, int> functionKeys;
     std::set<wchar_t> accessKeys[3]; // of the menu being read at each depth
