@@ -1,5 +1,5 @@
-// Builds quiz file bytes for the tests: genre records and question records
-// laid out and transformed as a quiz file stores them.
+// Builds quiz file bytes for the tests and benches: genre records and
+// question records laid out and transformed as a quiz file stores them.
 #pragma once
 
 #include <cstdint>
@@ -20,15 +20,14 @@ inline std::string StoredField(std::string_view text, std::size_t width)
     return out;
 }
 
+// The name padded with spaces to 16 bytes, the count at bytes 18-19.
 inline std::string GenreRecordBytes(std::string_view name, std::int16_t count)
 {
-    std::string rec(kRecordSize, '\0');
-    std::string field(name.substr(0, kGenreNameBytes));
-    field.resize(kGenreNameBytes, ' ');
-    rec.replace(0, kGenreNameBytes, field);
-    const auto u = static_cast<std::uint16_t>(count);
-    rec[kGenreCountOffset] = static_cast<char>(u & 0xFF);
-    rec[kGenreCountOffset + 1] = static_cast<char>(u >> 8);
+    std::string rec(name.substr(0, kGenreNameBytes));
+    rec.resize(kGenreNameBytes, ' ');
+    rec.resize(kRecordSize, '\0');
+    rec[kGenreCountOffset] = static_cast<char>(count & 0xFF);
+    rec[kGenreCountOffset + 1] = static_cast<char>(static_cast<std::uint16_t>(count) >> 8);
     return rec;
 }
 
@@ -40,25 +39,17 @@ inline std::string QuestionRecordBytes(std::string_view text, const std::vector<
     return rec;
 }
 
-// A question record whose texts name its overall number k: "q<k>" and
-// "a<k>-0" to "a<k>-4".
-inline std::string NumberedQuestion(int k)
-{
-    std::vector<std::string> answers;
-    for (int a = 0; a < 5; ++a)
-        answers.push_back("a" + std::to_string(k) + "-" + std::to_string(a));
-    return QuestionRecordBytes("q" + std::to_string(k), answers);
-}
-
-// Eight genre records with the given counts (missing ones 0), named "g1".."g8",
-// followed by `questions` numbered question records.
+// Eight genre records "g1".."g8" with the given counts (missing ones 0), then
+// `questions` records: question k reads "q<k>", its answers "a<k>-0".."a<k>-4".
 inline std::string QuizFileBytes(const std::vector<std::int16_t>& counts, int questions)
 {
     std::string file;
     for (std::size_t g = 0; g < kGenreRecords; ++g)
         file += GenreRecordBytes("g" + std::to_string(g + 1), g < counts.size() ? counts[g] : 0);
-    for (int k = 0; k < questions; ++k)
-        file += NumberedQuestion(k);
+    for (int k = 0; k < questions; ++k) {
+        const std::string n = std::to_string(k);
+        file += QuestionRecordBytes("q" + n, {"a" + n + "-0", "a" + n + "-1", "a" + n + "-2", "a" + n + "-3", "a" + n + "-4"});
+    }
     return file;
 }
 
