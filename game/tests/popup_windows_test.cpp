@@ -1,0 +1,247 @@
+// The windows a game puts up over the main window: the message window of
+// stage ends and results, the mark after an answer and the name entry of
+// the best five; what they show and say, and the keys they take.
+#include <gtest/gtest.h>
+
+#include "game/fonts.h"
+#include "game/mark_window.h"
+#include "game/message_window.h"
+#include "game/name_entry.h"
+#include "game/tests/window_test_support.h"
+#include "game/timing.h"
+#include "win/module.h"
+#include "win/window.h"
+
+namespace game {
+namespace {
+
+using namespace testing;
+
+SIZE WindowSize(HWND w)
+{
+    RECT r;
+    GetWindowRect(w, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+class PopupTest : public ::testing::Test {
+protected:
+    void SetUp() override { QuizAbort = false; }
+    void TearDown() override { SetTimeScale(1); }
+    // Shows the window; `action` runs once a window of the class is up.
+    template <typename W>
+    void Show(W& window, const wchar_t* cls, const std::function<void(HWND)>& action, HWND owner = nullptr)
+    {
+        WhenShown probe(action, cls);
+        window.ShowModal(owner);
+        EXPECT_TRUE(probe.Ran());
+        EXPECT_FALSE(probe.TimedOut());
+    }
+    // A message window with the text (and sound) given.
+    void ShowMessage(const wchar_t* text, const std::function<void(HWND)>& action, const wchar_t* wave = nullptr)
+    {
+        MesDisp mes(voice);
+        mes.MesText = text;
+        if (wave)
+            mes.WaveFile = win::ModuleFolder(nullptr) + L"\\..\\bin\\" + wave;
+        Show(mes, L"VemoMessage", action);
+    }
+    size_t Beeps() { return Count(Said(transcript), L"beep 0"); }
+
+    testsupport::ScopedTranscript transcript;
+    Voice voice;
+};
+
+TEST_F(PopupTest, AMessagePlaysItsSoundSpeaksAndClosesByItselfAfterTheSpeech)
+{
+    SIZE one = {}, two = {};
+    DWORD start = GetTickCount();
+    ShowMessage(L"ステージ1\r\n5問中", [&](HWND w) { two = WindowSize(w); }, L"@ステージ.wav");
+    EXPECT_GE(GetTickCount() - start, 2900u) << "closed by its 3000 ms timer";
+    EXPECT_FALSE(QuizAbort);
+    EXPECT_EQ(Said(transcript), (Lines{L"wave sync @ステージ.wav", L"voice StopSpeech",
+                                       Message(L"ステージ1\r\n5問中"), L"voice WaitSpeech"}));
+    // A missing sound is skipped; the longest line sets the width, each line
+    // adds height. Escape and F8 stop the quiz and close it at once (after
+    // the speech).
+    for (WPARAM key : {VK_ESCAPE, VK_F8}) {
+        QuizAbort = false;
+        const size_t before = Said(transcript).size();
+        start = GetTickCount();
+        ShowMessage(L"ステージ1", [&](HWND w) { one = WindowSize(w), PostMessageW(w, WM_KEYDOWN, key, 0); },
+                    L"@無い音.wav");
+        EXPECT_LT(GetTickCount() - start, 2500u) << key;
+        EXPECT_TRUE(QuizAbort) << key;
+        EXPECT_EQ(Said(transcript, before), (Lines{L"voice StopSpeech", Message(L"ステージ1"), L"voice WaitSpeech"}));
+    }
+    EXPECT_GT(two.cy, one.cy + 40);
+    EXPECT_EQ(two.cx, one.cx);
+}
+
+// The window's time runs out before its announcement, as on a machine too
+// busy to run the events before it: the text is still spoken, and the
+// window closes once it has been.
+TEST_F(PopupTest, AMessageWhoseTimeRunsOutBeforeItsAnnouncementIsStillSpoken)
+{
+    static HHOOK hook = nullptr;
+    hook = SetWindowsHookExW(
+        WH_CBT,
+        [](int code, WPARAM wParam, LPARAM lParam) -> LRESULT {
+            wchar_t cls[32] = {};
+            if (code == HCBT_ACTIVATE && GetClassNameW(reinterpret_cast<HWND>(wParam), cls, 32) &&
+                std::wstring(cls) == L"VemoMessage")
+                PostMessageW(reinterpret_cast<HWND>(wParam), WM_TIMER, 1, 0); // ahead of the announcement
+            return CallNextHookEx(hook, code, wParam, lParam);
+        },
+        nullptr, GetCurrentThreadId());
+    ASSERT_TRUE(hook);
+    MesDisp mes(voice);
+    mes.MesText = L"ゲームオーバー";
+    DWORD start = GetTickCount();
+    mes.ShowModal(nullptr);
+    DWORD took = GetTickCount() - start;
+    UnhookWindowsHookEx(hook);
+    EXPECT_LT(took, 2500u) << "closed by the time that ran out, not by a later tick";
+    EXPECT_EQ(Said(transcript), (Lines{L"voice StopSpeech", Message(L"ゲームオーバー"), L"voice WaitSpeech"}));
+}
+
+// Over a white owner at a tenth of the pace: a red ring at 90% of the
+// owner's height, a cross at 80% in the style's colour; each covers the
+// owner, blinks four times and closes by itself whatever other key comes.
+TEST_F(PopupTest, TheMarkRingOrCrossCoversTheOwnerBlinksAndClosesByItself)
+{
+    SetTimeScale(0.1);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
+    ASSERT_TRUE(win::Window::RegisterClass(instance, L"VemoMarkTestOwner", 0,
+                                           reinterpret_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))));
+    win::Window owner;
+    ASSERT_TRUE(owner.Create(instance, L"VemoMarkTestOwner", L"owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 40, 30,
+                             640, 480, nullptr));
+    UpdateWindow(owner.hwnd());
+    RECT ownerRect, shown = {};
+    GetWindowRect(owner.hwnd(), &ownerRect);
+    const int height = ownerRect.bottom - ownerRect.top;
+    for (bool right : {true, false}) {
+        MaruBatsu mark(right, !right);
+        rules::MarkBox box;
+        COLORREF outline = 0, centre = 0;
+        Show(mark, L"VemoMark", [&](HWND w) {
+            GetWindowRect(w, &shown);
+            box = mark.Box();
+            UpdateWindow(w);
+            HDC dc = GetDC(w);
+            outline = GetPixel(dc, box.left + box.size / 2, box.top + 10);
+            centre = GetPixel(dc, box.left + box.size / 2, box.top + box.size / 2);
+            ReleaseDC(w, dc);
+            PostMessageW(w, WM_KEYDOWN, VK_RETURN, 0);
+            PostMessageW(w, WM_CLOSE, 0, 0);
+        }, owner.hwnd());
+        EXPECT_TRUE(EqualRect(&shown, &ownerRect));
+        EXPECT_EQ(box, rules::MarkBoxFor(right, ownerRect.right - ownerRect.left, height));
+        EXPECT_EQ(box.size, height * (right ? 9 : 8) / 10);
+        if (right) {
+            EXPECT_EQ(outline, RGB(255, 0, 0));
+            EXPECT_EQ(centre, RGB(255, 255, 255)) << "the owner shows inside the ring";
+        } else {
+            EXPECT_EQ(centre, RGB(0, 192, 192)) << "the lines cross at the centre";
+        }
+        EXPECT_EQ(mark.Blinks(), 4) << "visible, hidden, visible, hidden, visible";
+        EXPECT_TRUE(mark.MarkVisible());
+        EXPECT_FALSE(QuizAbort);
+    }
+    EXPECT_EQ(MaruBatsu(false, false).MarkColor(), RGB(128, 128, 255));
+    EXPECT_FALSE(FindWindowW(L"VemoMark", nullptr));
+
+    // Escape stops the quiz and closes it at the first tick (at the real
+    // pace the key comes well before it).
+    SetTimeScale(1);
+    MaruBatsu stopped(true, false);
+    Show(stopped, L"VemoMark", [](HWND w) { PostMessageW(w, WM_KEYDOWN, VK_ESCAPE, 0); }, owner.hwnd());
+    EXPECT_TRUE(QuizAbort);
+    EXPECT_EQ(stopped.Blinks(), 0);
+}
+
+TEST_F(PopupTest, TheNameIsAskedForInLargeTypeAndEnterAcceptsIt)
+{
+    EnteredName = L"前の名前";
+    std::vector<int> ems;
+    int above = 0, below = 0; // pixels around the em of the text line
+    NameEntry entry(voice);
+    Show(entry, L"VemoNameEntry", [&](HWND w) {
+        HWND box = entry.TextBox();
+        EXPECT_EQ(EnteredName, L"") << "emptied on load";
+        EXPECT_EQ(win::GetText(w), L"名前の入力");
+        EXPECT_EQ(GetFocus(), box);
+        // The em of each font in pixels, the type size the player sees, and
+        // (the text box last) the room above and below the em of its line.
+        for (HWND control : {FindWindowExW(w, nullptr, L"Static", nullptr), GetDlgItem(w, 1), box}) {
+            win::WindowDC dc(control);
+            win::SelectObjectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+            TEXTMETRICW tm = {};
+            GetTextMetricsW(dc.get(), &tm);
+            ems.push_back(tm.tmHeight - tm.tmInternalLeading);
+            RECT line = {}, client = {};
+            SendMessageW(control, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&line));
+            GetClientRect(control, &client);
+            above = line.top + tm.tmInternalLeading / 2;
+            below = client.bottom - (above + ems.back());
+        }
+        for (wchar_t c : std::wstring(L"ゆう"))
+            SendMessageW(box, WM_CHAR, c, 1);
+        PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+    });
+    const int dpi = ScreenDpi();
+    EXPECT_EQ(ems, (std::vector<int>{layout::PointsToPixels(21.75, dpi), layout::PointsToPixels(26.25, dpi),
+                                     layout::PointsToPixels(36, dpi)}))
+        << "label, button and text box";
+    EXPECT_LE(std::abs(above - below), 1) << "no glyph is cut off";
+    EXPECT_EQ(EnteredName, L"ゆう");
+    EXPECT_EQ(Said(transcript).at(1), L"voice Speak 0 ベストファイブ入賞　あなたの名前を入力してください");
+}
+
+// Typing past 12 bytes is undone with a beep and the caret left at the end
+// of what was kept, and a pasted line break is undone; an empty name is
+// refused by Enter and OK with a beep, and by closing silently.
+TEST_F(PopupTest, ANameTooLongInTwoLinesOrEmptyIsRefusedAndOkOrADoubleClickAccepts)
+{
+    struct Case {
+        std::wstring typed, kept, accepted;
+        size_t beeps;
+        std::function<void(HWND)> accept;
+    };
+    const Case cases[] = {
+        {L"一二三四五六七", L"一二三四五六", L"一二三四五六", 1, [](HWND box) { PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0); }},
+        {L"ABCDEFGHIJKLM", L"ABCDEFGHIJKL", L"ABCDEFGHIJKL", 1,
+         [](HWND box) { SendMessageW(GetDlgItem(GetParent(box), 1), BM_CLICK, 0, 0); }},
+        {L"", L"", L"Z", 2,
+         [](HWND box) { SendMessageW(box, WM_CHAR, L'Z', 1), SendMessageW(box, WM_LBUTTONDBLCLK, MK_LBUTTON, 0); }},
+    };
+    for (const Case& c : cases) {
+        const size_t beeps = Beeps();
+        bool kept = false;
+        NameEntry entry(voice);
+        Show(entry, L"VemoNameEntry", [&](HWND w) {
+            HWND box = entry.TextBox();
+            for (wchar_t ch : c.typed)
+                SendMessageW(box, WM_CHAR, ch, 1);
+            SendMessageW(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(L"A\r\nB"));
+            DWORD caret = 0;
+            SendMessageW(box, EM_GETSEL, reinterpret_cast<WPARAM>(&caret), 0);
+            if (c.kept.empty()) {
+                PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+                win::DoEvents();
+                SendMessageW(GetDlgItem(w, 1), BM_CLICK, 0, 0);
+                SendMessageW(w, WM_CLOSE, 0, 0);
+                win::DoEvents();
+            }
+            kept = IsWindowVisible(w) && win::GetText(box) == c.kept && caret == c.kept.size();
+            c.accept(box);
+        });
+        EXPECT_TRUE(kept) << c.typed;
+        EXPECT_EQ(EnteredName, c.accepted);
+        EXPECT_EQ(Beeps() - beeps, c.beeps) << c.typed;
+    }
+}
+
+} // namespace
+} // namespace game
