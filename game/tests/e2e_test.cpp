@@ -58,10 +58,6 @@ TEST(GameE2E, StartsOpensAQuizThroughTheDialogPlaysAStageAndQuits)
     ASSERT_TRUE(main);
     ASSERT_TRUE(nextLine(L"voice WaitSpeech") && nextLine(Speak(L" F2でクイズを開いてください")) &&
                 nextLine(L"voice WaitSpeech"));
-    EXPECT_EQ(e2e::SaidLines(transcript.Path()),
-              (Lines{L"voice SetMode 65", L"voice StopSpeech", Message(L"カルミオ"), L"voice WaitSpeech",
-                     L"voice SetMode 65", L"voice StopSpeech", Speak(L" F2でクイズを開いてください"),
-                     L"voice WaitSpeech"}));
     EXPECT_EQ(e2e::Title(main), L"カルミオ");
     EXPECT_FALSE(e2e::WaitForWindow(game.Id(), L"VemoSplash", 0)) << "the splash is still shown";
     const game::Rgb back = game::StyleColors(2).windowBack;

@@ -1,10 +1,8 @@
 // The main window outside a game: its start-up state, the display styles
-// and where they are stored, the lamps, what it says on activation and
-// focus, the panel that opens the name entry, and the question box's room
-// for the longest question.
+// and where they are stored, what it says on activation and focus, and the
+// panel that opens the name entry.
 #include <gtest/gtest.h>
 
-#include "game/em_text.h"
 #include "game/fonts.h"
 #include "game/logic/texts.h"
 #include "game/name_entry.h"
@@ -56,11 +54,8 @@ TEST_F(QuizWindowTest, LoadsHiddenAndBlankWithOnlyOpenAndTheToolsThatNeedNoQuiz)
     EXPECT_EQ(Lamps(window), (Lines{L"", L"", L"", L"|", L"", L"", L"", L"", L"", L"", L"", L""}));
     EXPECT_EQ(win::GetText(window.TextMesBox()), texts::kStartupText);
     EXPECT_EQ(Said(), (Lines{L"voice SetMode 65"}));
-
-    // The lamps: the question number and the answers still needed.
     window.Mes1Disp(3);
-    window.Mes2Disp(3);
-    EXPECT_EQ(Lamps(window), (Lines{L"第", L"３", L"問", L"|", L"合", L"格", L"ま", L"で", L"あ", L"と", L"３", L"問"}));
+    EXPECT_EQ(Lamps(window), (Lines{L"第", L"３", L"問", L"|", L"", L"", L"", L"", L"", L"", L"", L""}));
 }
 
 // A stored style is used, anything else starts the standard one and is
@@ -154,28 +149,6 @@ TEST_F(QuizWindowTest, ADoubleClickOnTheAnswerPanelOpensTheNameEntryEmpty)
     SendMessageW(window.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
     EXPECT_TRUE(probe.Ran());
     EXPECT_EQ(shown, L"");
-}
-
-// The longest question (58 full-width characters) fits the box in five
-// lines of twelve at 24 points; the list shows all five choices.
-TEST_F(QuizWindowTest, TheQuestionBoxHoldsTheLongestQuestionAndTheListFiveChoices)
-{
-    HWND box = window.TextQ();
-    RECT client, list;
-    GetClientRect(box, &client);
-    GetClientRect(window.SelA(), &list);
-    win::WindowDC dc(box);
-    win::SelectObjectGuard guard(dc.get(), reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
-    Lines lines = WrapLines(dc.get(), std::wstring(58, L'問'), client.right);
-    ASSERT_EQ(lines.size(), 5u);
-    EXPECT_EQ(lines[0].size(), 12u);
-    EXPECT_EQ(EmHeight(dc.get()), layout::PointsToPixels(24, ScreenDpi()));
-    EXPECT_LE(5 * EmHeight(dc.get()), client.bottom);
-    EXPECT_EQ(WrapLines(dc.get(), L"ab\r\ncd\r\n", client.right), (Lines{L"ab", L"cd"}));
-    EXPECT_LE(5 * SendMessageW(window.SelA(), LB_GETITEMHEIGHT, 0, 0), list.bottom);
-    for (FontPitch pitch : {FontPitch::Fixed, FontPitch::Proportional})
-        EXPECT_TRUE(HasJapaneseFace(ChooseFace(pitch)));
-    EXPECT_FALSE(HasJapaneseFace(L"No Such Face Anywhere"));
 }
 
 } // namespace

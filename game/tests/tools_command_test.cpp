@@ -19,27 +19,22 @@ namespace {
 
 using namespace testing;
 
-// Records what would be started; the editor and the browser start or fail
-// as set.
-class FakeLauncher : public Launcher {
-public:
-    bool StartProgram(const std::wstring& commandLine) override
+// Notes what would be started, in order; the editor and the browser start
+// or fail as set.
+struct FakeLauncher : Launcher {
+    bool StartProgram(const std::wstring& line) override
     {
-        programs.push_back(commandLine);
-        return commandLine.find(L"pennor.exe") == std::wstring::npos || editorStarts;
+        return Note(L"run " + line, line.find(L"pennor.exe") == std::wstring::npos || editorStarts);
     }
-    bool OpenInBrowser(const std::wstring& address) override
+    bool OpenInBrowser(const std::wstring& address) override { return Note(L"browser " + address, browserStarts); }
+    bool OpenWithDefault(const std::wstring& address) override { return Note(L"default " + address, true); }
+    bool Note(const std::wstring& what, bool started)
     {
-        browser.push_back(address);
-        return browserStarts;
-    }
-    bool OpenWithDefault(const std::wstring& address) override
-    {
-        defaults.push_back(address);
-        return true;
+        notes.push_back(what);
+        return started;
     }
     bool editorStarts = true, browserStarts = true;
-    Lines programs, browser, defaults;
+    Lines notes;
 };
 
 class ToolsCommandTest : public GameWindowTest {
@@ -53,14 +48,14 @@ protected:
     }
     void TearDown() override { win::DeleteUserTree(L"Software\\VXN"); }
 
-    // Runs `run`; the text of the window of the class (and caption) that it
-    // shows, closed with Escape (a message box with OK, or with the close
-    // box when asked), or "(none)". A text window's keys other than Escape
-    // change nothing; `looks` notes whether it showed as it should (an
-    // owned tool window over the disabled game, white on black, read-only,
-    // with the focus in its text) and its size.
+    // Runs `run`; the text of the window of the class that it shows (of a
+    // message box, "caption: text"), or "(none)". A text window's keys other
+    // than Escape change nothing; it is closed with Escape (or its close box
+    // when asked), a message box with OK. `looks` notes whether a text
+    // window showed over the disabled game with the focus in its text, and
+    // its size.
     std::wstring Shown(const std::function<void()>& run, const std::wstring& cls = L"VemoTextWindow",
-                       const wchar_t* caption = L"", bool closeBox = false)
+                       bool closeBox = false)
     {
         std::wstring text = L"(none)";
         WhenShown probe(
@@ -68,23 +63,17 @@ protected:
                 HWND box = cls == L"#32770" ? GetDlgItem(w, 0xFFFF) : GetWindow(w, GW_CHILD);
                 SendMessageW(box, WM_KEYDOWN, VK_DOWN, 0);
                 SendMessageW(box, WM_CHAR, L'x', 0);
-                text = win::GetText(box);
+                text = cls == L"#32770" ? win::GetText(w) + L": " + win::GetText(box) : win::GetText(box);
                 RECT r;
                 GetClientRect(w, &r);
-                win::UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
-                SendMessageW(w, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(box));
-                const LONG_PTR style = GetWindowLongPtrW(box, GWL_STYLE);
-                looks = {GetFocus() == box && (GetWindowLongPtrW(w, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) &&
-                             GetWindow(w, GW_OWNER) == window.hwnd() && !IsWindowEnabled(window.hwnd()) &&
-                             (style & ES_READONLY) && (style & ES_MULTILINE) &&
-                             GetTextColor(dc.get()) == RGB(255, 255, 255) && GetBkColor(dc.get()) == RGB(0, 0, 0),
+                looks = {GetFocus() == box && GetWindow(w, GW_OWNER) == window.hwnd() && !IsWindowEnabled(window.hwnd()),
                          r.right, r.bottom};
                 if (cls == L"#32770")
                     PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
                 else
                     PostMessageW(closeBox ? w : box, closeBox ? WM_CLOSE : WM_KEYDOWN, VK_ESCAPE, 0x00010001);
             },
-            cls, caption);
+            cls);
         run();
         win::DoEvents();
         EXPECT_FALSE(probe.TimedOut());
@@ -127,7 +116,7 @@ TEST_F(ToolsCommandTest, InformationViewAndRankingsShowWhatTheyShouldOnlyWhenEna
     EXPECT_EQ(Said(before), (Lines{L"voice StopSpeech", L"voice Speak 0 " + sheet, L"voice SetMode 65",
                                    L"voice StopSpeech"}));
 
-    const std::wstring rankings = Shown([&] { Key(window.SelA(), VK_F7); }, L"VemoTextWindow", L"", true);
+    const std::wstring rankings = Shown([&] { Key(window.SelA(), VK_F7); }, L"VemoTextWindow", true);
     EXPECT_NE(rankings.find(L"じっくり挑戦・ベストファイブ\r\n  第1位 "), std::wstring::npos) << rankings;
     EXPECT_NE(rankings.find(L"はや押し挑戦・ベストファイブ\r\n  第1位 ブルー        500点"), std::wstring::npos);
 
@@ -148,9 +137,10 @@ TEST_F(ToolsCommandTest, InformationViewAndRankingsShowWhatTheyShouldOnlyWhenEna
 TEST_F(ToolsCommandTest, TheManualOpensInTheEditorOrElseInTheSystemEditor)
 {
     const std::wstring manual = L"\"" + win::ModuleFolder(nullptr) + L"\\Vemo.txt\"";
-    const std::wstring editor = L"\"C:\\Program Files\\Pennor\\pennor.exe\" /ro /ar " + manual, notepad = L"notepad.exe " + manual;
-    const std::wstring cannot = L"ペノールが起動できません";
-    auto openManual = [&] { return Shown([&] { Command(mnuHelpDoc); }, L"#32770", L"マニュアルを開く"); };
+    const std::wstring editor = L"run \"C:\\Program Files\\Pennor\\pennor.exe\" /ro /ar " + manual;
+    const std::wstring notepad = L"run notepad.exe " + manual;
+    const std::wstring cannot = L"マニュアルを開く: ペノールが起動できません";
+    auto openManual = [&] { return Shown([&] { Command(mnuHelpDoc); }, L"#32770"); };
 
     // The editor is known, but the maker's document folder is not set up.
     win::WriteUserString(L"Software\\VXN\\Pennor\\Directories", L"ProductDir", L"C:\\Program Files\\Pennor");
@@ -160,21 +150,18 @@ TEST_F(ToolsCommandTest, TheManualOpensInTheEditorOrElseInTheSystemEditor)
     win::DeleteUserTree(L"Software\\VXN");
     launcher.editorStarts = false;
     EXPECT_EQ(openManual(), cannot);
-    EXPECT_EQ(launcher.programs, (Lines{notepad, editor, editor, notepad}));
-    launcher.programs.clear();
     DocRead(L"", L"C:\\", launcher, window.hwnd());
-    EXPECT_EQ(launcher.programs, Lines{}) << "no file name, nothing started";
+    EXPECT_EQ(launcher.notes, (Lines{notepad, editor, editor, notepad})) << "no file name, nothing started";
 }
 
 TEST_F(ToolsCommandTest, VersionBoxAndDownloadPagesInANewBrowserOrElseTheDefaultOne)
 {
-    EXPECT_EQ(Shown([&] { Command(mnuHelpVersion); }, L"#32770", L"バージョン情報"), L"カルミオ バージョン1.0");
+    EXPECT_EQ(Shown([&] { Command(mnuHelpVersion); }, L"#32770"), L"バージョン情報: カルミオ バージョン1.0");
     Command(mnuToolDownload1);
-    Command(mnuToolDownload2);
     launcher.browserStarts = false;
     Command(mnuToolDownload2);
-    EXPECT_EQ(launcher.browser, (Lines{links::kGeneralQuizzes, links::kLearningQuizzes, links::kLearningQuizzes}));
-    EXPECT_EQ(launcher.defaults, (Lines{links::kLearningQuizzes}));
+    const std::wstring general = links::kGeneralQuizzes, learning = links::kLearningQuizzes;
+    EXPECT_EQ(launcher.notes, (Lines{L"browser " + general, L"browser " + learning, L"default " + learning}));
 
     SystemLauncher system;
     EXPECT_TRUE(system.StartProgram(L"cmd.exe /c exit 0"));

@@ -46,23 +46,18 @@ inline size_t Count(const Lines& said, const std::wstring& line)
 // What the message window speaks for a text it shows.
 inline std::wstring Message(const std::wstring& text) { return L"voice Speak 0 " + text + L"\xF8F2"; }
 
-// Runs an action, once, on a modal window of the test's thread (of the
-// class, and caption when given) when it is shown; a watchdog closes it
-// after the time-out, so that a hanging test fails instead of blocking.
+// Runs an action, once, on a window of the class that the test's thread
+// shows (a modal one: the test waits in its loop); a watchdog closes it after
+// ten seconds, so that a hanging test fails instead of blocking.
 class WhenShown {
 public:
-    explicit WhenShown(std::function<void(HWND)> action, std::wstring className = L"VemoMessage",
-                       std::wstring caption = L"", DWORD timeoutMs = 10000)
-        : className_(std::move(className)), caption_(std::move(caption)), action_(std::move(action)),
-          deadline_(GetTickCount() + timeoutMs)
+    WhenShown(std::function<void(HWND)> action, std::wstring className)
+        : className_(std::move(className)), action_(std::move(action)), deadline_(GetTickCount() + 10000)
     {
         current_ = this;
         timer_ = SetTimer(nullptr, 0, 30, &WhenShown::Tick);
     }
     ~WhenShown() { KillTimer(nullptr, timer_), current_ = nullptr; }
-    WhenShown(const WhenShown&) = delete;
-    WhenShown& operator=(const WhenShown&) = delete;
-
     bool Ran() const { return ran_; }
     bool TimedOut() const { return timedOut_; }
 
@@ -70,26 +65,24 @@ private:
     static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
     {
         WhenShown* self = current_;
-        if (!self)
+        HWND w = self ? FindWindowW(self->className_.c_str(), nullptr) : nullptr;
+        if (!w || !IsWindowVisible(w) || GetWindowThreadProcessId(w, nullptr) != GetCurrentThreadId())
             return;
-        HWND w = FindWindowW(self->className_.c_str(), self->caption_.empty() ? nullptr : self->caption_.c_str());
-        bool shown = w && IsWindowVisible(w) && GetWindowThreadProcessId(w, nullptr) == GetCurrentThreadId();
-        if (shown && !self->ran_) {
+        if (!self->ran_) {
             self->ran_ = true;
             self->action_(w);
-        } else if (shown && static_cast<LONG>(GetTickCount() - self->deadline_) > 0) {
+        } else if (static_cast<LONG>(GetTickCount() - self->deadline_) > 0) {
             self->timedOut_ = true;
             PostMessageW(w, WM_CLOSE, 0, 0);
         }
     }
 
     static inline WhenShown* current_ = nullptr;
-    std::wstring className_, caption_;
+    std::wstring className_;
     std::function<void(HWND)> action_;
     DWORD deadline_;
     UINT_PTR timer_ = 0;
-    bool ran_ = false;
-    bool timedOut_ = false;
+    bool ran_ = false, timedOut_ = false;
 };
 
 // The main window loaded, hidden, in the standard style.
