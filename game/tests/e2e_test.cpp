@@ -9,13 +9,11 @@
 #include <fstream>
 
 #include "game/logic/menu_tree.h"
-#include "game/logic/styles.h"
 #include "game/quiz/tests/quiz_file_builder.h"
 #include "tests/support/e2e/driver.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/transcript_reader.h"
 #include "win/module.h"
-#include "win/registry.h"
 
 namespace {
 
@@ -37,7 +35,6 @@ TEST(GameE2E, StartsOpensAQuizThroughTheDialogPlaysAStageAndQuits)
         if (file.path().filename() != L"LUMADLG.dll")
             fs::copy(file.path(), program / file.path().filename());
     std::ofstream(program / L"e2e_play.zlq", std::ios::binary) << quiz::testing::QuizFileBytes({30}, 30);
-    win::WriteUserString(game::kSettingsKey, game::kViewStyleValue, L"2");
     e2e::ScopedEnv scale(L"VEMO_TIME_SCALE", L"0.1");
     testsupport::ScopedTranscript transcript; // before the process: it inherits the variable
     e2e::Process game(program / L"Vemo.exe");
@@ -51,7 +48,7 @@ TEST(GameE2E, StartsOpensAQuizThroughTheDialogPlaysAStageAndQuits)
     auto nextLine = [&](const std::wstring& line) { return next([&](const std::wstring& l) { return l == line; }); };
 
     // The splash greets while the main window is still hidden; the main
-    // window speaks the hint and paints its background in the stored style.
+    // window speaks the hint.
     ASSERT_TRUE(nextLine(Message(L"カルミオ")));
     EXPECT_TRUE(e2e::WaitForWindow(game.Id(), L"VemoSplash", kTimeout));
     HWND main = e2e::WaitForWindow(game.Id(), L"VemoQuizWindow", kTimeout);
@@ -60,8 +57,6 @@ TEST(GameE2E, StartsOpensAQuizThroughTheDialogPlaysAStageAndQuits)
                 nextLine(L"voice WaitSpeech"));
     EXPECT_EQ(e2e::Title(main), L"カルミオ");
     EXPECT_FALSE(e2e::WaitForWindow(game.Id(), L"VemoSplash", 0)) << "the splash is still shown";
-    const game::Rgb back = game::StyleColors(2).windowBack;
-    EXPECT_TRUE(e2e::WaitFor([&] { return e2e::ScreenColor(main, {4, 4}) == RGB(back.r, back.g, back.b); }, kTimeout));
 
     // Without the library an open is a cancel; put back, it is found at the
     // next open, which shows its dialog over the disabled game, in the

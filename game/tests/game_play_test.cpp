@@ -145,10 +145,8 @@ protected:
     void ExpectIdle()
     {
         EXPECT_FALSE(window.Playing);
-        for (int id : {mnuFileOpen, mnuQuizeEasy, mnuQuizeSpeed, mnuToolRank, mnuToolInfo})
-            EXPECT_TRUE(window.CommandIsEnabled(id)) << FindCommand(id)->name;
-        for (int id : {mnuQuizeCancel, mnuQuizeCheck, mnuQuizeRevoice})
-            EXPECT_FALSE(window.CommandIsEnabled(id)) << FindCommand(id)->name;
+        for (int id : StateCommands())
+            EXPECT_EQ(window.CommandIsEnabled(id), CommandEnabled(id, MenuState::QuizLoaded)) << FindCommand(id)->name;
     }
 };
 

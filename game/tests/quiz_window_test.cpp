@@ -1,11 +1,8 @@
 // The main window outside a game: its start-up state, the display styles
-// and where they are stored, what it says on activation and focus, and the
-// panel that opens the name entry.
+// and where they are stored, and what it says on activation and focus.
 #include <gtest/gtest.h>
 
-#include "game/fonts.h"
 #include "game/logic/texts.h"
-#include "game/name_entry.h"
 #include "game/tests/window_test_support.h"
 #include "win/window.h"
 
@@ -24,22 +21,6 @@ std::vector<int> CheckedStyles(HMENU menu)
     return checked;
 }
 
-// Whether the window gives a control the background colour now.
-bool HasBack(HWND window, HWND control, Rgb back)
-{
-    win::UniqueMemoryDC dc(CreateCompatibleDC(nullptr));
-    SendMessageW(window, WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc.get()), reinterpret_cast<LPARAM>(control));
-    return GetBkColor(dc.get()) == RGB(back.r, back.g, back.b);
-}
-
-Lines Lamps(QuizWindow& w)
-{
-    Lines texts = {win::GetText(w.Mes1(0)), win::GetText(w.Mes1(1)), win::GetText(w.Mes1(2)), L"|"};
-    for (int i = 0; i < kMes2Count; ++i)
-        texts.push_back(win::GetText(w.Mes2(i)));
-    return texts;
-}
-
 using QuizWindowTest = GameWindowTest;
 
 TEST_F(QuizWindowTest, LoadsHiddenAndBlankWithOnlyOpenAndTheToolsThatNeedNoQuiz)
@@ -51,11 +32,8 @@ TEST_F(QuizWindowTest, LoadsHiddenAndBlankWithOnlyOpenAndTheToolsThatNeedNoQuiz)
     for (int id : {mnuQuizeEasy, mnuQuizeSpeed, mnuQuizeCheck, mnuQuizeRevoice, mnuQuizeCancel, mnuToolRank,
                    mnuToolInfo})
         EXPECT_FALSE(window.CommandIsEnabled(id)) << FindCommand(id)->name;
-    EXPECT_EQ(Lamps(window), (Lines{L"", L"", L"", L"|", L"", L"", L"", L"", L"", L"", L"", L""}));
     EXPECT_EQ(win::GetText(window.TextMesBox()), texts::kStartupText);
     EXPECT_EQ(Said(), (Lines{L"voice SetMode 65"}));
-    window.Mes1Disp(3);
-    EXPECT_EQ(Lamps(window), (Lines{L"第", L"３", L"問", L"|", L"", L"", L"", L"", L"", L"", L"", L""}));
 }
 
 // A stored style is used, anything else starts the standard one and is
@@ -71,13 +49,12 @@ TEST_F(QuizWindowTest, TheStoredStyleIsUsedOrRewrittenAndTheMenuStoresTheChoice)
         EXPECT_EQ(w.CurrentStyle(), style) << value.value_or(L"none");
         EXPECT_EQ(CheckedStyles(w.Menu()), std::vector{style});
         EXPECT_EQ(win::ReadUserString(kSettingsKey, kViewStyleValue), std::to_wstring(style));
-        EXPECT_TRUE(HasBack(w.hwnd(), w.SelA(), StyleColors(style).answerBack));
     }
     for (int style : {1, 3, 2, 0}) {
         Command(mnuViewStyleID0 + style);
         EXPECT_EQ(CheckedStyles(window.Menu()), std::vector{style});
         EXPECT_EQ(win::ReadUserString(kSettingsKey, kViewStyleValue), std::to_wstring(style));
-        EXPECT_TRUE(HasBack(window.hwnd(), window.TextQ(), StyleColors(style).questionBack));
+        EXPECT_EQ(window.CurrentStyle(), style);
     }
 }
 
@@ -125,30 +102,6 @@ TEST_F(QuizWindowTest, ActivationAndTheQuestionBoxFocusSpeakWhatTheyShould)
     EXPECT_EQ(Said(7), (Lines{L"voice Speak 0 問題", L"voice Speak 0 解答"}));
     Key(window.SelA(), VK_TAB);
     EXPECT_EQ(GetFocus(), window.TextQ());
-}
-
-// A double click on the answer panel below the choice list opens the name
-// entry, empty; elsewhere in the window nothing opens.
-TEST_F(QuizWindowTest, ADoubleClickOnTheAnswerPanelOpensTheNameEntryEmpty)
-{
-    EnteredName = L"前の名前";
-    std::wstring shown = L"(not shown)";
-    WhenShown probe(
-        [&](HWND w) {
-            HWND box = FindWindowExW(w, nullptr, L"Edit", nullptr);
-            shown = win::GetText(box);
-            SendMessageW(box, WM_CHAR, L'Q', 1);
-            PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
-        },
-        L"VemoNameEntry");
-    SendMessageW(window.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 2));
-    EXPECT_FALSE(probe.Ran());
-    const int dpi = ScreenDpi();
-    const POINT at = {layout::ToPixels(layout::kLabel3.left + 60, dpi),
-                      layout::ToPixels(layout::kLabel3.top + layout::kLabel3.height - 60, dpi)};
-    SendMessageW(window.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
-    EXPECT_TRUE(probe.Ran());
-    EXPECT_EQ(shown, L"");
 }
 
 } // namespace
