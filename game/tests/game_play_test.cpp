@@ -211,7 +211,8 @@ TEST_F(GamePlay, OneShortSaysSoAndATieWithPlaceFiveTakesItUnlessTheGameIsClosed)
         EXPECT_EQ(Stored(L"ScoreE5"), L"20");
         EXPECT_EQ(window.Unloaded(), !*name);
         const Lines said = *name ? Lines{Message(L"ステージ終了"), Message(L"おしい　あと１問で\rクリアでした"),
-                                         Message(L"じっくり挑戦\r\n第5位 ABCDEFGHIJKL   20点"), Message(L"ゲームオーバー")}
+                                         Message(L"じっくり挑戦\r\n第5位 ABCDEFGHIJKL   20点"),
+                                         Message(L"ゲームオーバー")}
                                  : Lines{L"voice Speak 0 カルミオ おわり"};
         EXPECT_TRUE(SaidInOrder(Said(before), said));
     }

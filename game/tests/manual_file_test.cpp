@@ -17,7 +17,7 @@ namespace {
 
 TEST(ManualFile, IsCodePage932TextInStepWithTheMenusAndTheSpeechSetting)
 {
-    std::ifstream in(std::filesystem::path(win::ModuleFolder(nullptr)) / L".." / L"bin" / L"Vemo.txt", std::ios::binary);
+    std::ifstream in(std::filesystem::path(win::ModuleFolder(nullptr) + L"\\..\\bin\\Vemo.txt"), std::ios::binary);
     const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     ASSERT_GT(bytes.size(), 1000u) << "Vemo.txt is missing beside the program";
     // Strictly code page 932: no byte sequence that is not valid there.

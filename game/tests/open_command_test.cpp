@@ -77,8 +77,8 @@ TEST_F(OpenCommand, ALoadedQuizIsAnnouncedNamedInTheCaptionAndPlayableIfItHasQue
     const std::wstring shortPath = win::ShortPathName(path);
     ASSERT_TRUE(cp932::CanEncode(shortPath)) << cp932::FromWide(shortPath);
     ASSERT_TRUE(window.LoadQuiz(shortPath));
-    EXPECT_EQ(Said(1), (Lines{L"voice Speak 0 ロード スタート", L"voice WaitSpeech", Message(L"問題数5") + L"ロード おわり\xF8F2",
-                              L"voice Speak 0 F3でカルミオできます"}));
+    EXPECT_EQ(Said(1), (Lines{L"voice Speak 0 ロード スタート", L"voice WaitSpeech",
+                              Message(L"問題数5") + L"ロード おわり\xF8F2", L"voice Speak 0 F3でカルミオできます"}));
     EXPECT_EQ(window.QuizPath, path);
     EXPECT_EQ(window.Quiz.ListQ.size(), 5u);
     EXPECT_EQ(State(), std::make_tuple(L"カルミオ - café 한국어.zlq", false, true, true));

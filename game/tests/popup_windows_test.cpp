@@ -59,8 +59,7 @@ TEST_F(PopupTest, AMessagePlaysItsSoundSpeaksAndClosesByItselfAfterTheSpeech)
         QuizAbort = false;
         const size_t before = Said(transcript).size();
         start = GetTickCount();
-        ShowMessage(L"ステージ1", [&](HWND w) { PostMessageW(w, WM_KEYDOWN, key, 0); },
-                    L"@無い音.wav");
+        ShowMessage(L"ステージ1", [&](HWND w) { PostMessageW(w, WM_KEYDOWN, key, 0); }, L"@無い音.wav");
         EXPECT_LT(GetTickCount() - start, 2500u) << key;
         EXPECT_TRUE(QuizAbort) << key;
         EXPECT_EQ(Said(transcript, before), (Lines{L"voice StopSpeech", Message(L"ステージ1"), L"voice WaitSpeech"}));
@@ -144,7 +143,8 @@ TEST_F(PopupTest, TheNameEntryRefusesTooLongTwoLineOrEmptyNamesAndAcceptsOthers)
         std::function<void(HWND)> accept;
     };
     const Case cases[] = {
-        {L"一二三四五六七", L"一二三四五六", L"一二三四五六", 1, [](HWND box) { PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0); }},
+        {L"一二三四五六七", L"一二三四五六", L"一二三四五六", 1,
+         [](HWND box) { PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0); }},
         {L"ABCDEFGHIJKLM", L"ABCDEFGHIJKL", L"ABCDEFGHIJKL", 1,
          [](HWND box) { SendMessageW(GetDlgItem(GetParent(box), 1), BM_CLICK, 0, 0); }},
         {L"", L"", L"Z", 2,
@@ -162,7 +162,8 @@ TEST_F(PopupTest, TheNameEntryRefusesTooLongTwoLineOrEmptyNamesAndAcceptsOthers)
             asked = EnteredName.empty() && win::GetText(w) == L"名前の入力" && GetFocus() == box;
             for (HWND control : {FindWindowExW(w, nullptr, L"Static", nullptr), GetDlgItem(w, 1), box}) {
                 win::WindowDC dc(control);
-                win::SelectObjectGuard font(dc.get(), reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
+                win::SelectObjectGuard font(dc.get(),
+                                            reinterpret_cast<HGDIOBJ>(SendMessageW(control, WM_GETFONT, 0, 0)));
                 TEXTMETRICW tm = {};
                 GetTextMetricsW(dc.get(), &tm);
                 ems.push_back(tm.tmHeight - tm.tmInternalLeading);

@@ -23,15 +23,14 @@ std::vector<int> CheckedStyles(HMENU menu)
 
 using QuizWindowTest = GameWindowTest;
 
-TEST_F(QuizWindowTest, LoadsHiddenAndBlankWithOnlyOpenAndTheToolsThatNeedNoQuiz)
+TEST_F(QuizWindowTest, LoadsHiddenWithTheStartUpTextAndTheCommandsOfNoQuiz)
 {
     EXPECT_FALSE(IsWindowVisible(window.hwnd()));
     EXPECT_EQ(win::GetText(window.hwnd()), L"カルミオ");
-    for (int id : {mnuFileOpen, mnuFileQuit, mnuViewStyleID3, mnuToolDownload1, mnuHelpDoc, mnuHelpVersion})
+    for (int id : StateCommands())
+        EXPECT_EQ(window.CommandIsEnabled(id), CommandEnabled(id, MenuState::NoQuiz)) << FindCommand(id)->name;
+    for (int id : {mnuFileQuit, mnuViewStyleID3, mnuToolDownload1, mnuHelpDoc, mnuHelpVersion})
         EXPECT_TRUE(window.CommandIsEnabled(id)) << FindCommand(id)->name;
-    for (int id : {mnuQuizeEasy, mnuQuizeSpeed, mnuQuizeCheck, mnuQuizeRevoice, mnuQuizeCancel, mnuToolRank,
-                   mnuToolInfo})
-        EXPECT_FALSE(window.CommandIsEnabled(id)) << FindCommand(id)->name;
     EXPECT_EQ(win::GetText(window.TextMesBox()), texts::kStartupText);
     EXPECT_EQ(Said(), (Lines{L"voice SetMode 65"}));
 }

@@ -87,7 +87,6 @@ TEST_F(ToolsCommandTest, InformationViewAndRankingsShowWhatTheyShouldOnlyWhenEna
         SendMessageW(window.SelA(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice));
     for (int id : {mnuToolInfo, mnuQuizeCheck, mnuToolRank})
         EXPECT_EQ(Shown([&] { Command(id); }), L"(none)") << FindCommand(id)->name;
-    EXPECT_EQ(Shown([&] { Key(window.SelA(), VK_F1); }), L"(none)");
     EXPECT_EQ(Said(), (Lines{L"voice SetMode 65"}));
 
     window.Show();
@@ -100,7 +99,8 @@ TEST_F(ToolsCommandTest, InformationViewAndRankingsShowWhatTheyShouldOnlyWhenEna
     win::DoEvents();
     size_t before = Said().size();
     const std::wstring sheet = Shown([&] { Key(window.SelA(), VK_F1); });
-    EXPECT_TRUE(sheet.starts_with(L"【ファイル名】一般常識.zlq\r\n【ジャンル】\r\n　歴史　　　　　　　3問\r\n")) << sheet;
+    EXPECT_TRUE(sheet.starts_with(L"【ファイル名】一般常識.zlq\r\n【ジャンル】\r\n　歴史　　　　　　　3問\r\n"))
+        << sheet;
     EXPECT_TRUE(sheet.ends_with(L"合計3問のクイズです"));
     EXPECT_TRUE(looks);
     // Read aloud when it opens; the main window, active again, stops speech.
@@ -113,7 +113,8 @@ TEST_F(ToolsCommandTest, InformationViewAndRankingsShowWhatTheyShouldOnlyWhenEna
 
     window.ApplyMenuState(MenuState::Answering);
     before = Said().size();
-    EXPECT_EQ(Shown([&] { Command(mnuQuizeCheck); }), L"【問題】\r\n日本一高い山は？\r\n【解答】\r\n北岳\r\n富士山\r\n");
+    EXPECT_EQ(Shown([&] { Command(mnuQuizeCheck); }),
+              L"【問題】\r\n日本一高い山は？\r\n【解答】\r\n北岳\r\n富士山\r\n");
     EXPECT_TRUE(looks);
     const Lines said = Said(before);
     ASSERT_GE(said.size(), 6u);
