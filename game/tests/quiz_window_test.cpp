@@ -11,7 +11,6 @@ namespace {
 
 using namespace testing;
 
-// The style items checked, in order.
 std::vector<int> CheckedStyles(HMENU menu)
 {
     std::vector<int> checked;

@@ -1,6 +1,5 @@
-// Helpers of the game's in-process window tests: the stored display style,
-// the transcript of what the game said, acting on a modal window once it is
-// shown, and a fixture with the main window loaded.
+// Helpers of the game's in-process window tests: what the game said, acting
+// on a modal window once it is shown, the main window loaded.
 #pragma once
 
 #include <gtest/gtest.h>
