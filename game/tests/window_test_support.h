@@ -47,7 +47,8 @@ inline std::wstring Message(const std::wstring& text) { return L"voice Speak 0 "
 
 // Runs an action, once, on a window of the class that the test's thread
 // shows (a modal one: the test waits in its loop); a watchdog closes it after
-// ten seconds, so that a hanging test fails instead of blocking.
+// ten seconds, so that a hanging test fails instead of blocking. Without an
+// action it is the watchdog alone.
 class WhenShown {
 public:
     WhenShown(std::function<void(HWND)> action, std::wstring className)
@@ -69,7 +70,8 @@ private:
             return;
         if (!self->ran_) {
             self->ran_ = true;
-            self->action_(w);
+            if (self->action_)
+                self->action_(w);
         } else if (static_cast<LONG>(GetTickCount() - self->deadline_) > 0) {
             self->timedOut_ = true;
             PostMessageW(w, WM_CLOSE, 0, 0);
@@ -82,6 +84,41 @@ private:
     DWORD deadline_;
     UINT_PTR timer_ = 0;
     bool ran_ = false, timedOut_ = false;
+};
+
+// Runs an action on the first window of the class that the test's thread
+// activates, from within the activation: what the action posts comes ahead of
+// the window's timer ticks (a timer ticks only when no posted message waits),
+// so a key sent this way never races the window's own time.
+class OnActivate {
+public:
+    OnActivate(std::wstring className, std::function<void(HWND)> action)
+        : className_(std::move(className)), action_(std::move(action))
+    {
+        current_ = this;
+        hook_ = SetWindowsHookExW(WH_CBT, &OnActivate::Hook, nullptr, GetCurrentThreadId());
+    }
+    ~OnActivate() { UnhookWindowsHookEx(hook_), current_ = nullptr; }
+    bool Ran() const { return ran_; }
+
+private:
+    static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
+    {
+        wchar_t cls[32] = {};
+        OnActivate* self = current_;
+        if (self && !self->ran_ && code == HCBT_ACTIVATE && GetClassNameW(reinterpret_cast<HWND>(wParam), cls, 32) &&
+            self->className_ == cls) {
+            self->ran_ = true;
+            self->action_(reinterpret_cast<HWND>(wParam));
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline OnActivate* current_ = nullptr;
+    std::wstring className_;
+    std::function<void(HWND)> action_;
+    HHOOK hook_ = nullptr;
+    bool ran_ = false;
 };
 
 // The main window loaded, hidden, in the standard style.
