@@ -2,6 +2,8 @@
 // and where they are stored, and what it says on activation and focus.
 #include <gtest/gtest.h>
 
+#include "game/fonts.h"
+#include "game/logic/layout.h"
 #include "game/logic/texts.h"
 #include "game/tests/window_test_support.h"
 #include "win/window.h"
@@ -100,6 +102,24 @@ TEST_F(QuizWindowTest, ActivationAndTheQuestionBoxFocusSpeakWhatTheyShould)
     EXPECT_EQ(Said(7), (Lines{L"voice Speak 0 問題", L"voice Speak 0 解答"}));
     Key(window.SelA(), VK_TAB);
     EXPECT_EQ(GetFocus(), window.TextQ());
+}
+
+// A double click on the panel behind the choices opens the name entry (here
+// given a name at once); elsewhere in the window nothing opens.
+TEST_F(QuizWindowTest, ADoubleClickOnTheAnswerPanelAndOnlyThereOpensTheNameEntry)
+{
+    const int dpi = ScreenDpi();
+    const POINT panel = {layout::ToPixels(layout::kLabel3.left + 60, dpi),
+                         layout::ToPixels(layout::kLabel3.top + layout::kLabel3.height - 60, dpi)};
+    for (const POINT at : {POINT{2, 2}, panel}) {
+        WhenShown entry([](HWND w) {
+            HWND box = FindWindowExW(w, nullptr, L"EDIT", nullptr);
+            SetWindowTextW(box, L"Q"), PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+        }, L"VemoNameEntry");
+        SendMessageW(window.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
+        EXPECT_EQ(entry.Ran(), at.x != 2);
+        EXPECT_FALSE(entry.TimedOut());
+    }
 }
 
 } // namespace
