@@ -38,12 +38,10 @@ enum class Act {
     Cancel,      // F8
 };
 
-// The player: a hook on the messages the test's thread takes from its queue,
-// run inside the game's waits, with a thread timer that keeps them coming.
-// It acts on the first message taken once the choices are offered, before the
-// clock of a quick-press question has ticked more than once: it moves
-// there and then, and what it posts comes ahead of any further tick. A
-// watchdog ends a game that hangs.
+// The player, run inside the game's waits by a hook on the messages its
+// thread takes (a thread timer keeps them coming). The game's selection of
+// the first choice, made before a quick-press clock starts, posts a message:
+// taken ahead of any tick, it makes the player act. A watchdog ends a hang.
 class Player {
 public:
     Player(QuizWindow& window, std::function<Act(int question)> plan, std::wstring name = L"テスト")
@@ -52,8 +50,9 @@ public:
         current_ = this;
         timer_ = SetTimer(nullptr, 0, 10, nullptr);
         hook_ = SetWindowsHookExW(WH_GETMESSAGE, &Player::Taken, nullptr, GetCurrentThreadId());
+        offered_ = SetWindowsHookExW(WH_CALLWNDPROC, &Player::Offered, nullptr, GetCurrentThreadId());
     }
-    ~Player() { KillTimer(nullptr, timer_), UnhookWindowsHookEx(hook_); }
+    ~Player() { KillTimer(nullptr, timer_), UnhookWindowsHookEx(hook_), UnhookWindowsHookEx(offered_); }
 
     int namesEntered = 0;
     bool timedOut = false;
@@ -65,7 +64,7 @@ private:
     std::wstring name_;
     DWORD start_;
     UINT_PTR timer_ = 0;
-    HHOOK hook_ = nullptr;
+    HHOOK hook_ = nullptr, offered_ = nullptr;
     int handled_ = 0;
     bool naming_ = false;
 
@@ -73,6 +72,13 @@ private:
     {
         if (code == HC_ACTION)
             current_->Step();
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static LRESULT CALLBACK Offered(int code, WPARAM wParam, LPARAM lParam)
+    {
+        const auto& sent = *reinterpret_cast<const CWPSTRUCT*>(lParam);
+        if (code == HC_ACTION && sent.message == LB_SETCURSEL && !current_->window_.Answering)
+            PostMessageW(sent.hwnd, WM_NULL, 0, 0);
         return CallNextHookEx(nullptr, code, wParam, lParam);
     }
     void Step()

@@ -21,8 +21,7 @@ class PopupTest : public ::testing::Test {
 protected:
     void SetUp() override { QuizAbort = false; }
     void TearDown() override { SetTimeScale(1); }
-    // Shows the window; `action`, if any, runs once a window of the class is
-    // up. A window still up after ten seconds fails the test.
+    // Shows the window; `action`, if any, runs once it is up.
     template <typename W>
     void Show(W& window, const wchar_t* cls, const std::function<void(HWND)>& action, HWND owner = nullptr)
     {
@@ -67,11 +66,10 @@ TEST_F(PopupTest, AMessagePlaysItsSoundSpeaksAndClosesByItselfAfterTheSpeech)
     }
 }
 
-// The window's time runs out before its announcement, as on a machine too
-// busy to run the events before it (its tick posted ahead of the
-// announcement, its own timer stopped): the text is still spoken, and the
-// window closes once it has been, not at a later tick. A missing sound is
-// not played.
+// The window's time runs out before its announcement (its tick posted ahead
+// of it, its own timer stopped), as on a machine too busy to run the events
+// before it: the text is still spoken and the window closes once it has been,
+// not at a later tick. A missing sound is not played.
 TEST_F(PopupTest, AMessageWhoseTimeRunsOutBeforeItsAnnouncementIsStillSpoken)
 {
     OnActivate early(L"VemoMessage", [](HWND w) { KillTimer(w, 1), PostMessageW(w, WM_TIMER, 1, 0); });

@@ -46,9 +46,8 @@ inline size_t Count(const Lines& said, const std::wstring& line)
 inline std::wstring Message(const std::wstring& text) { return L"voice Speak 0 " + text + L"\xF8F2"; }
 
 // Runs an action, once, on a window of the class that the test's thread
-// shows (a modal one: the test waits in its loop); a watchdog closes it after
-// ten seconds, so that a hanging test fails instead of blocking. Without an
-// action it is the watchdog alone.
+// shows (a modal one: the test waits in its loop), if it is given one; a
+// watchdog closes the window after ten seconds, so a hang fails the test.
 class WhenShown {
 public:
     WhenShown(std::function<void(HWND)> action, std::wstring className)
