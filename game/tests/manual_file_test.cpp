@@ -1,7 +1,8 @@
 // The manual beside the program: text every Japanese editor reads, and in
-// step with the menus it explains.
+// step with the menus and the settings it explains.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -14,83 +15,40 @@
 namespace game {
 namespace {
 
-std::string ReadBytes(const std::wstring& path)
+TEST(ManualFile, IsCodePage932TextInStepWithTheMenusAndTheSpeechSetting)
 {
-    std::ifstream in(path.c_str(), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-// The manual's text, strictly decoded from code page 932 (nothing when any
-// byte sequence is not valid there).
-std::wstring DecodeStrict(const std::string& bytes)
-{
-    int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    if (n <= 0)
-        return {};
+    std::ifstream in(std::filesystem::path(win::ModuleFolder(nullptr) + L"\\..\\bin\\Vemo.txt"), std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 1000u) << "Vemo.txt is missing beside the program";
+    // Strictly code page 932: no byte sequence that is not valid there.
+    const int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()),
+                                      nullptr, 0);
+    ASSERT_GT(n, 0) << "not valid code page 932 text";
     std::wstring text(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
-    return text;
-}
+    MultiByteToWideChar(932, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
+    EXPECT_TRUE(text.starts_with(L"カルミオ Ver1.0")) << "no byte order mark before the title";
+    for (size_t i = bytes.find('\n'); i != std::string::npos; i = bytes.find('\n', i + 1))
+        ASSERT_EQ(bytes[i - 1], '\r') << "a line end without CR at byte " << i;
 
-// "クイズを開く...(&O)" as the manual names it: "クイズを開く".
-std::wstring Plain(std::wstring caption)
-{
-    if (auto amp = caption.find(L"(&"); amp != std::wstring::npos)
-        caption.erase(amp);
-    while (caption.size() >= 3 && caption.ends_with(L"..."))
-        caption.erase(caption.size() - 3);
-    return caption;
-}
-
-class ManualFile : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        bytes = ReadBytes(win::ModuleFolder(nullptr) + L"\\..\\bin\\Vemo.txt");
-        ASSERT_GT(bytes.size(), 1000u) << "Vemo.txt is missing beside the program";
-        text = DecodeStrict(bytes);
-    }
-    std::string bytes;
-    std::wstring text;
-};
-
-TEST_F(ManualFile, IsCodePage932TextWithCrLfLinesAndNoByteOrderMark)
-{
-    ASSERT_FALSE(text.empty()) << "not valid code page 932 text";
-    EXPECT_NE(bytes.substr(0, 3), "\xEF\xBB\xBF");
-    EXPECT_NE(bytes.substr(0, 2), "\xFF\xFE");
-    for (size_t i = 0; i < bytes.size(); ++i) {
-        if (bytes[i] == '\n') {
-            ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << "a line end without CR at byte " << i;
-        }
-    }
-    EXPECT_TRUE(bytes.ends_with("\r\n"));
-    EXPECT_EQ(text.find(L'\t'), std::wstring::npos);
-    EXPECT_TRUE(text.starts_with(L"カルミオ Ver1.0"));
-}
-
-TEST_F(ManualFile, NamesEveryMenuCommandAndItsFunctionKey)
-{
-    ASSERT_FALSE(text.empty());
+    // Every command by its caption ("クイズを開く...(&O)": "クイズを開く"), and
+    // each function key in the key list: "F2　クイズを開く".
     for (const MenuEntry& entry : MenuTree()) {
         if (entry.kind == MenuKind::Separator)
             continue;
-        std::wstring name = Plain(entry.caption);
+        std::wstring name = entry.caption;
+        if (const size_t cut = std::min(name.find(L"(&"), name.find(L"...")); cut != std::wstring::npos)
+            name.erase(cut);
         EXPECT_NE(text.find(name), std::wstring::npos) << entry.name;
         if (entry.functionKey) {
-            // A line of the key list: "F2　クイズを開く".
-            std::wstring line = L"\r\nF" + std::to_wstring(entry.functionKey) + L"　" + name + L"\r\n";
-            EXPECT_NE(text.find(line), std::wstring::npos) << entry.name;
+            EXPECT_NE(text.find(L"\r\nF" + std::to_wstring(entry.functionKey) + L"　" + name + L"\r\n"),
+                      std::wstring::npos)
+                << entry.name;
         }
     }
-}
-
-TEST_F(ManualFile, TellsHowToChooseTheGamesSpeech)
-{
-    // The command it gives sets the value the game reads.
+    // The command that chooses the game's speech sets the value it reads.
     const std::wstring command =
         L"reg add \"HKCU\\" + std::wstring(kSettingsKey) + L"\" /v " + kSpeechValue + L" /d 1 /f\r\n";
-    EXPECT_NE(text.find(command), std::wstring::npos) << testing::PrintToString(command);
+    EXPECT_NE(text.find(command), std::wstring::npos) << ::testing::PrintToString(command);
     EXPECT_NE(text.find(L"\r\nzlq speech\r\n"), std::wstring::npos);
 }
 

@@ -1,174 +1,95 @@
 // The open command in process, where no dialog library lies beside the test
-// program: every open is a cancel.
+// program (every open is a cancel), and loading the file a dialog chose:
+// what is said, the caption, the menus and the quiz kept on a failure.
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
 #include <fstream>
 
-#include "game/logic/menu_tree.h"
 #include "game/quiz/tests/quiz_file_builder.h"
-#include "game/program_state.h"
-#include "game/quiz_window.h"
 #include "game/tests/window_test_support.h"
+#include "tests/support/temp_folder.h"
 #include "win/cp932.h"
-#include "win/message_loop.h"
 #include "win/path_names.h"
+#include "win/window.h"
 
 namespace game {
 namespace {
 
-using testing::Said;
-using Lines = std::vector<std::wstring>;
+using namespace testing;
 
-class OpenWithoutLibrary : public ::testing::Test {
+class OpenCommand : public GameWindowTest {
 protected:
-    void SetUp() override
+    std::wstring Write(const std::wstring& name, const std::string& bytes)
     {
-        testing::StoreViewStyle(L"0");
-        ASSERT_TRUE(window.Load(GetModuleHandleW(nullptr)));
-        // The window stays hidden: nothing is spoken on activation.
-        ASSERT_EQ(Said(transcript), (Lines{L"voice SetMode 65"}));
+        std::ofstream(folder / name, std::ios::binary) << bytes;
+        return (folder / name).wstring();
     }
-    void Open() { SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(mnuFileOpen, 0), 0); }
     bool TextBoxShown() { return (GetWindowLongPtrW(window.TextMesBox(), GWL_STYLE) & WS_VISIBLE) != 0; }
-
-    testsupport::ScopedTranscript transcript;
-    QuizWindow window;
-};
-
-TEST_F(OpenWithoutLibrary, BeforeAnyQuizSaysPassAndShowsTheStartUpTextAgain)
-{
-    ShowWindow(window.TextMesBox(), SW_HIDE);
-    Open();
-    EXPECT_EQ(Said(transcript), (Lines{L"voice SetMode 65", L"voice Speak 0 パス"}));
-    EXPECT_TRUE(TextBoxShown());
-    EXPECT_FALSE(window.QuizLoaded);
-    EXPECT_FALSE(window.CommandIsEnabled(mnuQuizeEasy));
-    EXPECT_FALSE(window.CommandIsEnabled(mnuQuizeSpeed));
-    EXPECT_FALSE(window.CommandIsEnabled(mnuToolInfo));
-    EXPECT_FALSE(window.CommandIsEnabled(mnuToolRank));
-    EXPECT_EQ(win::GetText(window.hwnd()), L"カルミオ");
-}
-
-TEST_F(OpenWithoutLibrary, AfterALoadSaysPassAndKeepsTheQuiz)
-{
-    window.QuizLoaded = true;
-    window.QuizPath = L"C:\\q\\a.zlq";
-    window.Quiz.QuizTotal = 7;
-    window.ApplyMenuState(MenuState::QuizLoaded);
-    ShowWindow(window.TextMesBox(), SW_HIDE);
-    Open();
-    Open();
-    EXPECT_EQ(Said(transcript), (Lines{L"voice SetMode 65", L"voice Speak 0 パス", L"voice Speak 0 パス"}));
-    EXPECT_FALSE(TextBoxShown());
-    EXPECT_TRUE(window.QuizLoaded);
-    EXPECT_EQ(window.QuizPath, L"C:\\q\\a.zlq");
-    EXPECT_EQ(window.Quiz.QuizTotal, 7);
-    EXPECT_TRUE(window.CommandIsEnabled(mnuQuizeEasy));
-}
-
-// Loading a chosen file, as the open command does after the dialog.
-class LoadChosenQuiz : public OpenWithoutLibrary {
-protected:
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
-    std::wstring WriteQuiz(const std::wstring& name, const std::string& bytes)
+    // The caption, whether the start-up text shows and the play and
+    // information commands are enabled.
+    std::tuple<std::wstring, bool, bool, bool> State()
     {
-        std::filesystem::create_directories(folder_);
-        const auto path = folder_ / name;
-        std::ofstream(path, std::ios::binary) << bytes;
-        return path.wstring();
+        return {win::GetText(window.hwnd()), TextBoxShown(), window.CommandIsEnabled(mnuQuizeEasy),
+                window.CommandIsEnabled(mnuToolInfo)};
     }
-    std::filesystem::path folder_ = std::filesystem::temp_directory_path() / L"vemo_load_test";
+
+    testsupport::ScopedTempFolder folder{"vemo-open-test"};
 };
 
-TEST_F(LoadChosenQuiz, AGoodFileAnnouncesItsQuestionsAndEnablesPlay)
+// Failing to open or load before any quiz leaves the start-up state with
+// its text shown again; afterwards the loaded quiz stays as it was.
+TEST_F(OpenCommand, ACancelOrAFailedLoadSaysSoAndKeepsWhatWasThere)
 {
-    const std::wstring path = WriteQuiz(L"クイズ.zlq", quiz::testing::QuizFileBytes({3, 0, 2}, 5));
-    ASSERT_TRUE(window.LoadQuiz(path));
+    const auto startUp = std::make_tuple(std::wstring(L"カルミオ"), true, false, false);
+    ShowWindow(window.TextMesBox(), SW_HIDE);
+    Command(mnuFileOpen);
+    EXPECT_EQ(Said(1), (Lines{L"voice Speak 0 パス"}));
+    EXPECT_EQ(State(), startUp);
+    ShowWindow(window.TextMesBox(), SW_HIDE);
+    EXPECT_FALSE(window.LoadQuiz((folder / L"missing.zlq").wstring()));
+    EXPECT_EQ(State(), startUp);
+    EXPECT_FALSE(window.QuizLoaded);
 
-    EXPECT_EQ(Said(transcript), (Lines{L"voice SetMode 65", L"voice Speak 0 ロード スタート", L"voice WaitSpeech",
-                                       L"voice Speak 0 問題数5\xF8F2ロード おわり\xF8F2",
-                                       L"voice Speak 0 F3でカルミオできます"}));
-    EXPECT_TRUE(window.QuizLoaded);
-    EXPECT_EQ(window.QuizPath, path);
-    EXPECT_EQ(window.Quiz.QuizTotal, 5);
-    EXPECT_EQ(window.Quiz.ListQ.size(), 5u);
-    EXPECT_EQ(win::GetText(window.hwnd()), L"カルミオ - クイズ.zlq");
-    EXPECT_FALSE(TextBoxShown());
-    for (int id : {mnuQuizeEasy, mnuQuizeSpeed, mnuToolInfo, mnuToolRank})
-        EXPECT_TRUE(window.CommandIsEnabled(id)) << id;
-    EXPECT_FALSE(window.CommandIsEnabled(mnuQuizeCancel));
+    const std::wstring good = Write(L"good.zlq", quiz::testing::QuizFileBytes({2}, 2));
+    ASSERT_TRUE(window.LoadQuiz(good));
+    const auto loaded = std::make_tuple(std::wstring(L"カルミオ - good.zlq"), false, true, true);
+    const size_t before = Said().size();
+    Command(mnuFileOpen);
+    EXPECT_FALSE(window.LoadQuiz((folder / L"missing.zlq").wstring()));
+    EXPECT_FALSE(window.LoadQuiz(Write(L"short.zlq", std::string(100, 'x'))));
+    const Lines said = Said(before);
+    EXPECT_EQ(said.front(), L"voice Speak 0 パス");
+    EXPECT_EQ(Count(said, L"voice Speak 0 ロード スタート"), 2u);
+    EXPECT_EQ(Count(said, Message(L"ファイルを開けません")), 1u);
+    EXPECT_EQ(Count(said, Message(L"クイズのファイルではありません")), 1u);
+    EXPECT_EQ(std::count_if(said.begin(), said.end(), [](auto& l) { return l.find(L"問題数") != l.npos; }), 0);
+    EXPECT_EQ(State(), loaded);
+    EXPECT_EQ(window.QuizPath, good);
+    EXPECT_EQ(window.Quiz.ListQ.size(), 2u);
 }
 
-// The dialog hands out the short path of a name its code page cannot
-// carry: the quiz loads through it, and the caption, the information sheet
-// and the rankings (all from QuizPath) use the name the file system keeps.
-TEST_F(LoadChosenQuiz, AQuizChosenUnderItsShortPathIsShownUnderItsOwnName)
+// A file loads under the name the file system keeps, even when the dialog
+// handed out its short path (for a name its code page cannot carry); a quiz
+// without questions loads but cannot be played.
+TEST_F(OpenCommand, ALoadedQuizIsAnnouncedNamedInTheCaptionAndPlayableIfItHasQuestions)
 {
-    const std::wstring name = L"café 한국어.zlq";
-    const std::wstring path = WriteQuiz(name, quiz::testing::QuizFileBytes({2}, 2));
+    const std::wstring path = Write(L"café 한국어.zlq", quiz::testing::QuizFileBytes({3, 0, 2}, 5));
     const std::wstring shortPath = win::ShortPathName(path);
     ASSERT_TRUE(cp932::CanEncode(shortPath)) << cp932::FromWide(shortPath);
     ASSERT_TRUE(window.LoadQuiz(shortPath));
-    EXPECT_EQ(window.Quiz.QuizTotal, 2);
+    EXPECT_EQ(Said(1), (Lines{L"voice Speak 0 ロード スタート", L"voice WaitSpeech",
+                              Message(L"問題数5") + L"ロード おわり\xF8F2", L"voice Speak 0 F3でカルミオできます"}));
     EXPECT_EQ(window.QuizPath, path);
-    EXPECT_EQ(win::GetText(window.hwnd()), L"カルミオ - " + name);
-}
+    EXPECT_EQ(window.Quiz.ListQ.size(), 5u);
+    EXPECT_EQ(State(), std::make_tuple(L"カルミオ - café 한국어.zlq", false, true, true));
+    EXPECT_TRUE(window.CommandIsEnabled(mnuQuizeSpeed) && window.CommandIsEnabled(mnuToolRank));
+    EXPECT_FALSE(window.CommandIsEnabled(mnuQuizeCancel));
 
-TEST_F(LoadChosenQuiz, AQuizWithoutQuestionsLoadsButCannotBePlayed)
-{
-    ASSERT_TRUE(window.LoadQuiz(WriteQuiz(L"empty.zlq", quiz::testing::QuizFileBytes({}, 0))));
-    EXPECT_EQ(Said(transcript)[3], L"voice Speak 0 問題数0\xF8F2ロード おわり\xF8F2");
-    EXPECT_TRUE(window.QuizLoaded);
-    EXPECT_FALSE(window.CommandIsEnabled(mnuQuizeEasy));
+    ASSERT_TRUE(window.LoadQuiz(Write(L"empty.zlq", quiz::testing::QuizFileBytes({}, 0))));
+    EXPECT_EQ(Said()[7], Message(L"問題数0") + L"ロード おわり\xF8F2");
+    EXPECT_EQ(State(), std::make_tuple(L"カルミオ - empty.zlq", false, false, true));
     EXPECT_FALSE(window.CommandIsEnabled(mnuQuizeSpeed));
-    EXPECT_TRUE(window.CommandIsEnabled(mnuToolInfo));
     EXPECT_TRUE(window.CommandIsEnabled(mnuToolRank));
-
-    // A playable quiz loaded next makes play possible again.
-    ASSERT_TRUE(window.LoadQuiz(WriteQuiz(L"two.zlq", quiz::testing::QuizFileBytes({2}, 2))));
-    EXPECT_TRUE(window.CommandIsEnabled(mnuQuizeEasy));
-}
-
-TEST_F(LoadChosenQuiz, AFileThatCannotBeReadSaysSoAndKeepsTheQuizBefore)
-{
-    const std::wstring good = WriteQuiz(L"good.zlq", quiz::testing::QuizFileBytes({2}, 2));
-    ASSERT_TRUE(window.LoadQuiz(good));
-    const size_t before = Said(transcript).size();
-
-    // Missing, and too short to hold the genre records. Each failure's
-    // message window closes by itself once it has spoken.
-    EXPECT_FALSE(window.LoadQuiz((folder_ / L"missing.zlq").wstring()));
-    EXPECT_FALSE(window.LoadQuiz(WriteQuiz(L"short.zlq", std::string(100, 'x'))));
-
-    Lines said = Said(transcript);
-    Lines after(said.begin() + static_cast<std::ptrdiff_t>(before), said.end());
-    // The message window speaks what it shows.
-    EXPECT_EQ(std::count(after.begin(), after.end(), L"voice Speak 0 ロード スタート"), 2);
-    EXPECT_NE(std::find(after.begin(), after.end(), L"voice Speak 0 ファイルを開けません\xF8F2"), after.end());
-    EXPECT_NE(std::find(after.begin(), after.end(), L"voice Speak 0 クイズのファイルではありません\xF8F2"),
-              after.end());
-    EXPECT_EQ(std::count_if(after.begin(), after.end(),
-                            [](const std::wstring& l) { return l.find(L"問題数") != std::wstring::npos; }),
-              0);
-    EXPECT_EQ(window.QuizPath, good);
-    EXPECT_EQ(window.Quiz.QuizTotal, 2);
-    EXPECT_EQ(window.Quiz.ListQ.size(), 2u);
-    EXPECT_EQ(win::GetText(window.hwnd()), L"カルミオ - good.zlq");
-    EXPECT_TRUE(window.CommandIsEnabled(mnuQuizeEasy));
-}
-
-TEST_F(LoadChosenQuiz, AFailedFirstLoadLeavesTheStartUpStateWithItsText)
-{
-    ShowWindow(window.TextMesBox(), SW_HIDE);
-    EXPECT_FALSE(window.LoadQuiz((folder_ / L"missing.zlq").wstring()));
-    EXPECT_FALSE(window.QuizLoaded);
-    EXPECT_TRUE(TextBoxShown());
-    EXPECT_FALSE(window.CommandIsEnabled(mnuQuizeEasy));
-    EXPECT_FALSE(window.CommandIsEnabled(mnuToolInfo));
-    EXPECT_EQ(win::GetText(window.hwnd()), L"カルミオ");
 }
 
 } // namespace
