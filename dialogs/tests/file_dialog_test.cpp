@@ -99,7 +99,6 @@ TEST_F(FileDialog, AtMost65535EntriesFoldersFirst)
         look(30000);
         Type(d, over.Path().wstring());
         look(40000);
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
     });
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[0][0] + seen[1][0] + seen[2][0], L"655356553565535");
@@ -120,7 +119,7 @@ TEST_F(FileDialog, GoingUpAndTheDrives)
     const std::wstring drive = At().substr(0, 3);
     Run([&](HWND d) {
         SetFocus(List(d));
-        SendKey(List(d), VK_BACK);
+        Press(VK_BACK);
         EXPECT_EQ(Line(d), At() + L"\\");
         EXPECT_EQ(FocusedText(List(d)), L"Alpha");
         Type(d, L"Alpha");
@@ -130,7 +129,7 @@ TEST_F(FileDialog, GoingUpAndTheDrives)
         EXPECT_EQ(names.front(), L"ドライブ選択へ");
         EXPECT_EQ(std::count(names.begin(), names.end(), L"上のフォルダへ"), 0);
         SetFocus(List(d));
-        SendKey(List(d), VK_BACK);
+        Press(VK_BACK);
         EXPECT_EQ(Line(d), kMyComputer);
         EXPECT_NE(FocusedText(List(d)).find(drive.substr(0, 2)), std::wstring::npos) << "the drive left";
         for (int id : {1015, 1012, 1013, 1014})
@@ -170,7 +169,7 @@ TEST_F(FileDialog, ADriveThatIsNotReadyIsNeverEntered)
         Type(d, L"");
         EXPECT_EQ(Line(d), kMyComputer);
     });
-    EXPECT_EQ(BoxTexts(), (Texts{L"ドライブの準備ができていません。", L"ドライブの準備ができていません",
+    EXPECT_EQ(driver.BoxTexts(), (Texts{L"ドライブの準備ができていません。", L"ドライブの準備ができていません",
                                  L"ドライブの準備ができていません"}));
 }
 
@@ -228,12 +227,12 @@ TEST_F(FileDialog, TheFocusedEntryIsRead)
         SetFocus(List(d)); // a.zlq, the first file
         Command(d, 1100);
         std::size_t before = transcript.Said().size();
-        SendKey(List(d), VK_DOWN);
-        SendKey(List(d), VK_SPACE, true);
-        SendKey(List(d), VK_SPACE, true);
+        Press(VK_DOWN);
+        Press(VK_SPACE, {.ctrl = true});
+        Press(VK_SPACE, {.ctrl = true});
         EXPECT_EQ(ListView_GetSelectedCount(List(d)), 1u);
         EXPECT_EQ(transcript.Said(before), Texts(3, L"reader SpeakEx 4 1 b.txt"));
-        SendKey(List(d), VK_HOME);
+        Press(VK_HOME);
         Command(d, 1100);
         Command(d, 1115);
     });
@@ -360,7 +359,6 @@ TEST_F(FileDialog, OrdersFollowThePlatformsComparison)
     HLUMADLG folderDialog = FolderDlg_Create(cp932::FromWide(At(L"mixed")).c_str(), nullptr);
     Driver(HasList(1029)).Run([&] { return FolderDlg_DoModal(folderDialog); }, [&](HWND d) {
         EXPECT_EQ(ListTexts(GetDlgItem(d, 1029)), expectedFolders);
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
     });
     FolderDlg_Delete(folderDialog);
 }
@@ -390,7 +388,7 @@ TEST_F(FileDialog, TypedNamesFiltersAndRefusals)
         Type(d, At().substr(0, 3));
         Type(d, L"..");
     });
-    EXPECT_EQ(BoxTexts(), (Texts{L"このパス名は存在しません。", L"このファイル名は無効です。", L"missing.zlq は見つかりません。",
+    EXPECT_EQ(driver.BoxTexts(), (Texts{L"このパス名は存在しません。", L"このファイル名は無効です。", L"missing.zlq は見つかりません。",
                                  L"Alpha は見つかりません。", L"ルートディレクトリです。"}));
 
     // The caller's filters and default extension; choosing a type drops a
@@ -436,7 +434,7 @@ TEST_F(FileDialog, SaveQuestions)
         Type(d, L"fresh.zlq");
     });
     EXPECT_EQ(Path(), At(L"fresh.zlq"));
-    Texts texts = BoxTexts();
+    Texts texts = driver.BoxTexts();
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_NE(texts[0].find(L"b.txt\nこのファイルは すでに存在します。\n\n上書き保存しますか？"), std::wstring::npos);
     EXPECT_EQ(texts[2], L"a.zlq はすでに存在します。");
@@ -510,7 +508,7 @@ TEST_F(FileDialog, MenusAndShortcuts)
         SetStyle(FDSM_DISABLEDOPS, 0, 0, nullptr, ops);
         Run([&](HWND d) {
             SetFocus(List(d));
-            SendKey(List(d), VK_APPS);
+            Press(VK_APPS);
         });
     }
     ASSERT_EQ(driver.Menus().size(), 2u);
