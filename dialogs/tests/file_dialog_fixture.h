@@ -56,7 +56,7 @@ protected:
 
     testsupport::ScopedTempFolder tree{"lumadlg"};
     testsupport::ScopedTranscript transcript;
-    Driver driver{HasList(kList)};
+    Driver driver;
     HLUMADLG dialog = nullptr;
 };
 

@@ -85,7 +85,7 @@ TEST_F(FileDialog, AtMost65535EntriesFoldersFirst)
     Create(1, full.Path().wstring());
     std::vector<Texts> seen;
     std::wstring focused;
-    Driver slow(HasList(kList), 60000);
+    Driver slow(60000);
     slow.Run([&] { return FileDlg_DoModal(dialog); }, [&](HWND d) {
         auto look = [&](std::size_t folders) {
             Texts all = ListTexts(List(d));
@@ -357,7 +357,7 @@ TEST_F(FileDialog, OrdersFollowThePlatformsComparison)
     Texts expectedFolders = SortAsTheList(folders, 1, false);
     expectedFolders.push_back(L"このフォルダで決定");
     HLUMADLG folderDialog = FolderDlg_Create(cp932::FromWide(At(L"mixed")).c_str(), nullptr);
-    Driver(HasList(1029)).Run([&] { return FolderDlg_DoModal(folderDialog); }, [&](HWND d) {
+    Driver().Run([&] { return FolderDlg_DoModal(folderDialog); }, [&](HWND d) {
         EXPECT_EQ(ListTexts(GetDlgItem(d, 1029)), expectedFolders);
     });
     FolderDlg_Delete(folderDialog);

@@ -32,14 +32,6 @@ void Click(HWND box, HWND button)
 
 } // namespace
 
-std::function<bool(HWND)> HasList(int id)
-{
-    return [id](HWND window) {
-        wchar_t name[64] = {};
-        return GetClassNameW(GetDlgItem(window, id), name, 64) && lstrcmpiW(name, WC_LISTVIEWW) == 0;
-    };
-}
-
 Box LookAt(HWND box)
 {
     Box seen{win::GetText(box)};
@@ -55,8 +47,7 @@ Box LookAt(HWND box)
     return seen;
 }
 
-Driver::Driver(std::function<bool(HWND)> isMain, UINT timeoutMs)
-    : previous_(t_driver), timeoutMs_(timeoutMs), isMain_(std::move(isMain))
+Driver::Driver(UINT timeoutMs) : previous_(t_driver), timeoutMs_(timeoutMs)
 {
     WNDCLASSW wc = {};
     wc.lpfnWndProc = WindowProc;
@@ -164,7 +155,7 @@ void Driver::OnShow(HWND window)
             return;
     if (window == main_) {
         return;
-    } else if (!main_ && (!isMain_ || isMain_(window))) {
+    } else if (!main_) {
         main_ = window;
         if (auto script = std::move(script_))
             Queue(window, [script](HWND main) {

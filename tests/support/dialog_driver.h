@@ -1,8 +1,8 @@
 // Drives our modal dialogs (the file and folder dialogs, the message and
 // input boxes) from inside the test's own thread. A thread-local hook sees
 // each dialog shown and hands it, through a message to a window of the
-// driver, to the test's script (the first dialog `isMain` accepts) or to the
-// next answer queued (any other). A watchdog ends every dialog of the
+// driver, to the test's script (the first dialog of a run) or to the next
+// answer queued (any other). A watchdog ends every dialog of the
 // thread after a time-out and fails the test. Keys are posted to the
 // focused control and settled: every posted message and injected key
 // handled, through the keyboard navigation of the dialog they are for.
@@ -22,9 +22,6 @@ namespace dialogtest {
 
 using Texts = std::vector<std::wstring>;
 
-// A dialog with a list view `id`: 1004 the file dialog, 1029 the folder dialog.
-std::function<bool(HWND)> HasList(int id);
-
 // A box as an answer saw it: its title, longest static text, visible buttons.
 struct Box {
     std::wstring title, text;
@@ -34,8 +31,7 @@ Box LookAt(HWND box);
 
 class Driver {
 public:
-    // Without `isMain`, the first dialog shown is the main one.
-    explicit Driver(std::function<bool(HWND)> isMain = nullptr, UINT timeoutMs = 20000);
+    explicit Driver(UINT timeoutMs = 20000);
     ~Driver();
     Driver(const Driver&) = delete;
     Driver& operator=(const Driver&) = delete;
@@ -69,7 +65,6 @@ private:
     HHOOK hook_ = nullptr;
     HWND window_ = nullptr, main_ = nullptr;
     UINT timeoutMs_;
-    std::function<bool(HWND)> isMain_;
     std::function<void(HWND)> script_;
     std::deque<std::pair<std::wstring, std::function<void(HWND)>>> answers_;
     std::deque<std::pair<HWND, std::function<void(HWND)>>> pending_;

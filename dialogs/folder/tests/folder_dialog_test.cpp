@@ -74,7 +74,7 @@ protected:
     ScopedWindowOperation off{std::nullopt};
     testsupport::ScopedTempFolder tree{"vemo-folder"};
     testsupport::ScopedTranscript transcript;
-    Driver driver{HasList(kList)};
+    Driver driver;
     HLUMADLG dialog = nullptr;
 };
 
