@@ -42,11 +42,7 @@ protected:
     // Runs the dialog; the script ends it, or it is cancelled afterwards.
     int Run(const std::function<void(HWND)>& script)
     {
-        return driver.Run([&] { return FileDlg_DoModal(dialog); }, [&](HWND d) {
-            script(d);
-            if (IsWindowVisible(d))
-                PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-        });
+        return driver.Run([&] { return FileDlg_DoModal(dialog); }, script);
     }
     // The caller's path `index`, in code page 932.
     std::string Narrow(unsigned index = 0)
@@ -57,17 +53,10 @@ protected:
     std::wstring Path(unsigned index = 0) { return cp932::ToWide(Narrow(index)); }
     std::wstring At(const std::wstring& name = {}) const { return (name.empty() ? tree.Path() : tree / name).wstring(); }
     const Box& Seen(std::size_t i) const { return driver.Boxes().at(i); }
-    Texts BoxTexts() const
-    {
-        Texts texts;
-        for (const Box& box : driver.Boxes())
-            texts.push_back(box.text);
-        return texts;
-    }
 
     testsupport::ScopedTempFolder tree{"lumadlg"};
     testsupport::ScopedTranscript transcript;
-    Driver driver{HasList(kList)};
+    Driver driver;
     HLUMADLG dialog = nullptr;
 };
 

@@ -85,7 +85,7 @@ TEST_F(FileDialog, AtMost65535EntriesFoldersFirst)
     Create(1, full.Path().wstring());
     std::vector<Texts> seen;
     std::wstring focused;
-    Driver slow(HasList(kList), 60000);
+    Driver slow(60000);
     slow.Run([&] { return FileDlg_DoModal(dialog); }, [&](HWND d) {
         auto look = [&](std::size_t folders) {
             Texts all = ListTexts(List(d));
@@ -99,7 +99,6 @@ TEST_F(FileDialog, AtMost65535EntriesFoldersFirst)
         look(30000);
         Type(d, over.Path().wstring());
         look(40000);
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
     });
     ASSERT_EQ(seen.size(), 3u);
     EXPECT_EQ(seen[0][0] + seen[1][0] + seen[2][0], L"655356553565535");
@@ -120,7 +119,7 @@ TEST_F(FileDialog, GoingUpAndTheDrives)
     const std::wstring drive = At().substr(0, 3);
     Run([&](HWND d) {
         SetFocus(List(d));
-        SendKey(List(d), VK_BACK);
+        Press(VK_BACK);
         EXPECT_EQ(Line(d), At() + L"\\");
         EXPECT_EQ(FocusedText(List(d)), L"Alpha");
         Type(d, L"Alpha");
@@ -130,7 +129,7 @@ TEST_F(FileDialog, GoingUpAndTheDrives)
         EXPECT_EQ(names.front(), L"ドライブ選択へ");
         EXPECT_EQ(std::count(names.begin(), names.end(), L"上のフォルダへ"), 0);
         SetFocus(List(d));
-        SendKey(List(d), VK_BACK);
+        Press(VK_BACK);
         EXPECT_EQ(Line(d), kMyComputer);
         EXPECT_NE(FocusedText(List(d)).find(drive.substr(0, 2)), std::wstring::npos) << "the drive left";
         for (int id : {1015, 1012, 1013, 1014})
@@ -170,7 +169,7 @@ TEST_F(FileDialog, ADriveThatIsNotReadyIsNeverEntered)
         Type(d, L"");
         EXPECT_EQ(Line(d), kMyComputer);
     });
-    EXPECT_EQ(BoxTexts(), (Texts{L"ドライブの準備ができていません。", L"ドライブの準備ができていません",
+    EXPECT_EQ(driver.BoxTexts(), (Texts{L"ドライブの準備ができていません。", L"ドライブの準備ができていません",
                                  L"ドライブの準備ができていません"}));
 }
 
@@ -228,12 +227,12 @@ TEST_F(FileDialog, TheFocusedEntryIsRead)
         SetFocus(List(d)); // a.zlq, the first file
         Command(d, 1100);
         std::size_t before = transcript.Said().size();
-        SendKey(List(d), VK_DOWN);
-        SendKey(List(d), VK_SPACE, true);
-        SendKey(List(d), VK_SPACE, true);
+        Press(VK_DOWN);
+        Press(VK_SPACE, {.ctrl = true});
+        Press(VK_SPACE, {.ctrl = true});
         EXPECT_EQ(ListView_GetSelectedCount(List(d)), 1u);
         EXPECT_EQ(transcript.Said(before), Texts(3, L"reader SpeakEx 4 1 b.txt"));
-        SendKey(List(d), VK_HOME);
+        Press(VK_HOME);
         Command(d, 1100);
         Command(d, 1115);
     });
@@ -358,19 +357,21 @@ TEST_F(FileDialog, OrdersFollowThePlatformsComparison)
     Texts expectedFolders = SortAsTheList(folders, 1, false);
     expectedFolders.push_back(L"このフォルダで決定");
     HLUMADLG folderDialog = FolderDlg_Create(cp932::FromWide(At(L"mixed")).c_str(), nullptr);
-    Driver(HasList(1029)).Run([&] { return FolderDlg_DoModal(folderDialog); }, [&](HWND d) {
+    Driver().Run([&] { return FolderDlg_DoModal(folderDialog); }, [&](HWND d) {
         EXPECT_EQ(ListTexts(GetDlgItem(d, 1029)), expectedFolders);
-        PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
     });
     FolderDlg_Delete(folderDialog);
 }
 
 // ---------------------------------------------------------------- typed names and questions
 
+// What a typed name means is checked without a window (TypedNames); here
+// the dialog goes where it points, selects the text, and shows refusals
+// that only the file system and the drives can give.
 TEST_F(FileDialog, TypedNamesFiltersAndRefusals)
 {
     Create(1, At());
-    for (int i = 0; i < 5; ++i)
+    for (int i = 0; i < 2; ++i)
         driver.Press(L"OK");
     Run([&](HWND d) {
         Type(d, L"Alpha");
@@ -378,20 +379,12 @@ TEST_F(FileDialog, TypedNamesFiltersAndRefusals)
         DWORD start = 1, end = 0;
         SendDlgItemMessageW(d, kName, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
         EXPECT_EQ(end - start, 5u) << "the whole text is selected";
-        Type(d, L"..\\beta");
-        EXPECT_EQ(Line(d), At(L"beta") + L"\\");
-        Type(d, At().substr(2) + L"\\Alpha");
-        EXPECT_EQ(Line(d), At(L"Alpha") + L"\\");
-        for (const std::wstring& refused : {L"nothere\\x.zlq", L"a|b", L"missing.zlq"})
-            Type(d, refused);
+        Type(d, L"..\\missing.zlq");
         // A drive letter in the other case is another drive: "Alpha" is
         // looked for at that drive's root.
         Type(d, std::wstring(1, static_cast<wchar_t>(towlower(At()[0]))) + L":Alpha");
-        Type(d, At().substr(0, 3));
-        Type(d, L"..");
     });
-    EXPECT_EQ(BoxTexts(), (Texts{L"このパス名は存在しません。", L"このファイル名は無効です。", L"missing.zlq は見つかりません。",
-                                 L"Alpha は見つかりません。", L"ルートディレクトリです。"}));
+    EXPECT_EQ(driver.BoxTexts(), (Texts{L"missing.zlq は見つかりません。", L"Alpha は見つかりません。"}));
 
     // The caller's filters and default extension; choosing a type drops a
     // typed filter; a typed wildcard, then Enter, opens the focused entry.
@@ -436,7 +429,7 @@ TEST_F(FileDialog, SaveQuestions)
         Type(d, L"fresh.zlq");
     });
     EXPECT_EQ(Path(), At(L"fresh.zlq"));
-    Texts texts = BoxTexts();
+    Texts texts = driver.BoxTexts();
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_NE(texts[0].find(L"b.txt\nこのファイルは すでに存在します。\n\n上書き保存しますか？"), std::wstring::npos);
     EXPECT_EQ(texts[2], L"a.zlq はすでに存在します。");
@@ -510,7 +503,7 @@ TEST_F(FileDialog, MenusAndShortcuts)
         SetStyle(FDSM_DISABLEDOPS, 0, 0, nullptr, ops);
         Run([&](HWND d) {
             SetFocus(List(d));
-            SendKey(List(d), VK_APPS);
+            Press(VK_APPS);
         });
     }
     ASSERT_EQ(driver.Menus().size(), 2u);

@@ -20,11 +20,12 @@ std::string ReadAll(const fs::path& path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 void Write(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-// Selects the entries named, focusing `focus`, and sends the list a key.
+// Selects the entries named, focusing the first, and presses a key on the list.
 void KeyOn(HWND d, const Names& names, WORD vk, bool ctrl = false)
 {
     ASSERT_TRUE(Select(List(d), names, names.front()));
-    SendKey(List(d), vk, ctrl);
+    SetFocus(List(d));
+    Press(vk, {.ctrl = ctrl});
 }
 std::wstring Upper(std::wstring text)
 {
@@ -99,10 +100,7 @@ TEST_F(FileOps, NewFoldersAndRenaming)
         Command(d, 1108);
     });
     EXPECT_EQ(focused, (Names{L"新規", L"renamed.txt"})) << "the new name is selected";
-    Names texts;
-    for (const Box& box : driver.Boxes())
-        texts.push_back(box.text);
-    EXPECT_EQ(texts, (Names{L"無効な文字が使われています。フォルダ名を入力しなおしてください。",
+    EXPECT_EQ(driver.BoxTexts(), (Names{L"無効な文字が使われています。フォルダ名を入力しなおしてください。",
                             L"無効な文字が使われています。フォルダ名を入力しなおしてください。",
                             L"すでに同じ名前のフォルダが存在します。フォルダ名を入力しなおしてください。",
                             L"無効な文字が使われています。名前を入力しなおしてください。",
@@ -301,7 +299,8 @@ TEST_F(FileOps, FailuresAreReported)
     RunOps([&](HWND d) {
         Select(List(d), {L"c.txt"});
         fs::remove(At(L"c.txt"));
-        SendKey(List(d), VK_DELETE);
+        SetFocus(List(d));
+        Press(VK_DELETE);
         // Held open without sharing: the deletion fails, the file stays
         // read-only.
         HANDLE held = CreateFileW(At(L"a.txt").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
@@ -309,7 +308,8 @@ TEST_F(FileOps, FailuresAreReported)
         CloseHandle(held);
         Select(List(d), {L"b.txt", L"d.txt"}, L"d.txt");
         fs::remove(At(L"b.txt"));
-        SendKey(List(d), 'C', true);
+        SetFocus(List(d));
+        Press('C', {.ctrl = true});
         EXPECT_FALSE(fs::exists(At(L"beta\\d.txt"))) << "the first file gone, nothing is copied";
         KeyOn(d, {L"d.txt"}, 'C', true); // the target folder is gone when the dialog closes
     }, FDS_MULTISELECT | FDS_FILEMUSTEXIST);
@@ -355,7 +355,8 @@ TEST_F(FileOps, WithdrawnOperations)
     RunOps([&](HWND d) {
         newFolder = IsWindowEnabled(GetDlgItem(d, 1014)) != FALSE;
         Command(d, 1106);
-        SendKey(List(d), 'N', true);
+        SetFocus(List(d));
+        Press('N', {.ctrl = true});
     }, FDS_FILEMUSTEXIST, 0x3F);
     EXPECT_FALSE(newFolder);
     EXPECT_TRUE(fs::exists(At(L"a.txt")) && fs::exists(At(L"Alpha")));

@@ -32,14 +32,6 @@ void Click(HWND box, HWND button)
 
 } // namespace
 
-std::function<bool(HWND)> HasList(int id)
-{
-    return [id](HWND window) {
-        wchar_t name[64] = {};
-        return GetClassNameW(GetDlgItem(window, id), name, 64) && lstrcmpiW(name, WC_LISTVIEWW) == 0;
-    };
-}
-
 Box LookAt(HWND box)
 {
     Box seen{win::GetText(box)};
@@ -55,8 +47,7 @@ Box LookAt(HWND box)
     return seen;
 }
 
-Driver::Driver(std::function<bool(HWND)> isMain, UINT timeoutMs)
-    : previous_(t_driver), timeoutMs_(timeoutMs), isMain_(std::move(isMain))
+Driver::Driver(UINT timeoutMs) : previous_(t_driver), timeoutMs_(timeoutMs)
 {
     WNDCLASSW wc = {};
     wc.lpfnWndProc = WindowProc;
@@ -79,28 +70,26 @@ Driver::~Driver()
 
 int Driver::Run(const std::function<int()>& call, std::function<void(HWND)> script)
 {
-    Start(std::move(script));
-    int result = call();
-    Finish();
-    return result;
-}
-
-void Driver::Start(std::function<void(HWND)> script)
-{
     script_ = std::move(script);
     main_ = nullptr;
     stuck_.clear();
     unanswered_.clear();
     SetTimer(window_, kWatchdog, timeoutMs_, nullptr);
-}
-
-void Driver::Finish()
-{
+    int result = call();
     KillTimer(window_, kWatchdog);
     EXPECT_EQ(stuck_, "") << "dialogs that did not end in time";
     EXPECT_EQ(unanswered_, Texts{}) << "dialogs shown that no answer was queued for";
     EXPECT_TRUE(answers_.empty()) << "an answer was queued for a dialog that did not come";
     answers_.clear();
+    return result;
+}
+
+Texts Driver::BoxTexts() const
+{
+    Texts texts;
+    for (const Box& box : boxes_)
+        texts.push_back(box.text);
+    return texts;
 }
 
 void Driver::Answer(std::function<void(HWND)> answer, std::wstring title)
@@ -166,10 +155,14 @@ void Driver::OnShow(HWND window)
             return;
     if (window == main_) {
         return;
-    } else if (!main_ && isMain_(window)) {
+    } else if (!main_) {
         main_ = window;
         if (auto script = std::move(script_))
-            Queue(window, std::move(script));
+            Queue(window, [script](HWND main) {
+                script(main);
+                if (IsWindowVisible(main))
+                    PostMessageW(main, WM_COMMAND, IDCANCEL, 0);
+            });
         script_ = nullptr;
     } else if (!answers_.empty() && (answers_.front().first.empty() || answers_.front().first == win::GetText(window))) {
         Queue(window, std::move(answers_.front().second));
@@ -322,19 +315,6 @@ bool Char(WPARAM ch)
 {
     PostMessageW(GetFocus(), WM_CHAR, ch, 1);
     return Settle();
-}
-
-void SendKey(HWND window, WORD vk, bool ctrl)
-{
-    BYTE keys[256] = {};
-    GetKeyboardState(keys);
-    BYTE saved = keys[VK_CONTROL];
-    keys[VK_CONTROL] = ctrl ? 0x80 : 0;
-    SetKeyboardState(keys);
-    SendMessageW(window, WM_KEYDOWN, vk, 0);
-    GetKeyboardState(keys);
-    keys[VK_CONTROL] = saved;
-    SetKeyboardState(keys);
 }
 
 void Command(HWND dialog, int id)

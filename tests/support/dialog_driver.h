@@ -1,8 +1,8 @@
 // Drives our modal dialogs (the file and folder dialogs, the message and
 // input boxes) from inside the test's own thread. A thread-local hook sees
 // each dialog shown and hands it, through a message to a window of the
-// driver, to the test's script (the first dialog `isMain` accepts) or to the
-// next answer queued (any other). A watchdog ends every dialog of the
+// driver, to the test's script (the first dialog of a run) or to the next
+// answer queued (any other). A watchdog ends every dialog of the
 // thread after a time-out and fails the test. Keys are posted to the
 // focused control and settled: every posted message and injected key
 // handled, through the keyboard navigation of the dialog they are for.
@@ -22,10 +22,6 @@ namespace dialogtest {
 
 using Texts = std::vector<std::wstring>;
 
-inline bool AnyDialog(HWND) { return true; }
-// A dialog with a list view `id`: 1004 the file dialog, 1029 the folder dialog.
-std::function<bool(HWND)> HasList(int id);
-
 // A box as an answer saw it: its title, longest static text, visible buttons.
 struct Box {
     std::wstring title, text;
@@ -35,17 +31,16 @@ Box LookAt(HWND box);
 
 class Driver {
 public:
-    explicit Driver(std::function<bool(HWND)> isMain = AnyDialog, UINT timeoutMs = 20000);
+    explicit Driver(UINT timeoutMs = 20000);
     ~Driver();
     Driver(const Driver&) = delete;
     Driver& operator=(const Driver&) = delete;
 
     // Runs `call`, which runs the main dialog modally; `script` runs once
-    // in its loop. Fails on a time-out, on a dialog no answer was queued
-    // for, and on an answer left unused. Start and Finish are its halves.
+    // in its loop, and the dialog is cancelled after it unless it ended.
+    // Fails on a time-out, on a dialog no answer was queued for, and on an
+    // answer left unused.
     int Run(const std::function<int()>& call, std::function<void(HWND)> script = nullptr);
-    void Start(std::function<void(HWND)> script);
-    void Finish();
 
     // The next other dialog (with this title, unless empty) goes to `answer`;
     // Press answers a box with a button, recording it in Boxes(); Type
@@ -54,6 +49,7 @@ public:
     void Press(std::wstring caption, std::wstring title = {});
     void Type(std::wstring text, std::wstring title = {});
     const std::vector<Box>& Boxes() const { return boxes_; }
+    Texts BoxTexts() const; // the text of each box, in turn
     // The items of each popup menu opened ("1114 text", "0 " a separator),
     // which is closed once read.
     const std::vector<Texts>& Menus() const { return menus_; }
@@ -69,7 +65,6 @@ private:
     HHOOK hook_ = nullptr;
     HWND window_ = nullptr, main_ = nullptr;
     UINT timeoutMs_;
-    std::function<bool(HWND)> isMain_;
     std::function<void(HWND)> script_;
     std::deque<std::pair<std::wstring, std::function<void(HWND)>>> answers_;
     std::deque<std::pair<HWND, std::function<void(HWND)>>> pending_;
@@ -88,8 +83,6 @@ struct Mods {
 };
 bool Press(WORD vk, Mods mods = {});
 bool Char(WPARAM ch);
-// A key-down sent straight to a window, Ctrl set in the thread's key state.
-void SendKey(HWND window, WORD vk, bool ctrl = false);
 // A command sent to the dialog as its button would.
 void Command(HWND dialog, int id);
 

@@ -38,25 +38,14 @@ std::wstring JoinFields(const std::vector<std::wstring>& fields)
     return line;
 }
 
-} // namespace
-
-std::vector<std::string> ReadTranscriptLines(const std::filesystem::path& file)
-{
-    std::vector<std::string> lines = ReadWrittenLines(file);
-    for (std::string& line : lines)
-        line = std::string(speech::transcript::SplitRouteField(line));
-    return lines;
-}
-
-std::vector<std::vector<std::wstring>> ReadTranscript(const std::filesystem::path& file)
+// The lines without their route fields, split into fields.
+std::vector<std::vector<std::wstring>> ReadEntries(const std::filesystem::path& file)
 {
     std::vector<std::vector<std::wstring>> entries;
-    for (const std::string& line : ReadTranscriptLines(file))
-        entries.push_back(speech::transcript::ParseLine(line));
+    for (const std::string& line : ReadWrittenLines(file))
+        entries.push_back(speech::transcript::ParseLine(speech::transcript::SplitRouteField(line)));
     return entries;
 }
-
-namespace {
 
 void SetVariable(const std::filesystem::path* value)
 {
@@ -85,10 +74,20 @@ ScopedTranscript::~ScopedTranscript()
     std::filesystem::remove(path_, ignored);
 }
 
+std::vector<std::string> ScopedTranscript::Lines() const
+{
+    std::vector<std::string> lines = ReadWrittenLines(path_);
+    for (std::string& line : lines)
+        line = std::string(speech::transcript::SplitRouteField(line));
+    return lines;
+}
+
+std::vector<std::vector<std::wstring>> ScopedTranscript::Entries() const { return ReadEntries(path_); }
+
 std::vector<std::wstring> SaidLines(const std::filesystem::path& file)
 {
     std::vector<std::wstring> lines;
-    for (const auto& fields : ReadTranscript(file))
+    for (const auto& fields : ReadEntries(file))
         lines.push_back(JoinFields(fields));
     return lines;
 }

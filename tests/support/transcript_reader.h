@@ -11,16 +11,8 @@
 
 namespace testsupport {
 
-// The lines of a transcript file as written (UTF-8, escapes kept), without
-// their line ends and route fields. A missing file has no lines.
-std::vector<std::string> ReadTranscriptLines(const std::filesystem::path& file);
-
-// The lines split into fields, escapes undone (the marker comes back as
-// U+F8F2).
-std::vector<std::vector<std::wstring>> ReadTranscript(const std::filesystem::path& file);
-
 // The entries with their fields joined by spaces, one string per line, for
-// readable comparisons.
+// readable comparisons. A missing file has no lines.
 std::vector<std::wstring> SaidLines(const std::filesystem::path& file);
 
 // Like SaidLines, with the route field kept where a line has one:
@@ -38,8 +30,11 @@ public:
     ScopedTranscript& operator=(const ScopedTranscript&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    std::vector<std::string> Lines() const { return ReadTranscriptLines(path_); }
-    std::vector<std::vector<std::wstring>> Entries() const { return ReadTranscript(path_); }
+    // The lines as written (UTF-8, escapes kept) without their route fields,
+    // and the same split into fields, escapes undone (the marker comes back
+    // as U+F8F2).
+    std::vector<std::string> Lines() const;
+    std::vector<std::vector<std::wstring>> Entries() const;
     std::vector<std::wstring> Routed() const { return RoutedLines(path_); }
     // SaidLines from the entry `from` on, and how often `line` was said.
     std::vector<std::wstring> Said(std::size_t from = 0) const;

@@ -61,11 +61,7 @@ protected:
     // Runs the dialog; the script ends it, or it is cancelled afterwards.
     int Run(const std::function<void(HWND)>& script)
     {
-        return driver.Run([&] { return FolderDlg_DoModal(dialog); }, [&](HWND d) {
-            script(d);
-            if (IsWindowVisible(d))
-                PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
-        });
+        return driver.Run([&] { return FolderDlg_DoModal(dialog); }, script);
     }
     std::wstring Result(int size = 600)
     {
@@ -78,7 +74,7 @@ protected:
     ScopedWindowOperation off{std::nullopt};
     testsupport::ScopedTempFolder tree{"vemo-folder"};
     testsupport::ScopedTranscript transcript;
-    Driver driver{HasList(kList)};
+    Driver driver;
     HLUMADLG dialog = nullptr;
 };
 
@@ -218,10 +214,7 @@ TEST_F(FolderDialog, NewFoldersAndTheirRefusals)
         Press('N', {false, true});
         EXPECT_EQ(FocusedText(List(d)), L"新規");
     });
-    Texts texts;
-    for (const Box& box : driver.Boxes())
-        texts.push_back(box.text);
-    EXPECT_EQ(texts, (Texts{L"無効な文字が使われています。フォルダ名を入力しなおしてください。",
+    EXPECT_EQ(driver.BoxTexts(), (Texts{L"無効な文字が使われています。フォルダ名を入力しなおしてください。",
                             L"無効な文字が使われています。フォルダ名を入力しなおしてください。",
                             L"すでに同じ名前のフォルダが存在します。フォルダ名を入力しなおしてください。",
                             At(L"新規") + L" を作成しました。"}));

@@ -10,13 +10,6 @@ namespace e2e {
 
 namespace {
 
-// Time left of a wait that started at `start`.
-DWORD Remaining(DWORD start, DWORD timeoutMs)
-{
-    DWORD spent = GetTickCount() - start;
-    return spent >= timeoutMs ? 0 : timeoutMs - spent;
-}
-
 // Calls check() until it is true, waking on `signal` (or every 200 ms, in
 // case a change notification was missed); false on time-out.
 bool WaitUntil(const std::function<bool()>& check, const std::function<HANDLE()>& signal, DWORD timeoutMs)
@@ -25,35 +18,16 @@ bool WaitUntil(const std::function<bool()>& check, const std::function<HANDLE()>
     for (;;) {
         if (check())
             return true;
-        DWORD left = Remaining(start, timeoutMs);
-        if (left == 0)
+        DWORD spent = GetTickCount() - start;
+        if (spent >= timeoutMs)
             return false;
+        DWORD left = timeoutMs - spent;
         HANDLE h = signal ? signal() : nullptr;
         if (h)
             WaitForSingleObject(h, left < 200 ? left : 200);
         else
             MsgWaitForMultipleObjects(0, nullptr, FALSE, left < 50 ? left : 50, QS_ALLINPUT);
     }
-}
-
-struct FindData {
-    DWORD pid;
-    const std::wstring* className;
-    HWND found;
-};
-
-BOOL CALLBACK FindProc(HWND hwnd, LPARAM lParam)
-{
-    auto* data = reinterpret_cast<FindData*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    wchar_t cls[128] = {};
-    GetClassNameW(hwnd, cls, 128);
-    if (pid == data->pid && *data->className == cls && IsWindowVisible(hwnd)) {
-        data->found = hwnd;
-        return FALSE;
-    }
-    return TRUE;
 }
 
 // The control that has the keyboard focus in the window's thread, or null.
@@ -156,14 +130,20 @@ DWORD Process::ExitCode() const
 
 HWND WaitForWindow(DWORD processId, const std::wstring& className, DWORD timeoutMs)
 {
-    FindData data = {processId, &className, nullptr};
-    WaitUntil(
+    HWND found = nullptr;
+    WaitFor(
         [&] {
-            EnumWindows(FindProc, reinterpret_cast<LPARAM>(&data));
-            return data.found != nullptr;
+            for (HWND w = FindWindowExW(nullptr, nullptr, className.c_str(), nullptr); w && !found;
+                 w = FindWindowExW(nullptr, w, className.c_str(), nullptr)) {
+                DWORD pid = 0;
+                GetWindowThreadProcessId(w, &pid);
+                if (pid == processId && IsWindowVisible(w))
+                    found = w;
+            }
+            return found != nullptr;
         },
-        nullptr, timeoutMs);
-    return data.found;
+        timeoutMs);
+    return found;
 }
 
 bool WaitFor(const std::function<bool()>& check, DWORD timeoutMs)
