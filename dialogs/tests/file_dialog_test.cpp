@@ -87,9 +87,10 @@ TEST_F(FileDialog, AtMost65535EntriesFoldersFirst)
     std::wstring focused;
     Driver slow(60000);
     slow.Run([&] { return FileDlg_DoModal(dialog); }, [&](HWND d) {
-        auto look = [&](std::size_t folders) {
-            Texts all = ListTexts(List(d));
-            seen.push_back({std::to_wstring(all.size()), all[folders], all[folders + 1], all.back()});
+        auto look = [&](int folders) {
+            const int count = ListView_GetItemCount(List(d));
+            seen.push_back({std::to_wstring(count), ItemText(List(d), folders), ItemText(List(d), folders + 1),
+                            ItemText(List(d), count - 1)});
         };
         look(30000);
         SetFocus(List(d));

@@ -347,21 +347,25 @@ std::wstring StatusText(HWND dialog)
     return text;
 }
 
+std::wstring ItemText(HWND list, int index, int column)
+{
+    wchar_t text[520] = {};
+    ListView_GetItemText(list, index, column, text, 520);
+    return text;
+}
+
 Texts ListTexts(HWND list, int column)
 {
     Texts texts;
-    for (int i = 0; i < ListView_GetItemCount(list); ++i) {
-        wchar_t text[520] = {};
-        ListView_GetItemText(list, i, column, text, 520);
-        texts.emplace_back(text);
-    }
+    for (int i = 0; i < ListView_GetItemCount(list); ++i)
+        texts.push_back(ItemText(list, i, column));
     return texts;
 }
 
 std::wstring FocusedText(HWND list)
 {
-    int index = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
-    return index < 0 ? L"" : ListTexts(list)[static_cast<std::size_t>(index)];
+    const int index = ListView_GetNextItem(list, -1, LVNI_FOCUSED);
+    return index < 0 ? L"" : ItemText(list, index);
 }
 
 bool Select(HWND list, const Texts& names, const std::wstring& focus)
