@@ -9,23 +9,6 @@
 
 namespace game {
 
-namespace {
-
-// A BSTR that frees itself.
-class Bstr {
-public:
-    explicit Bstr(const std::wstring& text) : b_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
-    Bstr(const Bstr&) = delete;
-    Bstr& operator=(const Bstr&) = delete;
-    ~Bstr() { SysFreeString(b_); }
-    BSTR get() const { return b_; }
-
-private:
-    BSTR b_;
-};
-
-} // namespace
-
 bool SystemLauncher::StartProgram(const std::wstring& commandLine)
 {
     // CreateProcessW may write into the command line.
@@ -50,7 +33,7 @@ bool SystemLauncher::OpenInBrowser(const std::wstring& address)
                                 reinterpret_cast<void**>(browser.put()))) ||
         !browser)
         return false;
-    Bstr url(address);
+    win::Bstr url(address);
     VARIANT target;
     VariantInit(&target);
     target.vt = VT_BSTR;

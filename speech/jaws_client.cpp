@@ -67,8 +67,8 @@ bool JawsClient::Say(const std::wstring& text, bool flush)
 {
     if (!Connect())
         return false;
-    BSTR string = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-    if (!string)
+    const win::Bstr string(text);
+    if (!string.get())
         return false;
     // Arguments go in reverse order: the flush flag, then the text.
     VARIANT args[2];
@@ -77,11 +77,9 @@ bool JawsClient::Say(const std::wstring& text, bool flush)
     args[0].boolVal = flush ? VARIANT_TRUE : VARIANT_FALSE;
     VariantInit(&args[1]);
     args[1].vt = VT_BSTR;
-    args[1].bstrVal = string;
+    args[1].bstrVal = string.get();
     DISPPARAMS params = {args, nullptr, 2, 0};
-    const bool taken = Call(sayString_, params);
-    SysFreeString(string);
-    return taken;
+    return Call(sayString_, params);
 }
 
 bool JawsClient::Stop()

@@ -4,6 +4,8 @@
 #include <oleauto.h>
 #include <uiautomationcore.h>
 
+#include "win/handles.h"
+
 namespace speech {
 
 namespace {
@@ -36,18 +38,6 @@ HWND OurWindow()
         GetWindowThreadProcessId(foreground, &process);
     return process == GetCurrentProcessId() ? foreground : nullptr;
 }
-
-class Bstr {
-public:
-    explicit Bstr(const std::wstring& text) : s_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
-    Bstr(const Bstr&) = delete;
-    Bstr& operator=(const Bstr&) = delete;
-    ~Bstr() { SysFreeString(s_); }
-    BSTR get() const { return s_; }
-
-private:
-    BSTR s_;
-};
 
 } // namespace
 
@@ -84,7 +74,7 @@ bool UiaNotifier::Notify(const std::wstring& text, bool interrupt)
     IRawElementProviderSimple* provider = nullptr;
     if (FAILED(reinterpret_cast<HostProviderCall>(hostProvider_)(window, &provider)) || !provider)
         return false;
-    Bstr display(text), activity(kActivityId);
+    win::Bstr display(text), activity(kActivityId);
     const HRESULT hr = reinterpret_cast<RaiseNotificationCall>(raise_)(
         provider, kNotificationKindOther, interrupt ? kProcessingImportantMostRecent : kProcessingAll, display.get(),
         activity.get());

@@ -6,6 +6,9 @@
 
 #include <windows.h>
 #include <objbase.h>
+#include <oleauto.h>
+
+#include <string_view>
 
 #include <utility>
 
@@ -83,6 +86,20 @@ using UniqueFont       = UniqueGdi<HFONT>;
 using UniqueBrush      = UniqueGdi<HBRUSH>;
 using UniquePen        = UniqueGdi<HPEN>;
 using UniqueBitmap     = UniqueGdi<HBITMAP>;
+
+// A BSTR copied from a text, freed with the guard; get() is null when the
+// copy could not be made.
+class Bstr {
+public:
+    explicit Bstr(std::wstring_view text) : s_(SysAllocStringLen(text.data(), static_cast<UINT>(text.size()))) {}
+    Bstr(const Bstr&) = delete;
+    Bstr& operator=(const Bstr&) = delete;
+    ~Bstr() { SysFreeString(s_); }
+    BSTR get() const { return s_; }
+
+private:
+    BSTR s_;
+};
 
 // A device context borrowed from a window with GetDC and given back with
 // ReleaseDC.
