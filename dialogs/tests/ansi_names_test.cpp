@@ -90,8 +90,9 @@ TEST_F(AnsiNames, MultiSelectionMixingBothKinds)
     std::vector<std::string> paths = {Narrow(0), Narrow(1), Narrow(2)};
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(FileIdOf(paths[i]), FileIdOf(In(selected[i]))) << paths[i];
-        if (selected[i] == L"a.zlq")
+        if (selected[i] == L"a.zlq") {
             EXPECT_TRUE(paths[i].ends_with("\\a.zlq")) << "a name the code page carries keeps it: " << paths[i];
+        }
     }
     EXPECT_EQ(g_hookPaths, paths);
 }

@@ -278,7 +278,8 @@ TEST(InputBox, BlanksAreRefused)
         EXPECT_EQ(buffer[0], '\xCC') << "cancel leaves the buffer alone";
         EXPECT_EQ(transcript.Count(L"reader Speak 1 何も入力されていません"), on ? 1u : 0u);
         EXPECT_EQ(on, focusAfterEnter == IDOK && guideUnderEdit && guideClosed);
-        if (!on)
+        if (!on) {
             EXPECT_EQ(driver.Boxes().at(0).text, L"何も入力されていません");
+        }
     }
 }
