@@ -109,8 +109,9 @@ TEST_F(AnswerKeys, TheSelectedChoiceIsSpokenOnFocusAndWhenTheGameIsActiveAgain)
     // which no later StopSpeech cuts off: after F5's view closes with
     // Escape, and after another window had the activation.
     const Lines reactivated = {L"voice SetMode 65", L"voice StopSpeech", L"voice StopSpeech", L"voice Speak 0 さん"};
-    WhenShown view([](HWND w) { PostMessageW(GetWindow(w, GW_CHILD), WM_KEYDOWN, VK_ESCAPE, 0x00010001); },
-                   L"VemoTextWindow");
+    OnActivate view(L"VemoTextWindow", [](HWND w) {
+        PostMessageW(GetWindow(w, GW_CHILD), WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+    }, false);
     Command(mnuQuizeCheck);
     ASSERT_TRUE(view.Ran());
     const Lines said = Said();

@@ -36,8 +36,9 @@ protected:
     testsupport::ScopedTempFolder folder{"vemo-open-test"};
 };
 
-// Failing to open or load before any quiz leaves the start-up state with
-// its text shown again; afterwards the loaded quiz stays as it was.
+// Failing to open or load (a missing file, a folder, a short file) before
+// any quiz leaves the start-up state with its text shown again; afterwards
+// the loaded quiz stays as it was.
 TEST_F(OpenCommand, ACancelOrAFailedLoadSaysSoAndKeepsWhatWasThere)
 {
     const auto startUp = std::make_tuple(std::wstring(L"カルミオ"), true, false, false);
@@ -56,11 +57,12 @@ TEST_F(OpenCommand, ACancelOrAFailedLoadSaysSoAndKeepsWhatWasThere)
     const size_t before = Said().size();
     Command(mnuFileOpen);
     EXPECT_FALSE(window.LoadQuiz((folder / L"missing.zlq").wstring()));
+    EXPECT_FALSE(window.LoadQuiz(folder.Path().wstring()));
     EXPECT_FALSE(window.LoadQuiz(Write(L"short.zlq", std::string(100, 'x'))));
     const Lines said = Said(before);
     EXPECT_EQ(said.front(), L"voice Speak 0 パス");
-    EXPECT_EQ(Count(said, L"voice Speak 0 ロード スタート"), 2u);
-    EXPECT_EQ(Count(said, Message(L"ファイルを開けません")), 1u);
+    EXPECT_EQ(Count(said, L"voice Speak 0 ロード スタート"), 3u);
+    EXPECT_EQ(Count(said, Message(L"ファイルを開けません")), 2u);
     EXPECT_EQ(Count(said, Message(L"クイズのファイルではありません")), 1u);
     EXPECT_EQ(std::count_if(said.begin(), said.end(), [](auto& l) { return l.find(L"問題数") != l.npos; }), 0);
     EXPECT_EQ(State(), loaded);

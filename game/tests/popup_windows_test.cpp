@@ -21,25 +21,26 @@ class PopupTest : public ::testing::Test {
 protected:
     void SetUp() override { QuizAbort = false; }
     void TearDown() override { SetTimeScale(1); }
-    // Shows the window; `action`, if any, runs once it is up.
+    // Shows the window; `action` runs as it is activated (at once) or once it is up.
     template <typename W>
-    void Show(W& window, const wchar_t* cls, const std::function<void(HWND)>& action, HWND owner = nullptr)
+    void Show(W& window, const wchar_t* cls, const std::function<void(HWND)>& action, bool atOnce,
+              HWND owner = nullptr)
     {
-        WhenShown probe(action, cls);
+        OnActivate probe(cls, action, atOnce);
         window.ShowModal(owner);
-        EXPECT_TRUE(probe.Ran() || !action);
+        EXPECT_TRUE(probe.Ran());
         EXPECT_FALSE(probe.TimedOut());
     }
-    // A message window with the text (and sound) given.
-    void ShowMessage(const wchar_t* text, const wchar_t* wave = nullptr)
+    // A message window with the text (and sound) given; `action` runs as it is activated.
+    void ShowMessage(const wchar_t* text, const wchar_t* wave = nullptr,
+                     const std::function<void(HWND)>& action = [](HWND) {})
     {
         MesDisp mes(voice);
         mes.MesText = text;
         if (wave)
             mes.WaveFile = win::ModuleFolder(nullptr) + L"\\..\\bin\\" + wave;
-        Show(mes, L"VemoMessage", nullptr);
+        Show(mes, L"VemoMessage", action, true);
     }
-    size_t Beeps() { return Count(Said(transcript), L"beep 0"); }
 
     testsupport::ScopedTranscript transcript;
     Voice voice;
@@ -51,18 +52,17 @@ TEST_F(PopupTest, AMessagePlaysItsSoundSpeaksAndClosesByItselfAfterTheSpeech)
     ShowMessage(L"ステージ1\r\n5問中", L"@ステージ.wav");
     EXPECT_GE(GetTickCount() - start, 2900u) << "closed before its 3000 ms timer";
     EXPECT_FALSE(QuizAbort);
-    EXPECT_EQ(Said(transcript), (Lines{L"wave sync @ステージ.wav", L"voice StopSpeech",
+    EXPECT_EQ(transcript.Said(), (Lines{L"wave sync @ステージ.wav", L"voice StopSpeech",
                                        Message(L"ステージ1\r\n5問中"), L"voice WaitSpeech"}));
     // Escape and F8, pressed as it is activated, stop the quiz and close the
     // window at once: with its timer stopped nothing else could close it. It
     // announces nothing then, and waits for what was being said.
     for (WPARAM key : {VK_ESCAPE, VK_F8}) {
         QuizAbort = false;
-        const size_t before = Said(transcript).size();
-        OnActivate press(L"VemoMessage", [key](HWND w) { KillTimer(w, 1), PostMessageW(w, WM_KEYDOWN, key, 0); });
-        ShowMessage(L"ステージ1");
-        EXPECT_TRUE(press.Ran() && QuizAbort) << key;
-        EXPECT_EQ(Said(transcript, before), Lines{L"voice WaitSpeech"}) << key;
+        const size_t before = transcript.Said().size();
+        ShowMessage(L"ステージ1", nullptr, [key](HWND w) { KillTimer(w, 1), PostMessageW(w, WM_KEYDOWN, key, 0); });
+        EXPECT_TRUE(QuizAbort) << key;
+        EXPECT_EQ(transcript.Said(before), Lines{L"voice WaitSpeech"}) << key;
     }
 }
 
@@ -72,10 +72,8 @@ TEST_F(PopupTest, AMessagePlaysItsSoundSpeaksAndClosesByItselfAfterTheSpeech)
 // not at a later tick. A missing sound is not played.
 TEST_F(PopupTest, AMessageWhoseTimeRunsOutBeforeItsAnnouncementIsStillSpoken)
 {
-    OnActivate early(L"VemoMessage", [](HWND w) { KillTimer(w, 1), PostMessageW(w, WM_TIMER, 1, 0); });
-    ShowMessage(L"ゲームオーバー", L"@無い音.wav");
-    EXPECT_TRUE(early.Ran());
-    EXPECT_EQ(Said(transcript), (Lines{L"voice StopSpeech", Message(L"ゲームオーバー"), L"voice WaitSpeech"}));
+    ShowMessage(L"ゲームオーバー", L"@無い音.wav", [](HWND w) { KillTimer(w, 1), PostMessageW(w, WM_TIMER, 1, 0); });
+    EXPECT_EQ(transcript.Said(), (Lines{L"voice StopSpeech", Message(L"ゲームオーバー"), L"voice WaitSpeech"}));
 }
 
 // At a tenth of the pace: a ring at 90% of the owner's height in red, a
@@ -94,12 +92,11 @@ TEST_F(PopupTest, TheMarkCoversTheOwnerBlinksAndClosesByItselfOrAtEscape)
         {true, false, 9, RGB(255, 0, 0)}, {false, true, 8, RGB(0, 192, 192)}, {false, false, 8, RGB(128, 128, 255)}};
     for (const auto& [right, soft, tenths, colour] : marks) {
         MaruBatsu mark(right, soft);
-        OnActivate keys(L"VemoMark", [&](HWND w) {
+        Show(mark, L"VemoMark", [&](HWND w) {
             GetWindowRect(w, &shown);
             PostMessageW(w, WM_KEYDOWN, VK_RETURN, 0);
             PostMessageW(w, WM_CLOSE, 0, 0);
-        });
-        Show(mark, L"VemoMark", nullptr, owner);
+        }, true, owner);
         EXPECT_TRUE(EqualRect(&shown, &ownerRect));
         EXPECT_EQ(mark.Box(), rules::MarkBoxFor(right, 640, 480));
         EXPECT_EQ(mark.Box().size, 480 * tenths / 10);
@@ -109,9 +106,8 @@ TEST_F(PopupTest, TheMarkCoversTheOwnerBlinksAndClosesByItselfOrAtEscape)
         EXPECT_FALSE(QuizAbort);
     }
     MaruBatsu stopped(true, false);
-    OnActivate escape(L"VemoMark", [](HWND w) { PostMessageW(w, WM_KEYDOWN, VK_ESCAPE, 0); });
-    Show(stopped, L"VemoMark", nullptr, owner);
-    EXPECT_TRUE(escape.Ran() && QuizAbort);
+    Show(stopped, L"VemoMark", [](HWND w) { PostMessageW(w, WM_KEYDOWN, VK_ESCAPE, 0); }, true, owner);
+    EXPECT_TRUE(QuizAbort);
     EXPECT_EQ(stopped.Blinks(), 0);
     EXPECT_TRUE(IsWindowEnabled(owner));
     DestroyWindow(owner);
@@ -140,7 +136,7 @@ TEST_F(PopupTest, TheNameEntryRefusesTooLongTwoLineOrEmptyNamesAndAcceptsOthers)
     const int dpi = ScreenDpi();
     for (const Case& c : cases) {
         EnteredName = L"前の名前";
-        const size_t beeps = Beeps(), before = Said(transcript).size();
+        const size_t beeps = transcript.Count(L"beep 0"), before = transcript.Said().size();
         bool asked = false, kept = false;
         std::vector<int> ems; // of the label, the button and the box: the type size the player sees
         NameEntry entry(voice);
@@ -169,14 +165,14 @@ TEST_F(PopupTest, TheNameEntryRefusesTooLongTwoLineOrEmptyNamesAndAcceptsOthers)
             }
             kept = asked && IsWindowVisible(w) && win::GetText(box) == c.kept && caret == c.kept.size();
             c.accept(box);
-        });
+        }, false);
         EXPECT_EQ(ems, (std::vector<int>{layout::PointsToPixels(21.75, dpi), layout::PointsToPixels(26.25, dpi),
                                          layout::PointsToPixels(36, dpi)}));
-        EXPECT_EQ(Count(Said(transcript, before), L"voice Speak 0 ベストファイブ入賞　あなたの名前を入力してください"),
+        EXPECT_EQ(Count(transcript.Said(before), L"voice Speak 0 ベストファイブ入賞　あなたの名前を入力してください"),
                   1u);
         EXPECT_TRUE(kept) << c.typed << ": emptied, captioned, focused and kept";
         EXPECT_EQ(EnteredName, c.accepted);
-        EXPECT_EQ(Beeps() - beeps, c.beeps) << c.typed;
+        EXPECT_EQ(transcript.Count(L"beep 0") - beeps, c.beeps) << c.typed;
     }
 }
 

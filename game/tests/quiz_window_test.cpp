@@ -112,10 +112,10 @@ TEST_F(QuizWindowTest, ADoubleClickOnTheAnswerPanelAndOnlyThereOpensTheNameEntry
     const POINT panel = {layout::ToPixels(layout::kLabel3.left + 60, dpi),
                          layout::ToPixels(layout::kLabel3.top + layout::kLabel3.height - 60, dpi)};
     for (const POINT at : {POINT{2, 2}, panel}) {
-        WhenShown entry([](HWND w) {
+        OnActivate entry(L"VemoNameEntry", [](HWND w) {
             HWND box = FindWindowExW(w, nullptr, L"EDIT", nullptr);
             SetWindowTextW(box, L"Q"), PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
-        }, L"VemoNameEntry");
+        }, false);
         SendMessageW(window.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
         EXPECT_EQ(entry.Ran(), at.x != 2);
         EXPECT_FALSE(entry.TimedOut());

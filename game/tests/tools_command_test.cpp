@@ -56,19 +56,17 @@ protected:
                        bool closeBox = false)
     {
         std::wstring text = L"(none)";
-        WhenShown probe(
-            [&](HWND w) {
-                HWND box = cls == L"#32770" ? GetDlgItem(w, 0xFFFF) : GetWindow(w, GW_CHILD);
-                SendMessageW(box, WM_KEYDOWN, VK_DOWN, 0);
-                SendMessageW(box, WM_CHAR, L'x', 0);
-                text = cls == L"#32770" ? win::GetText(w) + L": " + win::GetText(box) : win::GetText(box);
-                looks = GetFocus() == box && GetWindow(w, GW_OWNER) == window.hwnd() && !IsWindowEnabled(window.hwnd());
-                if (cls == L"#32770")
-                    PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
-                else
-                    PostMessageW(closeBox ? w : box, closeBox ? WM_CLOSE : WM_KEYDOWN, VK_ESCAPE, 0x00010001);
-            },
-            cls);
+        OnActivate probe(cls, [&](HWND w) {
+            HWND box = cls == L"#32770" ? GetDlgItem(w, 0xFFFF) : GetWindow(w, GW_CHILD);
+            SendMessageW(box, WM_KEYDOWN, VK_DOWN, 0);
+            SendMessageW(box, WM_CHAR, L'x', 0);
+            text = cls == L"#32770" ? win::GetText(w) + L": " + win::GetText(box) : win::GetText(box);
+            looks = GetFocus() == box && GetWindow(w, GW_OWNER) == window.hwnd() && !IsWindowEnabled(window.hwnd());
+            if (cls == L"#32770")
+                PostMessageW(w, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+            else
+                PostMessageW(closeBox ? w : box, closeBox ? WM_CLOSE : WM_KEYDOWN, VK_ESCAPE, 0x00010001);
+        }, false);
         run();
         win::DoEvents();
         EXPECT_FALSE(probe.TimedOut());

@@ -30,13 +30,6 @@ inline void StoreViewStyle(const std::optional<std::wstring>& value)
         win::RegKey::Create(HKEY_CURRENT_USER, kSettingsKey).DeleteValue(kViewStyleValue);
 }
 
-// A transcript's entries, one string per line, from line `from` on.
-inline Lines Said(const testsupport::ScopedTranscript& t, size_t from = 0)
-{
-    Lines all = testsupport::SaidLines(t.Path());
-    return Lines(all.begin() + static_cast<std::ptrdiff_t>(std::min(from, all.size())), all.end());
-}
-
 inline size_t Count(const Lines& said, const std::wstring& line)
 {
     return static_cast<size_t>(std::count(said.begin(), said.end(), line));
@@ -45,79 +38,62 @@ inline size_t Count(const Lines& said, const std::wstring& line)
 // What the message window speaks for a text it shows.
 inline std::wstring Message(const std::wstring& text) { return L"voice Speak 0 " + text + L"\xF8F2"; }
 
-// Runs an action, once, on a window of the class that the test's thread
-// shows (a modal one: the test waits in its loop), if it is given one; a
-// watchdog closes the window after ten seconds, so a hang fails the test.
-class WhenShown {
-public:
-    WhenShown(std::function<void(HWND)> action, std::wstring className)
-        : className_(std::move(className)), action_(std::move(action)), deadline_(GetTickCount() + 10000)
-    {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, 30, &WhenShown::Tick);
-    }
-    ~WhenShown() { KillTimer(nullptr, timer_), current_ = nullptr; }
-    bool Ran() const { return ran_; }
-    bool TimedOut() const { return timedOut_; }
-
-private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD)
-    {
-        WhenShown* self = current_;
-        HWND w = self ? FindWindowW(self->className_.c_str(), nullptr) : nullptr;
-        if (!w || !IsWindowVisible(w) || GetWindowThreadProcessId(w, nullptr) != GetCurrentThreadId())
-            return;
-        if (!self->ran_) {
-            self->ran_ = true;
-            if (self->action_)
-                self->action_(w);
-        } else if (static_cast<LONG>(GetTickCount() - self->deadline_) > 0) {
-            self->timedOut_ = true;
-            PostMessageW(w, WM_CLOSE, 0, 0);
-        }
-    }
-
-    static inline WhenShown* current_ = nullptr;
-    std::wstring className_;
-    std::function<void(HWND)> action_;
-    DWORD deadline_;
-    UINT_PTR timer_ = 0;
-    bool ran_ = false, timedOut_ = false;
-};
-
 // Runs an action on the first window of the class that the test's thread
-// activates, from within the activation: what the action posts comes ahead of
-// the window's timer ticks (a timer ticks only when no posted message waits),
-// so a key sent this way never races the window's own time.
+// activates. At once runs it from within the activation: what the action
+// posts comes ahead of the window's timer ticks (a timer ticks only when no
+// posted message waits), so a key sent this way never races the window's own
+// time. Otherwise it runs once the window is up and its thread idle. Ten
+// seconds after the activation a watchdog closes the window, so a hang fails
+// the test.
 class OnActivate {
 public:
-    OnActivate(std::wstring className, std::function<void(HWND)> action)
-        : className_(std::move(className)), action_(std::move(action))
+    OnActivate(std::wstring className, std::function<void(HWND)> action, bool atOnce = true)
+        : className_(std::move(className)), action_(std::move(action)), atOnce_(atOnce)
     {
         current_ = this;
         hook_ = SetWindowsHookExW(WH_CBT, &OnActivate::Hook, nullptr, GetCurrentThreadId());
     }
     ~OnActivate() { UnhookWindowsHookEx(hook_), current_ = nullptr; }
     bool Ran() const { return ran_; }
+    bool TimedOut() const { return timedOut_; }
 
 private:
+    static constexpr UINT_PTR kIdle = 0x7E57, kWatchdog = 0x7E58; // timer ids no window of ours uses
+
     static LRESULT CALLBACK Hook(int code, WPARAM wParam, LPARAM lParam)
     {
         wchar_t cls[32] = {};
         OnActivate* self = current_;
-        if (self && !self->ran_ && code == HCBT_ACTIVATE && GetClassNameW(reinterpret_cast<HWND>(wParam), cls, 32) &&
-            self->className_ == cls) {
+        HWND w = reinterpret_cast<HWND>(wParam);
+        if (self && !self->ran_ && code == HCBT_ACTIVATE && GetClassNameW(w, cls, 32) && self->className_ == cls) {
             self->ran_ = true;
-            self->action_(reinterpret_cast<HWND>(wParam));
+            SetTimer(w, kWatchdog, 10000, &OnActivate::Tick);
+            if (self->atOnce_)
+                self->action_(w);
+            else
+                SetTimer(w, kIdle, 0, &OnActivate::Tick);
         }
         return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    static void CALLBACK Tick(HWND w, UINT, UINT_PTR id, DWORD)
+    {
+        KillTimer(w, id);
+        if (!current_)
+            return;
+        if (id == kIdle) {
+            current_->action_(w);
+        } else {
+            current_->timedOut_ = true;
+            PostMessageW(w, WM_CLOSE, 0, 0);
+        }
     }
 
     static inline OnActivate* current_ = nullptr;
     std::wstring className_;
     std::function<void(HWND)> action_;
+    bool atOnce_;
     HHOOK hook_ = nullptr;
-    bool ran_ = false;
+    bool ran_ = false, timedOut_ = false;
 };
 
 // The main window loaded, hidden, in the standard style.
@@ -131,7 +107,7 @@ protected:
     }
     void Command(int id) { SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     void Key(HWND to, UINT key) { PostMessageW(to, WM_KEYDOWN, key, 1), win::DoEvents(); }
-    Lines Said(size_t from = 0) const { return testing::Said(transcript, from); }
+    Lines Said(size_t from = 0) const { return transcript.Said(from); }
 
     testsupport::ScopedTranscript transcript; // before the window: it speaks at load
     QuizWindow window;

@@ -17,6 +17,7 @@
 #include "tests/support/temp_folder.h"
 #include "tests/support/transcript_reader.h"
 #include "win/cp932.h"
+#include "win/window.h"
 
 namespace {
 
@@ -72,7 +73,7 @@ TEST(Package, SamplesAreReadAndTheGameOpensOneThroughTheDialog)
             return line.starts_with(L"voice Speak 0 問題数") && line.ends_with(L"\xF8F2ロード おわり\xF8F2");
         },
         0, kTimeout));
-    EXPECT_EQ(e2e::Title(main), L"カルミオ - " + quiz + L".zlq");
+    EXPECT_EQ(win::GetText(main), L"カルミオ - " + quiz + L".zlq");
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_TRUE(game.WaitForExit(kTimeout));
 }
@@ -130,7 +131,7 @@ std::pair<DWORD, std::wstring> RunExample(const wchar_t* program, const std::wst
     EXPECT_TRUE(dialog) << program;
     if (!dialog)
         return {STILL_ACTIVE, {}};
-    EXPECT_EQ(e2e::Title(dialog), title);
+    EXPECT_EQ(win::GetText(dialog), title);
     act(dialog);
     EXPECT_TRUE(example.WaitForExit(kTimeout)) << program;
     std::ifstream in(output / L"out.txt", std::ios::binary);

@@ -105,10 +105,10 @@ std::size_t ScopedTranscript::Count(const std::wstring& line) const
     return static_cast<std::size_t>(std::count(lines.begin(), lines.end(), line));
 }
 
-std::vector<std::wstring> RoutedLines(const std::filesystem::path& file)
+std::vector<std::wstring> ScopedTranscript::Routed() const
 {
     std::vector<std::wstring> lines;
-    for (const std::string& line : ReadWrittenLines(file))
+    for (const std::string& line : ReadWrittenLines(path_))
         lines.push_back(JoinFields(speech::transcript::ParseLine(line)));
     return lines;
 }

@@ -2,7 +2,7 @@
 //
 // Lines of calls that reached a speech route end in the route ("[nvda]",
 // "[sapi]", ...). Every reader here leaves that field out, except
-// RoutedLines, which keeps it.
+// ScopedTranscript::Routed, which keeps it.
 #pragma once
 
 #include <filesystem>
@@ -14,10 +14,6 @@ namespace testsupport {
 // The entries with their fields joined by spaces, one string per line, for
 // readable comparisons. A missing file has no lines.
 std::vector<std::wstring> SaidLines(const std::filesystem::path& file);
-
-// Like SaidLines, with the route field kept where a line has one:
-// "reader Speak 1 上のフォルダへ [nvda]".
-std::vector<std::wstring> RoutedLines(const std::filesystem::path& file);
 
 // A fresh, empty transcript file in the temporary folder, named in
 // SPEECH_TRANSCRIPT for as long as the object lives; the variable is removed
@@ -35,7 +31,9 @@ public:
     // as U+F8F2).
     std::vector<std::string> Lines() const;
     std::vector<std::vector<std::wstring>> Entries() const;
-    std::vector<std::wstring> Routed() const { return RoutedLines(path_); }
+    // Like Said, with the route field kept where a line has one:
+    // "reader Speak 1 上のフォルダへ [nvda]".
+    std::vector<std::wstring> Routed() const;
     // SaidLines from the entry `from` on, and how often `line` was said.
     std::vector<std::wstring> Said(std::size_t from = 0) const;
     std::size_t Count(const std::wstring& line) const;

@@ -1,11 +1,10 @@
-// The rules of the game, played without windows: one question's rules, whole
+// The rules of the game, played without windows: one question's clock, whole
 // games with the answers each stage needs and the score of both modes, the
 // messages that end a stage and a game, and the best-five tables.
 #include <string>
 #include <tuple>
 #include <vector>
 
-#include "game/rules/mark.h"
 #include "game/rules/progress.h"
 #include "game/rules/quiz_info.h"
 #include "game/rules/rankings.h"
@@ -15,17 +14,7 @@
 namespace rules {
 namespace {
 
-TEST(Play, RightChoiceAndWrapAtTheEnds)
-{
-    for (int p = -1; p <= kChoices; ++p)
-        EXPECT_EQ(IsRightChoice({3, 1, 4, 0, 2}, p), p == 3) << p;
-    for (int p = 0; p < kChoices; ++p) {
-        EXPECT_EQ(WrapSelection(ChoiceKey::Down, p), p == 4 ? std::optional<int>(0) : std::nullopt) << p;
-        EXPECT_EQ(WrapSelection(ChoiceKey::Up, p), p == 0 ? std::optional<int>(4) : std::nullopt) << p;
-    }
-}
-
-TEST(Play, ClockCountsDownWithThreeCuesThenEndsTheQuestionAsTheMarkBlinks)
+TEST(Play, ClockCountsDownWithThreeCuesThenEndsTheQuestion)
 {
     int elapsed = 0;
     for (int tick = 1; tick <= kTimeLimit; ++tick) {
@@ -42,13 +31,6 @@ TEST(Play, ClockCountsDownWithThreeCuesThenEndsTheQuestionAsTheMarkBlinks)
     EXPECT_TRUE(TickClock(true, false, elapsed).timeUp);
     const ClockTick idle = TickClock(false, true, elapsed);
     EXPECT_TRUE(elapsed == 10 && !idle.keepRunning && !idle.timeUp);
-    // The mark: visible, hidden, visible, hidden, visible, closed at the fifth tick or on cancel.
-    int ticks = 0;
-    for (bool close : {false, false, false, false, true}) {
-        const MarkStep step = TickMark(false, ticks);
-        EXPECT_TRUE(step.close == close && step.toggle == !close) << ticks;
-    }
-    EXPECT_TRUE(ticks == kMarkTicks && TickMark(true, ticks).close && ticks == kMarkTicks);
 }
 
 using enum GameProgress::StageEnd;

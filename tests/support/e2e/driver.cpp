@@ -2,10 +2,6 @@
 
 #include <commctrl.h>
 
-#include "tests/support/transcript_reader.h"
-#include "win/registry.h"
-#include "win/window.h"
-
 namespace e2e {
 
 namespace {
@@ -68,11 +64,6 @@ std::wstring ListViewText(HWND list, int item, int column)
     return text;
 }
 
-int ListViewFocused(HWND list)
-{
-    return static_cast<int>(SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
-}
-
 Process::Process(const std::filesystem::path& exe, const std::wstring& arguments,
                  const std::filesystem::path& output)
 {
@@ -104,15 +95,10 @@ Process::Process(const std::filesystem::path& exe, const std::wstring& arguments
 
 Process::~Process()
 {
-    if (Running()) {
+    if (process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT) {
         TerminateProcess(process_.get(), 1);
         WaitForSingleObject(process_.get(), 5000);
     }
-}
-
-bool Process::Running() const
-{
-    return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }
 
 bool Process::WaitForExit(DWORD timeoutMs)
@@ -151,34 +137,10 @@ bool WaitFor(const std::function<bool()>& check, DWORD timeoutMs)
     return WaitUntil(check, nullptr, timeoutMs);
 }
 
-COLORREF ScreenColor(HWND window, POINT client)
-{
-    ClientToScreen(window, &client);
-    HDC screen = GetDC(nullptr);
-    COLORREF c = GetPixel(screen, client.x, client.y);
-    ReleaseDC(nullptr, screen);
-    return c;
-}
-
-std::wstring Title(HWND window)
-{
-    return win::GetText(window);
-}
-
 HWND FocusOf(HWND window)
 {
     HWND focus = ThreadFocus(window);
     return focus ? focus : window;
-}
-
-bool WaitForFocus(HWND window, DWORD timeoutMs)
-{
-    return WaitFor(
-        [&] {
-            HWND focus = ThreadFocus(window);
-            return focus && (focus == window || IsChild(window, focus));
-        },
-        timeoutMs);
 }
 
 void PressKey(HWND window, UINT virtualKey)
@@ -228,21 +190,6 @@ std::optional<size_t> WaitForLine(const std::filesystem::path& transcript,
     if (change != INVALID_HANDLE_VALUE)
         FindCloseChangeNotification(change);
     return found;
-}
-
-bool WaitForUserString(const std::wstring& keyPath, const std::wstring& name, const std::wstring& expected,
-                       DWORD timeoutMs)
-{
-    win::RegKey key = win::RegKey::Create(HKEY_CURRENT_USER, keyPath, KEY_READ | KEY_NOTIFY);
-    win::UniqueHandle changed(CreateEventW(nullptr, FALSE, FALSE, nullptr));
-    return WaitUntil([&] { return key.ReadString(name) == expected; },
-                     [&]() -> HANDLE {
-                         if (!key || !changed)
-                             return nullptr;
-                         RegNotifyChangeKeyValue(key.get(), FALSE, REG_NOTIFY_CHANGE_LAST_SET, changed.get(), TRUE);
-                         return changed.get();
-                     },
-                     timeoutMs);
 }
 
 } // namespace e2e

@@ -3,8 +3,7 @@
 // Under Wine another process can post keys and commands to a window and read
 // window titles, but cannot read a menu: menu states are checked in process
 // or by their effect. Every wait here has a time-out and wakes on the signal
-// it waits for (a change of the transcript's folder, a registry change, the
-// process ending), never on a fixed sleep.
+// it waits for (a change of the transcript's folder, the process ending), never on a fixed sleep.
 #pragma once
 
 #include <windows.h>
@@ -34,7 +33,6 @@ public:
 
     bool Started() const { return static_cast<bool>(process_); }
     DWORD Id() const { return id_; }
-    bool Running() const;
     // Waits for the process to end; false on time-out.
     bool WaitForExit(DWORD timeoutMs);
     DWORD ExitCode() const;
@@ -64,19 +62,9 @@ private:
 // to timeoutMs for it to appear; null on time-out.
 HWND WaitForWindow(DWORD processId, const std::wstring& className, DWORD timeoutMs);
 
-// The window's title.
-std::wstring Title(HWND window);
-
 // The control that has the keyboard focus in the window's thread (or the
 // window itself when none has).
 HWND FocusOf(HWND window);
-
-// Waits until the keyboard focus of the window's thread is in the window
-// (on the window itself or one of its controls), as it is once the window
-// has been activated; false on time-out. A window becomes visible before it
-// takes the focus, and a key pressed in between reaches the control that
-// had the focus before.
-bool WaitForFocus(HWND window, DWORD timeoutMs);
 
 // Posts a key press (down and up) to the focused control of the window's
 // thread.
@@ -90,16 +78,10 @@ void PostCommand(HWND window, int commandId);
 // when it cannot be read.
 std::wstring ListViewText(HWND list, int item, int column = 0);
 
-// The index of the list view's focused entry, -1 for none.
-int ListViewFocused(HWND list);
-
 // Checks `check` until it is true, letting this thread's messages run
 // between checks; false on time-out. For states that send no signal (what a
 // window shows on screen).
 bool WaitFor(const std::function<bool()>& check, DWORD timeoutMs);
-
-// The colour on screen at a point of the window's client area.
-COLORREF ScreenColor(HWND window, POINT client);
 
 // Transcript entries joined with spaces, one string per line.
 using testsupport::SaidLines;
@@ -112,9 +94,5 @@ std::optional<size_t> WaitForLine(const std::filesystem::path& transcript, const
 std::optional<size_t> WaitForLine(const std::filesystem::path& transcript,
                                   const std::function<bool(const std::wstring&)>& matches, size_t from,
                                   DWORD timeoutMs);
-
-// Waits until a per-user string value equals `expected`; false on time-out.
-bool WaitForUserString(const std::wstring& keyPath, const std::wstring& name, const std::wstring& expected,
-                       DWORD timeoutMs);
 
 } // namespace e2e
