@@ -7,7 +7,6 @@
 
 #include "game/rules/score_store.h"
 #include "game/tests/window_test_support.h"
-#include "game/timing.h"
 #include "win/window.h"
 
 namespace game {
@@ -139,7 +138,6 @@ protected:
     {
         GameWindowTest::SetUp();
         win::DeleteUserTree(rules::ScoreKeyPath(kQuizFile));
-        SetTimeScale(0.1);
         window.Quiz = NumberedQuiz(30);
         window.QuizPath = std::wstring(L"C:\\quizzes\\") + kQuizFile;
         window.QuizLoaded = true;
@@ -147,11 +145,7 @@ protected:
         window.Show();
         win::DoEvents();
     }
-    void TearDown() override
-    {
-        SetTimeScale(1);
-        win::DeleteUserTree(rules::ScoreKeyPath(kQuizFile));
-    }
+    void TearDown() override { win::DeleteUserTree(rules::ScoreKeyPath(kQuizFile)); }
     std::optional<std::wstring> Stored(const std::wstring& name)
     {
         return win::ReadUserString(rules::ScoreKeyPath(kQuizFile), name);

@@ -14,6 +14,7 @@
 #include "game/logic/styles.h"
 #include "game/program_state.h"
 #include "game/quiz_window.h"
+#include "game/timing.h"
 #include "tests/support/transcript_reader.h"
 #include "win/registry.h"
 
@@ -96,15 +97,18 @@ private:
     bool ran_ = false, timedOut_ = false;
 };
 
-// The main window loaded, hidden, in the standard style.
+// The main window loaded, hidden, in the standard style; the game's timers
+// (a message window's three seconds, say) at a tenth of their length.
 class GameWindowTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         StoreViewStyle(L"0");
         QuizAbort = false;
+        SetTimeScale(0.1);
         ASSERT_TRUE(window.Load(GetModuleHandleW(nullptr)));
     }
+    ~GameWindowTest() override { SetTimeScale(1); }
     void Command(int id) { SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
     void Key(HWND to, UINT key) { PostMessageW(to, WM_KEYDOWN, key, 1), win::DoEvents(); }
     Lines Said(size_t from = 0) const { return transcript.Said(from); }
