@@ -8,7 +8,6 @@
 #include "game/message_window.h"
 #include "game/name_entry.h"
 #include "game/tests/window_test_support.h"
-#include "game/timing.h"
 #include "win/module.h"
 #include "win/window.h"
 

@@ -1,7 +1,5 @@
 #include "tests/support/e2e/driver.h"
 
-#include <commctrl.h>
-
 namespace e2e {
 
 namespace {
@@ -26,43 +24,7 @@ bool WaitUntil(const std::function<bool()>& check, const std::function<HANDLE()>
     }
 }
 
-// The control that has the keyboard focus in the window's thread, or null.
-HWND ThreadFocus(HWND window)
-{
-    GUITHREADINFO info = {sizeof info};
-    DWORD thread = GetWindowThreadProcessId(window, nullptr);
-    return thread && GetGUIThreadInfo(thread, &info) ? info.hwndFocus : nullptr;
-}
-
 } // namespace
-
-std::wstring ListViewText(HWND list, int item, int column)
-{
-    DWORD pid = 0;
-    GetWindowThreadProcessId(list, &pid);
-    win::UniqueHandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
-    if (!process)
-        return {};
-    constexpr int kChars = 520;
-    const SIZE_T size = sizeof(LVITEMW) + kChars * sizeof(wchar_t);
-    void* remote = VirtualAllocEx(process.get(), nullptr, size, MEM_COMMIT, PAGE_READWRITE);
-    if (!remote)
-        return {};
-    auto* remoteText = reinterpret_cast<wchar_t*>(static_cast<char*>(remote) + sizeof(LVITEMW));
-    LVITEMW request = {};
-    request.iSubItem = column;
-    request.pszText = remoteText;
-    request.cchTextMax = kChars;
-    std::wstring text;
-    if (WriteProcessMemory(process.get(), remote, &request, sizeof request, nullptr)) {
-        LRESULT length = SendMessageW(list, LVM_GETITEMTEXTW, item, reinterpret_cast<LPARAM>(remote));
-        std::wstring buffer(kChars, L'\0');
-        if (length > 0 && ReadProcessMemory(process.get(), remoteText, buffer.data(), kChars * sizeof(wchar_t), nullptr))
-            text = buffer.c_str();
-    }
-    VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
-    return text;
-}
 
 Process::Process(const std::filesystem::path& exe, const std::wstring& arguments,
                  const std::filesystem::path& output)
@@ -139,8 +101,9 @@ bool WaitFor(const std::function<bool()>& check, DWORD timeoutMs)
 
 HWND FocusOf(HWND window)
 {
-    HWND focus = ThreadFocus(window);
-    return focus ? focus : window;
+    GUITHREADINFO info = {sizeof info};
+    DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    return thread && GetGUIThreadInfo(thread, &info) && info.hwndFocus ? info.hwndFocus : window;
 }
 
 void PressKey(HWND window, UINT virtualKey)

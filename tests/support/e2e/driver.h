@@ -73,11 +73,6 @@ void PressKey(HWND window, UINT virtualKey);
 // Posts a menu command, as choosing the item does.
 void PostCommand(HWND window, int commandId);
 
-// A cell of a list view of another process, read as a screen reader reads
-// it: the request and the text buffer live in that process's memory. ""
-// when it cannot be read.
-std::wstring ListViewText(HWND list, int item, int column = 0);
-
 // Checks `check` until it is true, letting this thread's messages run
 // between checks; false on time-out. For states that send no signal (what a
 // window shows on screen).
