@@ -58,7 +58,7 @@ int main()
     // The first choice is spoken as the game starts waiting.
     bool offered = e2e::WaitFor(
         [&] {
-            for (const auto& line : e2e::SaidLines(transcript.Path()))
+            for (const auto& line : transcript.Said())
                 if (line.rfind(L"voice Speak 0 a", 0) == 0)
                     return true;
             return false;

@@ -100,7 +100,7 @@ TEST(GameE2E, StartsOpensAQuizThroughTheDialogPlaysAStageAndQuits)
         e2e::PressKey(main, q < 6 ? VK_RETURN : VK_F8);
     }
     ASSERT_TRUE(nextLine(Message(L"中断しました")));
-    const Lines said = e2e::SaidLines(transcript.Path());
+    const Lines said = transcript.Said();
     auto count = [&](const std::wstring& line) { return std::count(said.begin() + start, said.end(), line); };
     EXPECT_EQ(count(L"wave async @正解.wav"), 5);
     EXPECT_EQ(count(Message(L"全問正解\r\nボーナス１００点")), 1);
@@ -108,12 +108,11 @@ TEST(GameE2E, StartsOpensAQuizThroughTheDialogPlaysAStageAndQuits)
 
     // Quitting says good-bye before the process ends.
     ASSERT_TRUE(e2e::WaitFor([&] { return IsWindowEnabled(main) && !FindWindowW(L"VemoMessage", nullptr); }, kTimeout));
-    const size_t before = e2e::SaidLines(transcript.Path()).size();
     e2e::PostCommand(main, game::mnuFileQuit);
     ASSERT_TRUE(game.WaitForExit(kTimeout));
     EXPECT_EQ(game.ExitCode(), 0u);
-    const Lines farewell = e2e::SaidLines(transcript.Path());
-    EXPECT_EQ(Lines(farewell.begin() + static_cast<std::ptrdiff_t>(before), farewell.end()),
+    const Lines farewell = transcript.Said();
+    EXPECT_EQ(Lines(farewell.end() - 3, farewell.end()),
               (Lines{L"voice StopSpeech", Speak(L"カルミオ おわり"), L"voice WaitSpeech"}));
 }
 

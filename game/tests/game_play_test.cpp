@@ -102,11 +102,9 @@ private:
         handled_ = window_.TotalAsked;
         naming_ = false;
         HWND list = window_.SelA();
-        int right = 0;
-        for (wchar_t text[64]; right < 5; ++right)
-            if (SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(right), reinterpret_cast<LPARAM>(text)) > 0 &&
-                std::wstring(text).ends_with(L"-0"))
-                break;
+        const std::wstring rightText = L"a" + win::GetText(window_.TextQ()).substr(1) + L"-0"; // of "q<k>"
+        const int right = static_cast<int>(SendMessageW(list, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                                        reinterpret_cast<LPARAM>(rightText.c_str())));
         const Act act = plan_(window_.TotalAsked);
         if (act == Act::Cancel)
             PostMessageW(window_.hwnd(), WM_COMMAND, MAKEWPARAM(mnuQuizeCancel, 0), 0);

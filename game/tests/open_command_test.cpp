@@ -24,13 +24,12 @@ protected:
         std::ofstream(folder / name, std::ios::binary) << bytes;
         return (folder / name).wstring();
     }
-    bool TextBoxShown() { return (GetWindowLongPtrW(window.TextMesBox(), GWL_STYLE) & WS_VISIBLE) != 0; }
     // The caption, whether the start-up text shows and the play and
     // information commands are enabled.
     std::tuple<std::wstring, bool, bool, bool> State()
     {
-        return {win::GetText(window.hwnd()), TextBoxShown(), window.CommandIsEnabled(mnuQuizeEasy),
-                window.CommandIsEnabled(mnuToolInfo)};
+        return {win::GetText(window.hwnd()), (GetWindowLongPtrW(window.TextMesBox(), GWL_STYLE) & WS_VISIBLE) != 0,
+                window.CommandIsEnabled(mnuQuizeEasy), window.CommandIsEnabled(mnuToolInfo)};
     }
 
     testsupport::ScopedTempFolder folder{"vemo-open-test"};

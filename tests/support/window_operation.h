@@ -28,11 +28,7 @@ private:
     static constexpr wchar_t kSettingsKey[] = L"Software\\VXN\\System Global\\Settings";
     static constexpr wchar_t kValue[] = L"WindowOperation";
 
-    static void Clear()
-    {
-        if (auto key = win::RegKey::Open(HKEY_CURRENT_USER, kSettingsKey, KEY_ALL_ACCESS))
-            key.DeleteValue(kValue);
-    }
+    static void Clear() { win::RegKey::Open(HKEY_CURRENT_USER, kSettingsKey, KEY_SET_VALUE).DeleteValue(kValue); }
 };
 
 } // namespace testsupport

@@ -135,7 +135,7 @@ std::optional<size_t> WaitForLine(const std::filesystem::path& transcript,
                                                  FILE_NOTIFY_CHANGE_SIZE | FILE_NOTIFY_CHANGE_LAST_WRITE);
     WaitUntil(
         [&] {
-            auto lines = SaidLines(transcript);
+            auto lines = testsupport::SaidLines(transcript);
             for (size_t i = from; i < lines.size(); ++i)
                 if (matches(lines[i])) {
                     found = i;

@@ -78,9 +78,6 @@ void PostCommand(HWND window, int commandId);
 // window shows on screen).
 bool WaitFor(const std::function<bool()>& check, DWORD timeoutMs);
 
-// Transcript entries joined with spaces, one string per line.
-using testsupport::SaidLines;
-
 // Waits until the transcript has a line equal to `line` at or after index
 // `from`; returns its index, or nothing on time-out.
 std::optional<size_t> WaitForLine(const std::filesystem::path& transcript, const std::wstring& line, size_t from,
