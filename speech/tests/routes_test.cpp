@@ -179,6 +179,26 @@ TEST(ReaderRoutes, EachTextGoesToTheFirstReaderThatTakesIt)
         kTimeout));
 }
 
+// VOSKUSR.dll as the dialog library binds it: it refuses missing texts
+// without a line, and keeps each option's value for the caller to restore.
+TEST(Voskusr, RefusesMissingTextsAndGivesBackEachOptionsValueHeldBefore)
+{
+    testsupport::ScopedTranscript transcript;
+    EXPECT_EQ(ReaderSpeak(nullptr, 1), 0);
+    EXPECT_EQ(ReaderSpeak("", 0), 0);
+    EXPECT_EQ(ReaderSpeakEx(nullptr, 4, 1), 0);
+    EXPECT_EQ(ReaderSpeakEx("", 4, 1), 0);
+    EXPECT_EQ(transcript.Lines(), std::vector<std::string>{});
+    // Options never set hold 0; each keeps its own value.
+    EXPECT_EQ(ReaderSetMode(0x20002, 0x80100, 0), 0);
+    EXPECT_EQ(ReaderSetMode(0x20002, 7, 0), 0x80100);
+    EXPECT_EQ(ReaderSetMode(5, 9, 0), 0);
+    EXPECT_EQ(ReaderSetMode(0x20002, 0, 0), 7);
+    EXPECT_EQ(ReaderSetMode(5, -1, 0), 9);
+    // Each call's line: the option, the value, reserved and the value given back.
+    EXPECT_EQ(transcript.Lines().at(1), "reader\tSetMode\t131074\t7\t0\t524544");
+}
+
 TEST(GameVoice, SpeaksThroughNvdaWithEndMarksAndWaitsForThem)
 {
     Nvda(L"running");

@@ -1,7 +1,6 @@
 // The speaking message box and input box: each button set's results and
-// Escape, default buttons, the icon and its beep, the timeout, the layout
-// that grows with the text, custom captions; the input box's trimming,
-// cutting, and refusal of an empty entry.
+// Escape, default buttons, the icon and its beep, the timeout, custom
+// captions; the input box's trimming, cutting, and refusal of an empty entry.
 #include "tests/support/dialog_driver.h"
 #include "tests/support/transcript_reader.h"
 #include "tests/support/window_operation.h"
@@ -21,13 +20,12 @@ using Act = std::function<void(HWND)>;
 namespace {
 
 constexpr int kButtons[3] = {kLumaMessageButton1, kLumaMessageButton2, kLumaMessageButton3};
-constexpr int kText = 9008, kEdit = 9010;
+constexpr int kEdit = 9010;
 
 struct Seen {
     Box box;
     int focus = 0, defaultId = 0;
     bool icon = false;
-    RECT client = {}, text = {}, first = {}, second = {};
 };
 
 // Opens a box, looks at it, then does `act`; returns the box's result.
@@ -36,10 +34,6 @@ int Open(const std::function<int()>& call, Seen& seen, const Act& act)
     return Driver().Run(call, [&](HWND box) {
         seen = {LookAt(box), FocusId(box), LOWORD(SendMessageW(box, DM_GETDEFID, 0, 0)),
                 SendDlgItemMessageW(box, 9009, STM_GETICON, 0, 0) != 0};
-        GetClientRect(box, &seen.client);
-        seen.text = ChildRect(box, GetDlgItem(box, kText));
-        seen.first = ChildRect(box, GetDlgItem(box, kButtons[0]));
-        seen.second = ChildRect(box, GetDlgItem(box, kButtons[1]));
         act(box);
     });
 }
@@ -131,31 +125,6 @@ TEST(SpeakMessageBox, ArrowsAndSpaceMoveBetweenButtonsWithTheSettingOn)
               IDYES)
         << "Enter presses the focused button";
     EXPECT_EQ(focus, (std::vector<int>{kLumaMessageButton2, kLumaMessageButton3, kLumaMessageButton2, kLumaMessageButton1}));
-}
-
-// More lines make the box taller and lower the buttons, a wide line widens
-// it; sets of one or two buttons are centred, a row of three is not.
-TEST(SpeakMessageBox, TheLayoutFollowsTheText)
-{
-    ScopedWindowOperation off(std::nullopt);
-    Seen one, three, wide, set2;
-    Show(L"一行", 1, one, Click(0));
-    Show(L"一行目\n二行目\n三行目", 1, three, Click(0));
-    Show(std::wstring(60, L'長'), 1, wide, Click(0));
-    Show(L"一行", 0x42, set2, Click(0));
-    int extra = (three.text.bottom - three.text.top) - (one.text.bottom - one.text.top);
-    ASSERT_GT(extra, 0);
-    EXPECT_EQ(three.client.bottom - one.client.bottom, extra);
-    EXPECT_EQ(three.first.top - one.first.top, extra);
-    EXPECT_EQ(wide.client.right - one.client.right, (wide.text.right - wide.text.left) - (one.text.right - one.text.left));
-    for (const Seen* s : {&one, &three, &wide}) {
-        EXPECT_LE(std::abs(s->first.left - (s->client.right - s->second.right)), 1) << "centred";
-        EXPECT_EQ(s->second.left - s->first.right, one.second.left - one.first.right) << "spacing kept";
-    }
-    EXPECT_EQ(set2.client.right, one.client.right);
-    EXPECT_LT(set2.first.left, one.first.left) << "three buttons stay at the left";
-    EXPECT_LT(one.text.left, 20) << "no icon: the text starts where the icon would";
-    EXPECT_GT(set2.text.left, 40) << "right of the icon";
 }
 
 TEST(SpeakMessageBox, CustomCaptions)
