@@ -119,7 +119,6 @@ TEST(Window, GoesWithItsObjectAndTellsItsEnd)
     {
         Recorder w;
         hwnd = w.hwnd();
-        EXPECT_EQ(win::GetText(hwnd), L"recorder");
     }
     EXPECT_FALSE(IsWindow(hwnd));
     Recorder w;
@@ -133,7 +132,6 @@ TEST(Module, FolderKeepsItsBackslashOnlyAtADriveRoot)
     EXPECT_EQ(win::FolderOf(L"C:\\Vemo.exe"), L"C:\\");
     EXPECT_EQ(win::FolderOf(L"C:\\Games\\Vemo\\Vemo.exe"), L"C:\\Games\\Vemo");
     EXPECT_EQ(win::FolderOf(L"\\\\server\\share\\Vemo.exe"), L"\\\\server\\share");
-    EXPECT_EQ(win::FolderOf(L"Vemo.exe"), L"");
 }
 
 } // namespace

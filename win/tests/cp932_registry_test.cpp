@@ -1,12 +1,30 @@
-// Per-user registry values as the programs read their settings: any value as
-// text (a string whole, however long, also when stored without its NUL; a
-// number as its decimal text), nothing for other types or a missing value or
-// key.
+// Code page 932 at the programs' edges, named explicitly: Japanese text and
+// half-width katakana both ways, the marker as byte 254, cuts that never
+// split a double-byte character, and "?" for what it cannot hold. Per-user
+// registry values as the programs read their settings: any value as text (a
+// string whole, however long, also when stored without its NUL; a number as
+// its decimal text), nothing for other types or a missing value or key.
+#include "win/cp932.h"
 #include "win/registry.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+TEST(Cp932, ConvertsAndCutsWholeCharacters)
+{
+    const std::wstring text = std::wstring(L"カルミオ 問題数１２　ﾃｽﾄ abc") + cp932::kMarker;
+    const std::string bytes = cp932::FromWide(text);
+    EXPECT_EQ(bytes.substr(0, 2), "\x83\x4A"); // カ
+    EXPECT_EQ(bytes.back(), '\xFE');
+    EXPECT_EQ(cp932::ToWide(bytes), text);
+    EXPECT_EQ(cp932::ToWide(static_cast<const char*>(nullptr)), L"");
+    EXPECT_EQ(cp932::FromWide(L"a한b"), "a?b"); // for text only shown or spoken
+    EXPECT_EQ(cp932::CutToBytes(L"あいう", 5), L"あい");
+    EXPECT_EQ(cp932::CutToBytes(L"aあい", 2), L"a");
+    EXPECT_EQ(cp932::CutToBytes(L"ｱｲｳｴ", 3), L"ｱｲｳ");
+    EXPECT_EQ(cp932::CutToBytes(L"abc", 12), L"abc");
+}
 
 TEST(Registry, ValuesReadAsText)
 {
