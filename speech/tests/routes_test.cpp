@@ -9,6 +9,9 @@
 //  - The game's voice speaks through NVDA's SSML with an end mark per text,
 //    so that WaitSpeech returns only after the end; texts NVDA fails to speak
 //    go to the next route at once; the "Speech" setting chooses the route.
+//  - Its cues: the tone player drains its queue, again after it once ran
+//    dry, with or without a sound device; a burst beyond the queue's length
+//    is dropped, not kept waiting.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -23,6 +26,7 @@
 #include "game/voice.h"
 #include "speech/nvda_client.h"
 #include "speech/reader_router.h"
+#include "speech/tone_player.h"
 #include "speech/voskusr.h"
 #include "tests/support/e2e/driver.h"
 #include "tests/support/temp_folder.h"
@@ -44,18 +48,10 @@ const std::wstring kFolder = win::ModuleFolder(nullptr);
 // The transcript's lines from index `from` on that begin with `prefix`, routes kept.
 Lines Said(const testsupport::ScopedTranscript& transcript, size_t from = 0, const std::wstring& prefix = L"")
 {
-    Lines said;
-    const Lines all = transcript.Routed();
-    for (size_t i = from; i < all.size(); ++i)
-        if (all[i].starts_with(prefix))
-            said.push_back(all[i]);
+    Lines said = transcript.Routed();
+    said.erase(said.begin(), said.begin() + static_cast<std::ptrdiff_t>(std::min(from, said.size())));
+    std::erase_if(said, [&](const std::wstring& line) { return !line.starts_with(prefix); });
     return said;
-}
-
-// What NVDA's stand-in plays from now on: "running", "stopped" or "old".
-void Nvda(const wchar_t* state)
-{
-    SetEnvironmentVariableW(L"STANDIN_NVDA", state);
 }
 
 // JAWS runs: its stand-in automation object registered for JAWS's ProgID (in
@@ -114,7 +110,7 @@ TEST(ReaderRoutes, EachTextGoesToTheFirstReaderThatTakesIt)
     SetFocus(window.get());
     ScopedScreenReaderFlag screenReader;
     ScopedJaws jaws;
-    Nvda(L"running");
+    SetEnvironmentVariableW(L"STANDIN_NVDA", L"running");
     testsupport::ScopedTranscript transcript; // the route is chosen at the first call
     EXPECT_EQ(SayAll(transcript), (Lines{
                                       L"reader Speak 0 名前順 [nvda]",
@@ -133,7 +129,7 @@ TEST(ReaderRoutes, EachTextGoesToTheFirstReaderThatTakesIt)
 
     // NVDA quits: the call that finds it gone hands its text on to JAWS,
     // which keeps the texts after it (flush 1: interrupt).
-    Nvda(L"stopped");
+    SetEnvironmentVariableW(L"STANDIN_NVDA", L"stopped");
     EXPECT_EQ(SayAll(transcript), (Lines{
                                       L"reader Speak 0 名前順 [nvda]",
                                       L"nvda speakText 名前順 1722",
@@ -169,7 +165,7 @@ TEST(ReaderRoutes, EachTextGoesToTheFirstReaderThatTakesIt)
                                   }));
 
     // NVDA starts again: it is found (within a second) without a restart.
-    Nvda(L"running");
+    SetEnvironmentVariableW(L"STANDIN_NVDA", L"running");
     EXPECT_TRUE(e2e::WaitFor(
         [&] {
             const size_t from = transcript.Routed().size();
@@ -179,9 +175,29 @@ TEST(ReaderRoutes, EachTextGoesToTheFirstReaderThatTakesIt)
         kTimeout));
 }
 
+// VOSKUSR.dll as the dialog library binds it: it refuses missing texts
+// without a line, and keeps each option's value for the caller to restore.
+TEST(Voskusr, RefusesMissingTextsAndGivesBackEachOptionsValueHeldBefore)
+{
+    testsupport::ScopedTranscript transcript;
+    EXPECT_EQ(ReaderSpeak(nullptr, 1), 0);
+    EXPECT_EQ(ReaderSpeak("", 0), 0);
+    EXPECT_EQ(ReaderSpeakEx(nullptr, 4, 1), 0);
+    EXPECT_EQ(ReaderSpeakEx("", 4, 1), 0);
+    EXPECT_EQ(transcript.Lines(), std::vector<std::string>{});
+    // Options never set hold 0; each keeps its own value.
+    EXPECT_EQ(ReaderSetMode(0x20002, 0x80100, 0), 0);
+    EXPECT_EQ(ReaderSetMode(0x20002, 7, 0), 0x80100);
+    EXPECT_EQ(ReaderSetMode(5, 9, 0), 0);
+    EXPECT_EQ(ReaderSetMode(0x20002, 0, 0), 7);
+    EXPECT_EQ(ReaderSetMode(5, -1, 0), 9);
+    // Each call's line: the option, the value, reserved and the value given back.
+    EXPECT_EQ(transcript.Lines().at(1), "reader\tSetMode\t131074\t7\t0\t524544");
+}
+
 TEST(GameVoice, SpeaksThroughNvdaWithEndMarksAndWaitsForThem)
 {
-    Nvda(L"running");
+    SetEnvironmentVariableW(L"STANDIN_NVDA", L"running");
     e2e::ScopedEnv speaking(L"STANDIN_NVDA_SPEAK_MS", L"200"); // each text takes that long
     testsupport::ScopedTranscript transcript;
     game::Voice voice(game::SpeechSetting::Automatic, kFolder);
@@ -226,13 +242,13 @@ TEST(GameVoice, SpeaksThroughNvdaWithEndMarksAndWaitsForThem)
 
 TEST(GameVoice, TextsNvdaFailsToSpeakGoToSapiAtOnce)
 {
-    Nvda(L"running");
+    SetEnvironmentVariableW(L"STANDIN_NVDA", L"running");
     e2e::ScopedEnv speaking(L"STANDIN_NVDA_SPEAK_MS", L"quit");
     testsupport::ScopedTranscript transcript;
     game::Voice voice(game::SpeechSetting::Automatic, kFolder);
     voice.Speak(L"ロード スタート");
     voice.Speak(L"F3でカルミオできます");
-    Nvda(L"stopped"); // NVDA quits while it speaks
+    SetEnvironmentVariableW(L"STANDIN_NVDA", L"stopped"); // NVDA quits while it speaks
     // Its window thread hears of it and hands both texts on, unasked.
     EXPECT_TRUE(e2e::WaitFor(
         [&] {
@@ -273,7 +289,7 @@ TEST(GameVoice, TheSettingAndTheReadersRunningDecideTheRoute)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::wstring(c.nvda) + L" " + (c.setting ? c.setting : L"(none)"));
-        Nvda(c.nvda);
+        SetEnvironmentVariableW(L"STANDIN_NVDA", c.nvda);
         const win::RegKey settings = win::RegKey::Create(HKEY_CURRENT_USER, game::kSettingsKey);
         c.setting ? settings.WriteString(game::kSpeechValue, c.setting) : settings.DeleteValue(game::kSpeechValue);
         testsupport::ScopedTranscript transcript;
@@ -282,10 +298,10 @@ TEST(GameVoice, TheSettingAndTheReadersRunningDecideTheRoute)
         voice.WaitSpeech();
         voice.Speak(L"第 二問");
         voice.WaitSpeech();
-        Lines said;
-        for (const std::wstring& line : Said(transcript))
-            if (line.starts_with(L"voice Speak") || line.starts_with(L"nvda speakText") || line.starts_with(L"jaws "))
-                said.push_back(line);
+        Lines said = Said(transcript);
+        std::erase_if(said, [](const std::wstring& l) {
+            return !l.starts_with(L"voice Speak") && !l.starts_with(L"nvda speakText") && !l.starts_with(L"jaws ");
+        });
         EXPECT_EQ(said, c.said);
     }
     win::RegKey::Create(HKEY_CURRENT_USER, game::kSettingsKey).DeleteValue(game::kSpeechValue);
@@ -299,7 +315,7 @@ TEST(GameVoice, TheGameWaitsForTheEndOfTheNumberAndOfTheQuestion)
     std::filesystem::copy_file(kFolder + L"\\nvdaControllerClient.dll", folder / L"nvdaControllerClient.dll");
     std::ofstream(folder / L"quiz.zlq", std::ios::binary) << quiz::testing::QuizFileBytes({30}, 30);
     win::RegKey::Create(HKEY_CURRENT_USER, game::kSettingsKey).DeleteValue(game::kSpeechValue);
-    Nvda(L"running");
+    SetEnvironmentVariableW(L"STANDIN_NVDA", L"running");
     e2e::ScopedEnv speaking(L"STANDIN_NVDA_SPEAK_MS", L"100");
     e2e::ScopedEnv path(L"VEMO_STANDIN_PATH", (folder / L"quiz.zlq").wstring());
     e2e::ScopedEnv scale(L"VEMO_TIME_SCALE", L"0.1");
@@ -324,6 +340,18 @@ TEST(GameVoice, TheGameWaitsForTheEndOfTheNumberAndOfTheQuestion)
         if (said[i].starts_with(L"voice Speak 0 第 一問 [nvda]") || said[i].starts_with(L"voice Speak 0 q"))
             waited += said[i].ends_with(L" [nvda]") && said[i + 1] == L"voice WaitSpeech [nvda]";
     EXPECT_EQ(waited, 2) << testing::PrintToString(said);
+}
+
+TEST(PlayTone, EveryCueAndABurstBeyondTheQueueDrain)
+{
+    const int cues[][3] = {{50, 0, 0}, {50, 10, 0}, {10, 1, 0}, {10, 3, 0}, {500, 3, 0}, {7, 7, 7}};
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& cue : cues)
+            speech::PlayTone(cue[0], cue[1], cue[2]);
+        for (int i = 0; i < 50; ++i)
+            speech::PlayTone(10, 1, 0);
+        EXPECT_TRUE(speech::WaitForTones(60000)) << "round " << round;
+    }
 }
 
 } // namespace

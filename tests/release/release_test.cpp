@@ -7,7 +7,6 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <functional>
 #include <fstream>
 #include <iterator>
@@ -25,16 +24,16 @@ namespace fs = std::filesystem;
 
 constexpr DWORD kTimeout = 20000;
 
-fs::path FolderFromEnv(const wchar_t* name)
+fs::path FromEnv(const wchar_t* name)
 {
     wchar_t value[1024] = {};
     const DWORD n = GetEnvironmentVariableW(name, value, 1024);
     return n > 0 && n < 1024 ? fs::path(value) : fs::path();
 }
 
-const fs::path kPackage = FolderFromEnv(L"VEMO_PACKAGE");
-const fs::path kPackage32 = FolderFromEnv(L"VEMO_PACKAGE32");
-const fs::path kExamples = FolderFromEnv(L"VEMO_EXAMPLES");
+const fs::path kPackage = FromEnv(L"VEMO_PACKAGE");
+const fs::path kPackage32 = FromEnv(L"VEMO_PACKAGE32");
+const fs::path kExamples = FromEnv(L"VEMO_EXAMPLES");
 
 void Type(HWND control, const std::wstring& text)
 {
@@ -92,10 +91,8 @@ std::wstring VersionString(const std::vector<BYTE>& info, const wchar_t* name)
 TEST(Package, EveryProgramAndDllCarriesTheVersion)
 {
     // The version as the zip's name gives it, e.g. 1.0.0.
-    wchar_t version[64] = {};
-    unsigned major = 0, minor = 0, patch = 0;
-    GetEnvironmentVariableW(L"VEMO_VERSION", version, 64);
-    ASSERT_EQ(swscanf(version, L"%u.%u.%u", &major, &minor, &patch), 3) << "VEMO_VERSION " << version;
+    const std::wstring version = FromEnv(L"VEMO_VERSION").wstring();
+    ASSERT_FALSE(version.empty());
     int checked = 0;
     for (const fs::path& folder : {kPackage, kPackage32}) {
         for (const auto& entry : fs::directory_iterator(folder)) {
@@ -109,11 +106,11 @@ TEST(Package, EveryProgramAndDllCarriesTheVersion)
             UINT length = 0;
             ASSERT_TRUE(!info.empty() && GetFileVersionInfoW(file.c_str(), 0, info.size(), info.data()) &&
                         VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
-            EXPECT_EQ(fixed->dwFileVersionMS, MAKELONG(minor, major));
-            EXPECT_EQ(fixed->dwFileVersionLS, MAKELONG(0, patch));
+            const DWORD ms = fixed->dwFileVersionMS, ls = fixed->dwFileVersionLS;
+            EXPECT_EQ(std::to_wstring(HIWORD(ms)) + L"." + std::to_wstring(LOWORD(ms)) + L"." +
+                          std::to_wstring(HIWORD(ls)) + L"." + std::to_wstring(LOWORD(ls)),
+                      version + L".0");
             EXPECT_EQ(VersionString(info, L"FileVersion"), version);
-            EXPECT_EQ(VersionString(info, L"ProductName"), L"カルミオ");
-            EXPECT_EQ(VersionString(info, L"OriginalFilename"), file.filename().wstring());
             ++checked;
         }
     }

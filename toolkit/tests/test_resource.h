@@ -16,6 +16,3 @@
 #define IDC_SPIN 662
 #define IDC_EDIT_COMBO 671
 #define IDC_MULTILINE 681
-#define IDC_EXTENDED_LIST 691
-
-#define IDD_EMPTY 501

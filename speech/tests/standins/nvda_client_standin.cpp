@@ -1,14 +1,11 @@
 // A stand-in for nvdaControllerClient.dll, with the exports, signatures and
-// calling convention our client binds. Each call but testIfRunning (made as
-// often as time decides) goes to the transcript, answer last, e.g.
-// "nvda speakText <text> 0". STANDIN_NVDA, read at every call so that a test
-// can make NVDA quit or start, says what it plays: unset or "stopped", NVDA
-// does not run (every call answers 1722, RPC_S_SERVER_UNAVAILABLE);
-// "running", NVDA speaks SSML with marks; "old", NVDA runs without the SSML
-// calls (1717, RPC_S_UNKNOWN_IF). A synchronous speakSsml "speaks" for
-// STANDIN_NVDA_SPEAK_MS milliseconds (default 0; "quit": until NVDA quits)
-// unless cancelSpeech cuts it short or NVDA quits meanwhile, then reports each <mark> of the text in
-// order, recording "nvda mark <name>" first.
+// calling convention our client binds. Each call but testIfRunning goes to
+// the transcript, answer last ("nvda speakText <text> 0"). STANDIN_NVDA, read
+// at every call: unset or "stopped", NVDA does not run (answers 1722);
+// "running", it speaks SSML with marks; "old", it runs without the SSML calls
+// (1717). A synchronous speakSsml "speaks" for STANDIN_NVDA_SPEAK_MS ms
+// (default 0; "quit": until NVDA quits) unless cancelled or NVDA quits, then
+// reports each <mark> in order, recording "nvda mark <name>" first.
 #include <windows.h>
 
 #include <string>

@@ -13,33 +13,27 @@
 
 namespace {
 
+// One provider for whichever window was asked for last: each notification
+// asks for it just before it is raised. It lives as long as the DLL.
 class HostProvider final : public IRawElementProviderSimple {
 public:
-    explicit HostProvider(HWND window) : window(window) {}
-    const HWND window;
+    HWND window = nullptr;
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
     {
         *out = iid == IID_IUnknown || iid == IID_IRawElementProviderSimple ? this : nullptr;
-        return *out ? (AddRef(), S_OK) : E_NOINTERFACE;
+        return *out ? S_OK : E_NOINTERFACE;
     }
-    ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        const ULONG left = InterlockedDecrement(&refs_);
-        if (left == 0)
-            delete this;
-        return left;
-    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
     // Never asked for by the events: only our own calls get the provider.
     HRESULT STDMETHODCALLTYPE get_ProviderOptions(ProviderOptions*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetPatternProvider(PATTERNID, IUnknown**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetPropertyValue(PROPERTYID, VARIANT*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE get_HostRawElementProvider(IRawElementProviderSimple**) override { return E_NOTIMPL; }
-
-private:
-    LONG refs_ = 1;
 };
+
+HostProvider g_provider;
 
 } // namespace
 
@@ -47,7 +41,8 @@ extern "C" HRESULT __stdcall UiaHostProviderFromHwnd(HWND window, IRawElementPro
 {
     if (!provider || !IsWindow(window))
         return E_INVALIDARG;
-    *provider = new HostProvider(window);
+    g_provider.window = window;
+    *provider = &g_provider;
     return S_OK;
 }
 

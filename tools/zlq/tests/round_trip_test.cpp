@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "tests/support/temp_folder.h"
 #include "tools/zlq/dump.h"
 #include "tools/zlq/make.h"
 
@@ -23,9 +24,7 @@ std::string Read(const fs::path& p)
 
 TEST(ZlqRoundTrip, MakeThenDump)
 {
-    const fs::path dir = fs::temp_directory_path() / "zlq_round_trip";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const testsupport::ScopedTempFolder dir;
     auto makeAndDump = [&](const fs::path& source) {
         std::ostringstream err, dump;
         EXPECT_EQ(zlq::Make(source, dir / "quiz.zlq", err), 0) << err.str();
@@ -63,7 +62,6 @@ TEST(ZlqRoundTrip, MakeThenDump)
         EXPECT_NE(err.str().find(name), std::string::npos) << err.str();
         EXPECT_TRUE(out.str().empty());
     }
-    fs::remove_all(dir);
 }
 
 } // namespace

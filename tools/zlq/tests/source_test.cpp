@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "game/quiz/reader.h"
+#include "tests/support/temp_folder.h"
 #include "tools/zlq/make.h"
 #include "tools/zlq/writer.h"
 
@@ -74,9 +75,7 @@ TEST(ZlqSource, EveryProblemIsReportedWithItsLine)
 
 TEST(ZlqSource, BrokenSourceNeverWritesAFile)
 {
-    const fs::path dir = fs::temp_directory_path() / "zlq_make_test";
-    fs::remove_all(dir);
-    fs::create_directories(dir);
+    const testsupport::ScopedTempFolder dir;
     auto make = [&](const std::string& source, const fs::path& out) {
         std::ofstream(dir / "src.txt", std::ios::binary) << source;
         std::ostringstream err;
@@ -94,7 +93,6 @@ TEST(ZlqSource, BrokenSourceNeverWritesAFile)
     // A source that is missing, and an output whose folder does not exist.
     for (const auto& [source, output] : {std::pair{std::string(), out}, {std::string(kSource), dir / "no" / "quiz.zlq"}})
         EXPECT_EQ(make(source, output).first, 1) << source;
-    fs::remove_all(dir);
 }
 
 } // namespace
