@@ -6,7 +6,7 @@
 // user enters it.
 #include <algorithm>
 
-#include "dialogs/tests/file_dialog_fixture.h"
+#include "dialogs/tests/dialog_fixture.h"
 #include "tests/support/window_operation.h"
 
 using namespace dialogtest;
@@ -22,7 +22,7 @@ int __cdecl RecordPath(const char* path, HLUMADLG)
     return 1;
 }
 
-class AnsiNames : public FileDialogTest {
+class AnsiNames : public DialogTest {
 protected:
     void SetUp() override
     {
@@ -38,7 +38,7 @@ protected:
     {
         Create(openMode, At());
         SetStyle(FDSM_STYLE | FDSM_ACCEPTHOOK, style, 0, &RecordPath);
-        return FileDialogTest::Run(script);
+        return DialogTest::Run(script);
     }
     std::wstring In(const std::wstring& name) const { return (tree / L"José" / name).wstring(); }
     static void EnterFolder(HWND d)

@@ -1,7 +1,9 @@
 // The list's texts and rules without a window: sizes and dates, the sort
-// orders' cycle and names, paths, hidden extensions and extension filters.
+// orders' cycle and names, paths, hidden extensions, the caller's filter
+// string and extension filters.
 // The order of the entries is checked against the platform's comparison in
 // the dialog's own tests.
+#include "dialogs/core/filter.h"
 #include "dialogs/core/format.h"
 #include "dialogs/core/paths.h"
 #include "dialogs/core/sort.h"
@@ -46,6 +48,35 @@ TEST(Paths, ParentsLastComponentsAndExtensions)
     for (auto [name, shown] : {std::pair{L"quiz.zlq", L"quiz"}, {L"a.b.c", L"a.b"}, {L".profile", L".profile"},
                                {L"README", L"README"}})
         EXPECT_EQ(WithoutExtension(name), shown);
+}
+
+// Pairs of caption and pattern end at a double bar or the string's end; a
+// list that leaves a caption without its pattern falls back to all files.
+// A bar that is the trail byte of "－" (0x81 0x7C) splits nothing.
+TEST(Filter, PairsOrTheFallback)
+{
+    const struct {
+        std::string text;
+        std::vector<std::string> pairs; // caption, pattern, ...
+    } rows[] = {
+        {"Quiz(*.zlq)|*.zlq|Text|*.txt;*.doc||", {"Quiz(*.zlq)", "*.zlq", "Text", "*.txt;*.doc"}},
+        {"A|*.a|", {"A", "*.a"}},
+        {"A|*.a|third", {"A", "*.a"}},
+        {"Q\x81\x7CZ|*.zlq||", {"Q\x81\x7CZ", "*.zlq"}},
+        {"", {kAllFilesCaption, "*.*"}},
+        {"no bar at all", {kAllFilesCaption, "*.*"}},
+        {"A|*.a|B|", {kAllFilesCaption, "*.*"}},
+        {"A|*.a", {kAllFilesCaption, "*.*"}},
+        {"A||*.a|", {kAllFilesCaption, "*.*"}},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> pairs;
+        for (const FilterEntry& f : ParseFilter(row.text)) {
+            pairs.push_back(f.caption);
+            pairs.push_back(f.pattern);
+        }
+        EXPECT_EQ(pairs, row.pairs) << row.text;
+    }
 }
 
 TEST(Paths, FilterPatternsAndExtensionLists)

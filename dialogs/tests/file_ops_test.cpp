@@ -2,7 +2,7 @@
 // question answered on the test's thread: what each answer does to a folder
 // tree of the test's own, the texts and buttons of the questions and
 // refusals, failures, and the operations disabledOps withdraws.
-#include "dialogs/tests/file_dialog_fixture.h"
+#include "dialogs/tests/dialog_fixture.h"
 
 #include <commctrl.h>
 
@@ -33,7 +33,7 @@ std::wstring Upper(std::wstring text)
     return text;
 }
 
-class FileOps : public FileDialogTest {
+class FileOps : public DialogTest {
 protected:
     void SetUp() override
     {
