@@ -1,12 +1,10 @@
-// The list's texts and rules without a window: sizes and dates, the sort
-// orders' cycle and names, paths, hidden extensions, the caller's filter
-// string and extension filters.
-// The order of the entries is checked against the platform's comparison in
-// the dialog's own tests.
+// The list's texts and rules without a window: sizes and dates, paths,
+// hidden extensions, the caller's filter string and extension filters. The
+// sort orders and the order of the entries are checked in the dialog's own
+// tests, against the platform's comparison.
 #include "dialogs/core/filter.h"
 #include "dialogs/core/format.h"
 #include "dialogs/core/paths.h"
-#include "dialogs/core/sort.h"
 
 #include <gtest/gtest.h>
 
@@ -23,16 +21,6 @@ TEST(Format, SizesRoundAtOneHundredBytesAndDatesHaveTwoForms)
     EXPECT_EQ(FormatListDate({2024, 3, 5, 9, 7}), L"24/03/05 9:07");
     EXPECT_EQ(FormatListDate({2009, 12, 31, 23, 59}), L"09/12/31 23:59");
     EXPECT_EQ(FormatSpokenDate({2024, 3, 5, 9, 7}), L"2024年3月5日 9時7分");
-}
-
-TEST(SortOrder, TheSameKeyTurnsRoundAndTheNextKeyCycles)
-{
-    const std::uint32_t up = MakeSortOrder(kSortSize, kAscending), down = MakeSortOrder(kSortSize, kDescending);
-    EXPECT_EQ(OrderForKey(0, kSortSize), up);
-    EXPECT_EQ(OrderForKey(up, kSortSize), down);
-    EXPECT_EQ(OrderForKey(down, kSortSize), up);
-    EXPECT_EQ(OrderForKey(MakeSortOrder(kSortName, kAscending), kSortSize), up);
-    EXPECT_EQ(SortKeyName(9), L"ソート");
 }
 
 TEST(Paths, ParentsLastComponentsAndExtensions)

@@ -109,7 +109,8 @@ TEST_F(FileDialog, AtMost65535EntriesFoldersFirst)
 
 // Backspace goes up with the folder left selected; from a root it lists the
 // drives, where the folder buttons are off. Confirming the drive the box
-// shows lists its root, from deep in it and from the drives alike.
+// shows lists its root, from deep in it and from the drives alike. (A
+// start folder that is missing gives way as one not ready does, below.)
 TEST_F(FileDialog, GoingUpAndTheDrives)
 {
     Create(1, At(L"Alpha"));
@@ -137,8 +138,6 @@ TEST_F(FileDialog, GoingUpAndTheDrives)
         EXPECT_EQ(Line(d), kMyComputer) << "the up button";
         EXPECT_EQ(FocusId(d), kName);
     });
-    Create(1, At(L"does-not-exist"));
-    Run([&](HWND d) { EXPECT_EQ(Line(d), L"C:\\") << "a missing folder gives way to a drive's root"; });
 }
 
 // O: is a CD-ROM drive without a medium in the test prefix: offered, never
@@ -312,7 +311,7 @@ TEST_F(FileDialog, OrdersFollowThePlatformsComparison)
     std::stable_partition(found.begin(), found.end(), [](const OrderEntry& e) { return e.folder; });
     ASSERT_GT(found.size(), 40u);
 
-    const int commands[] = {1110, 1110, 1112, 1112, 1111, 1111, 1109, 1109, 1113, 1113, 1113};
+    const int commands[] = {1110, 1110, 1110, 1112, 1112, 1111, 1111, 1109, 1109, 1113, 1113, 1113};
     std::vector<Texts> listed;
     Texts types;
     Create(1, At(L"mixed"));
@@ -356,7 +355,7 @@ TEST_F(FileDialog, OrdersFollowThePlatformsComparison)
 // ---------------------------------------------------------------- typed names and questions
 
 // What a typed name means is checked without a window (TypedNames); here
-// the dialog goes where it points, selects the text, and shows refusals
+// the dialog goes where it points and shows refusals
 // that only the file system and the drives can give.
 TEST_F(FileDialog, TypedNamesFiltersAndRefusals)
 {
@@ -366,9 +365,6 @@ TEST_F(FileDialog, TypedNamesFiltersAndRefusals)
     Run([&](HWND d) {
         Type(d, L"Alpha");
         EXPECT_EQ(Line(d), At(L"Alpha") + L"\\");
-        DWORD start = 1, end = 0;
-        SendDlgItemMessageW(d, kName, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-        EXPECT_EQ(end - start, 5u) << "the whole text is selected";
         Type(d, L"..\\missing.zlq");
         // A drive letter in the other case is another drive: "Alpha" is
         // looked for at that drive's root.
