@@ -85,22 +85,24 @@ TEST_F(FolderDialog, ListsEntersGoesUpAndStartsTheNextRunThere)
     EXPECT_EQ(Result(), At(L"alpha"));
     ScopedWindowOperation on(1);
     Make(At());
-    const std::wstring parent = tree.Path().parent_path().wstring();
     EXPECT_EQ(Run([&](HWND d) {
+                  Select(List(d), {L"gamma"});
                   Press(VK_RETURN);
-                  EXPECT_EQ(StatusText(d), At(L"alpha"));
-                  EXPECT_EQ(ListTexts(List(d)), (Texts{L"上のフォルダへ", L"inner", L"このフォルダで決定"}));
+                  EXPECT_EQ(StatusText(d), At(L"gamma"));
+                  EXPECT_EQ(ListTexts(List(d)), (Texts{L"上のフォルダへ", L"このフォルダで決定"}));
                   Press(VK_HOME);
                   Press(VK_RETURN);
-                  EXPECT_EQ(StatusText(d), At());
-                  EXPECT_EQ(FocusedText(List(d)), L"alpha");
+                  EXPECT_EQ(FocusedText(List(d)), L"gamma") << "the folder left";
+                  Select(List(d), {L"Beta"});
+                  Press(VK_RETURN);
                   Press(VK_BACK);
-                  EXPECT_EQ(StatusText(d), parent);
-                  EXPECT_EQ(FocusedText(List(d)), tree.Path().filename().wstring()) << "the folder left";
+                  EXPECT_EQ(StatusText(d), At());
+                  EXPECT_EQ(FocusedText(List(d)), L"Beta") << "the folder left";
+                  Press(VK_RETURN);
               }),
               IDCANCEL);
     EXPECT_EQ(Result(), L"");
-    Run([&](HWND d) { EXPECT_EQ(StatusText(d), parent); });
+    Run([&](HWND d) { EXPECT_EQ(StatusText(d), At(L"Beta")); });
 }
 
 // OK takes the focused folder, or the current one from "このフォルダで決定";
