@@ -109,8 +109,8 @@ TEST_F(FileDialog, AtMost65535EntriesFoldersFirst)
 
 // Backspace goes up with the folder left selected; from a root it lists the
 // drives, where the folder buttons are off. Confirming the drive the box
-// shows lists its root, from deep in it and from the drives alike. (A
-// start folder that is missing gives way as one not ready does, below.)
+// shows lists its root, from deep in it and from the drives alike; a
+// missing start folder gives way to a drive's root.
 TEST_F(FileDialog, GoingUpAndTheDrives)
 {
     Create(1, At(L"Alpha"));
@@ -138,6 +138,8 @@ TEST_F(FileDialog, GoingUpAndTheDrives)
         EXPECT_EQ(Line(d), kMyComputer) << "the up button";
         EXPECT_EQ(FocusId(d), kName);
     });
+    Create(1, At(L"does-not-exist"));
+    Run([&](HWND d) { EXPECT_EQ(Line(d), L"C:\\"); });
 }
 
 // O: is a CD-ROM drive without a medium in the test prefix: offered, never
