@@ -1,10 +1,10 @@
-// The list's texts and rules without a window: sizes and dates, the sort
-// orders' cycle and names, paths, hidden extensions and extension filters.
-// The order of the entries is checked against the platform's comparison in
-// the dialog's own tests.
+// The list's texts and rules without a window: sizes and dates, paths,
+// hidden extensions, the caller's filter string and extension filters. The
+// sort orders and the order of the entries are checked in the dialog's own
+// tests, against the platform's comparison.
+#include "dialogs/core/filter.h"
 #include "dialogs/core/format.h"
 #include "dialogs/core/paths.h"
-#include "dialogs/core/sort.h"
 
 #include <gtest/gtest.h>
 
@@ -23,16 +23,6 @@ TEST(Format, SizesRoundAtOneHundredBytesAndDatesHaveTwoForms)
     EXPECT_EQ(FormatSpokenDate({2024, 3, 5, 9, 7}), L"2024年3月5日 9時7分");
 }
 
-TEST(SortOrder, TheSameKeyTurnsRoundAndTheNextKeyCycles)
-{
-    const std::uint32_t up = MakeSortOrder(kSortSize, kAscending), down = MakeSortOrder(kSortSize, kDescending);
-    EXPECT_EQ(OrderForKey(0, kSortSize), up);
-    EXPECT_EQ(OrderForKey(up, kSortSize), down);
-    EXPECT_EQ(OrderForKey(down, kSortSize), up);
-    EXPECT_EQ(OrderForKey(MakeSortOrder(kSortName, kAscending), kSortSize), up);
-    EXPECT_EQ(SortKeyName(9), L"ソート");
-}
-
 TEST(Paths, ParentsLastComponentsAndExtensions)
 {
     const std::wstring deep = L"C:\\" + std::wstring(130, L'あ') + L"\\x"; // a last backslash past byte 260
@@ -46,6 +36,35 @@ TEST(Paths, ParentsLastComponentsAndExtensions)
     for (auto [name, shown] : {std::pair{L"quiz.zlq", L"quiz"}, {L"a.b.c", L"a.b"}, {L".profile", L".profile"},
                                {L"README", L"README"}})
         EXPECT_EQ(WithoutExtension(name), shown);
+}
+
+// Pairs of caption and pattern end at a double bar or the string's end; a
+// list that leaves a caption without its pattern falls back to all files.
+// A bar that is the trail byte of "－" (0x81 0x7C) splits nothing.
+TEST(Filter, PairsOrTheFallback)
+{
+    const struct {
+        std::string text;
+        std::vector<std::string> pairs; // caption, pattern, ...
+    } rows[] = {
+        {"Quiz(*.zlq)|*.zlq|Text|*.txt;*.doc||", {"Quiz(*.zlq)", "*.zlq", "Text", "*.txt;*.doc"}},
+        {"A|*.a|", {"A", "*.a"}},
+        {"A|*.a|third", {"A", "*.a"}},
+        {"Q\x81\x7CZ|*.zlq||", {"Q\x81\x7CZ", "*.zlq"}},
+        {"", {kAllFilesCaption, "*.*"}},
+        {"no bar at all", {kAllFilesCaption, "*.*"}},
+        {"A|*.a|B|", {kAllFilesCaption, "*.*"}},
+        {"A|*.a", {kAllFilesCaption, "*.*"}},
+        {"A||*.a|", {kAllFilesCaption, "*.*"}},
+    };
+    for (const auto& row : rows) {
+        std::vector<std::string> pairs;
+        for (const FilterEntry& f : ParseFilter(row.text)) {
+            pairs.push_back(f.caption);
+            pairs.push_back(f.pattern);
+        }
+        EXPECT_EQ(pairs, row.pairs) << row.text;
+    }
 }
 
 TEST(Paths, FilterPatternsAndExtensionLists)

@@ -60,7 +60,8 @@ TEST(Exports, ForeignStaleAndNullHandlesAreRefused)
 }
 
 // The records through the exports: the defaults of each mode, the field
-// the library never writes, and the fields the mask selects.
+// the library never writes, the fields the mask selects, and the style's
+// rule that one name to save or make allows no multi-selection.
 TEST(Exports, StyleRecords)
 {
     HLUMADLG open = FileDlg_Create(1, nullptr, nullptr, nullptr, nullptr, nullptr);
@@ -73,18 +74,28 @@ TEST(Exports, StyleRecords)
     EXPECT_EQ(r.reserved, 0xCCCCCCCCu) << "reserved is never written";
     FileDlgExStyle in = {0, FDSM_STYLE, FDS_OVERWRITEPROMPT};
     EXPECT_EQ(FileDlg_SetExtendedStyle(save, &in), 0) << "the save dialog's own style: nothing changed";
-    in = {0, 0, FDS_OVERWRITEPROMPT, 0x1, 0x37, [](const char*, HLUMADLG) { return 1; }};
+    in.style = FDS_MULTISELECT | FDS_FILEMUSTNOTEXIST;
+    EXPECT_EQ(FileDlg_SetExtendedStyle(save, &in), 1);
+    FileDlg_GetExtendedStyle(save, &r);
+    EXPECT_EQ(r.style, static_cast<DWORD>(FDS_FILEMUSTNOTEXIST)) << "multi-selection cleared beside it";
+    in = {0, 0, FDS_MULTISELECT | FDS_CREATEPROMPT, 0x1, 0x37, [](const char*, HLUMADLG) { return 1; }};
     EXPECT_EQ(FileDlg_SetExtendedStyle(open, &in), 0xF);
     std::memset(&r, 0, sizeof r);
-    r.mask = FDSM_ACCEPTHOOK | FDSM_DISABLEDOPS;
+    r.mask = FDSM_STYLE | FDSM_ACCEPTHOOK | FDSM_DISABLEDOPS;
     FileDlg_GetExtendedStyle(open, &r);
+    EXPECT_EQ(r.style, static_cast<DWORD>(FDS_MULTISELECT | FDS_CREATEPROMPT));
     EXPECT_EQ(r.acceptHook, in.acceptHook);
     EXPECT_EQ(r.disabledOps + r.driveTypes, 0x37u) << "driveTypes not selected by the mask";
     FileDlg_Delete(open);
     FileDlg_Delete(save);
     HLUMADLG f = FolderDlg_Create("C:\\", nullptr);
-    FolderDlgExStyle fin = {0, 0x10000 | 0x2, FODS_SHOWHIDDEN, 0x10};
+    FolderDlgExStyle fin = {0, FODSM_FOLDERHOOK | FODSM_DRIVETYPES, FODS_SHOWHIDDEN, 0x10,
+                            [](HLUMADLG, int, const char*, const char*) { return 1; }};
+    FolderDlgExStyle fout = {};
     EXPECT_EQ(FolderDlg_SetExtendedStyle(f, &fin), 0x10002);
+    EXPECT_EQ(FolderDlg_GetExtendedStyle(f, &fout), 1);
+    EXPECT_EQ(fout.style, 0u) << "style not selected by the mask";
+    EXPECT_EQ(fout.folderHook, fin.folderHook);
     EXPECT_EQ(FolderDlg_DoModal(f), -1) << "no RAM disk to offer";
     EXPECT_EQ(FolderDlg_Delete(f), 1);
 }

@@ -2,7 +2,7 @@
 // question answered on the test's thread: what each answer does to a folder
 // tree of the test's own, the texts and buttons of the questions and
 // refusals, failures, and the operations disabledOps withdraws.
-#include "dialogs/tests/file_dialog_fixture.h"
+#include "dialogs/tests/dialog_fixture.h"
 
 #include <commctrl.h>
 
@@ -14,12 +14,6 @@ using Names = std::vector<std::wstring>;
 
 namespace {
 
-std::string ReadAll(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-void Write(const fs::path& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
 // Selects the entries named, focusing the first, and presses a key on the list.
 void KeyOn(HWND d, const Names& names, WORD vk, bool ctrl = false)
 {
@@ -33,7 +27,7 @@ std::wstring Upper(std::wstring text)
     return text;
 }
 
-class FileOps : public FileDialogTest {
+class FileOps : public DialogTest {
 protected:
     void SetUp() override
     {
@@ -206,7 +200,7 @@ TEST_F(FileOps, DeletingOffFixedDisks)
         ASSERT_TRUE(type == DRIVE_REMOVABLE || type == DRIVE_REMOTE) << "no M: and N: in this Wine prefix";
         fs::path path = fs::path(drive) / testsupport::UniqueTempPath("lumadlg").filename();
         fs::create_directories(path);
-        Write(path / L"gone.txt", "x");
+        std::ofstream(path / L"gone.txt") << "x";
         driver.Press(L"ｷｬﾝｾﾙ");
         driver.Press(L"削除");
         RunOps([&](HWND d) {
@@ -227,9 +221,7 @@ TEST_F(FileOps, DeletingOffFixedDisks)
 // cannot name.
 TEST_F(FileOps, Copying)
 {
-    Write(At(L"b.txt"), "original");
-    Write(At(L"a.txt"), "new a");
-    Write(At(L"beta\\a.txt"), "old a");
+    tree.File(L"beta\\a.txt", 5);
     tree.File(L"Zoë\\z.txt", 10);
     std::wstring start, zoeStart;
     ChooseFolder(L"このフォルダで決定", &start);
@@ -245,11 +237,11 @@ TEST_F(FileOps, Copying)
     RunOps([&](HWND d) {
         KeyOn(d, {L"b.txt"}, 'C', true);
         focusedAfter = FocusedText(List(d));
-        Write(At(L"コピー ～ b.txt"), "changed");
+        tree.File(L"コピー ～ b.txt", 7);
         KeyOn(d, {L"b.txt"}, VK_INSERT, true);
         KeyOn(d, {L"a.txt", L"b.txt", L"Alpha"}, 'C', true);
         EXPECT_FALSE(fs::exists(At(L"beta\\b.txt"))) << "Cancel ends the whole copy";
-        EXPECT_EQ(ReadAll(At(L"beta\\a.txt")), "old a");
+        EXPECT_EQ(fs::file_size(At(L"beta\\a.txt")), 5u);
         Select(List(d), {L"a.txt", L"b.txt", L"Alpha"}, L"a.txt");
         Command(d, 1103);
         SetDlgItemTextW(d, 1000, L"Zoë");
@@ -261,9 +253,9 @@ TEST_F(FileOps, Copying)
     EXPECT_EQ(Seen(0).text,
               Upper(At()) + L"\\コピー ～ b.txt \nコピー先のフォルダへ 同じ名前のファイルが存在します。\n\n上書きしますか？");
     EXPECT_EQ(Seen(0).buttons, (Names{L"はい", L"いいえ", L"ｷｬﾝｾﾙ"}));
-    EXPECT_EQ(ReadAll(At(L"コピー ～ b.txt")), "changed") << "No keeps the existing file";
-    EXPECT_EQ(ReadAll(At(L"beta\\a.txt")), "new a");
-    EXPECT_EQ(fs::file_size(At(L"beta\\b.txt")), 8u);
+    EXPECT_EQ(fs::file_size(At(L"コピー ～ b.txt")), 7u) << "No keeps the existing file";
+    EXPECT_EQ(fs::file_size(At(L"beta\\a.txt")), 10u);
+    EXPECT_EQ(fs::file_size(At(L"beta\\b.txt")), 20u);
     EXPECT_FALSE(fs::exists(At(L"beta\\Alpha"))) << "folders are not copied";
     EXPECT_EQ(zoeStart, At(L"Zoë") + L"\\");
     EXPECT_TRUE(fs::exists(At(L"Zoë\\コピー ～ z.txt")));

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include "toolkit/keys.h"
 #include "win/cp932.h"
 #include "win/handles.h"
 #include "win/window.h"
@@ -224,15 +225,6 @@ LRESULT CALLBACK MarkerHook(int code, WPARAM wParam, LPARAM lParam)
     return CallNextHookEx(t_markerHook, code, wParam, lParam);
 }
 
-void InjectKey(WORD vk, bool release)
-{
-    INPUT input = {INPUT_KEYBOARD};
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(MapVirtualKeyW(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-    SendInput(1, &input, sizeof input);
-}
-
 // A dialog that has ended gets no more keys: nothing is left to wait for.
 bool Ended(HWND root) { return !root || !IsWindow(root) || !IsWindowVisible(root); }
 
@@ -272,7 +264,7 @@ bool SettleFor(HWND root)
         return false;
     if (Ended(root))
         return true;
-    InjectKey(VK_F24, true);
+    toolkit::keys::Inject(VK_F24, true);
     return PumpUntil(t_keysSeen, t_keysSeen + 1, root);
 }
 
@@ -282,7 +274,7 @@ bool SettleFor(HWND root)
 bool Hold(WORD vk)
 {
     for (int attempt = 0; attempt < 5; ++attempt) {
-        InjectKey(vk, false);
+        toolkit::keys::Inject(vk, false);
         if (!Settle())
             return false;
         if (GetKeyState(vk) & 0x8000)
@@ -305,9 +297,9 @@ bool Press(WORD vk, Mods mods)
     PostMessageW(focus, mods.alt ? WM_SYSKEYUP : WM_KEYUP, vk, flags | (3LL << 30));
     bool settled = SettleFor(root);
     if (mods.ctrl)
-        InjectKey(VK_CONTROL, true);
+        toolkit::keys::Inject(VK_CONTROL, true);
     if (mods.shift)
-        InjectKey(VK_SHIFT, true);
+        toolkit::keys::Inject(VK_SHIFT, true);
     return SettleFor(root) && settled;
 }
 
@@ -414,60 +406,44 @@ std::string HostPath(const std::filesystem::path& path)
     return result;
 }
 
-// Runs a shell command of the host and waits (two minutes at most) until the
-// file `mark` is there (or gone): Wine starts host programs without a
-// process to wait for. A change notification of its folder wakes the wait.
-bool RunOnHost(const std::string& command, const std::filesystem::path& mark, bool gone = false)
+} // namespace
+
+// Wine starts host programs without a process to wait for: the commands end
+// by making a mark file, and a change notification of the folder wakes the
+// wait for it.
+bool RunOnHost(const std::filesystem::path& folder, const std::string& commands)
 {
-    std::wstring line = L"/bin/sh -c \"" + cp932::ToWide(command) + L"\"";
+    const std::filesystem::path mark = folder / L"host.done";
+    std::wstring line = cp932::ToWide("/bin/sh -c \"cd '" + HostPath(folder) + "' && " + commands + " && : > host.done\"");
     STARTUPINFOW startup = {sizeof startup};
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (HostPath(folder).empty() ||
+        !CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return false;
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    HANDLE change = FindFirstChangeNotificationW(mark.parent_path().c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
+    HANDLE change = FindFirstChangeNotificationW(folder.c_str(), FALSE, FILE_NOTIFY_CHANGE_FILE_NAME);
     ULONGLONG deadline = GetTickCount64() + 120000;
-    while (std::filesystem::exists(mark) == gone && GetTickCount64() < deadline)
+    while (!std::filesystem::exists(mark) && GetTickCount64() < deadline)
         if (WaitForSingleObject(change, 500) == WAIT_OBJECT_0)
             FindNextChangeNotification(change);
     FindCloseChangeNotification(change);
-    return std::filesystem::exists(mark) != gone;
-}
-
-} // namespace
-
-bool MakeOnHost(const testsupport::ScopedTempFolder& tree, const Texts& folders, const Texts& files)
-{
-    std::string command = "cd '" + HostPath(tree.Path()) + "'";
-    for (const std::wstring& folder : folders)
-        command += " && mkdir '" + cp932::FromWide(folder) + "'";
-    for (const std::wstring& file : files)
-        command += " && touch '" + cp932::FromWide(file) + "'";
-    bool made = !HostPath(tree.Path()).empty() && RunOnHost(command + " && : > host.made", tree / L"host.made");
-    std::filesystem::remove(tree / L"host.made");
-    return made;
+    return std::filesystem::remove(mark);
 }
 
 ManyEntries::ManyEntries(const testsupport::ScopedTempFolder& tree, const std::wstring& name, int folders, int files)
 {
-    std::filesystem::path base = L"Z:\\dev\\shm"; // the host's /dev/shm
-    host_ = "/dev/shm";
-    if (!std::filesystem::is_directory(base))
-        host_ = HostPath(base = tree.Path());
-    std::string leaf = tree.Path().filename().string() + "-" + cp932::FromWide(name);
-    host_ += "/" + leaf;
-    path_ = base / leaf;
-    made_ = RunOnHost("rm -rf '" + host_ + "' && mkdir '" + host_ + "' && cd '" + host_ + "' && seq -f folder%05g 1 " +
-                          std::to_string(folders) + " | xargs mkdir && seq -f file%05g.dat 1 " + std::to_string(files) +
-                          " | xargs touch && : > '" + host_ + ".made'",
-                      base / (leaf + ".made"));
+    const std::filesystem::path shm = L"Z:\\dev\\shm"; // the host's /dev/shm
+    path_ = (std::filesystem::is_directory(shm) ? shm : tree.Path()) / (tree.Path().filename().wstring() + L"-" + name);
+    made_ = std::filesystem::create_directory(path_) &&
+            RunOnHost(path_, "seq -f folder%05g 1 " + std::to_string(folders) + " | xargs mkdir && seq -f file%05g.dat 1 " +
+                                 std::to_string(files) + " | xargs touch");
 }
 
 ManyEntries::~ManyEntries()
 {
-    RunOnHost("rm -rf '" + host_ + "' '" + host_ + ".made'", path_.parent_path() / (path_.filename().wstring() + L".made"),
-              true);
+    RunOnHost(path_, "find . -mindepth 1 -delete");
+    std::filesystem::remove(path_);
 }
 
 } // namespace dialogtest

@@ -104,14 +104,15 @@ struct FileId {
 std::optional<FileId> FileIdOf(const std::wstring& path);
 std::optional<FileId> FileIdOf(const std::string& cp932Path);
 
-// Under Wine: folders and empty files (relative '/' paths) made through the
-// host's file system, where names differing only in case live side by side.
-bool MakeOnHost(const testsupport::ScopedTempFolder& tree, const Texts& folders, const Texts& files);
+// Under Wine: runs commands of the host's shell in `folder` and waits (two
+// minutes at most) until they are done. Names differing only in case live
+// side by side there, and tens of thousands of entries take seconds to make,
+// not the minutes they take through Wine.
+bool RunOnHost(const std::filesystem::path& folder, const std::string& commands);
 
-// Under Wine, a folder of `folders` subfolders ("folder00001" ...) and
-// `files` empty files ("file00001.dat" ...) that the host's shell makes and
-// removes, in its memory-backed folder when it has one: tens of thousands
-// of entries made through Wine take minutes.
+// A folder of `folders` subfolders ("folder00001" ...) and `files` empty
+// files ("file00001.dat" ...) that the host's shell makes and empties, in
+// its memory-backed folder when it has one.
 class ManyEntries {
 public:
     ManyEntries(const testsupport::ScopedTempFolder& tree, const std::wstring& name, int folders, int files);
@@ -121,7 +122,6 @@ public:
 
 private:
     std::filesystem::path path_;
-    std::string host_;
     bool made_ = false;
 };
 

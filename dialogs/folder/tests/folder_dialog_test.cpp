@@ -4,18 +4,11 @@
 // choose and the caller reads, start folders, the drives, new folders,
 // menus, the drive box, folders code page 932 cannot name, and what the
 // caller may change while it runs.
-#include <gtest/gtest.h>
-
 #include <windows.h>
 #include <shlobj.h>
 
-#include "dialogs/folder/folder_text.h"
-#include "dialogs/lumadlg.h"
-#include "tests/support/dialog_driver.h"
-#include "tests/support/transcript_reader.h"
+#include "dialogs/tests/dialog_fixture.h"
 #include "tests/support/window_operation.h"
-#include "win/cp932.h"
-#include "win/window.h"
 
 namespace fs = std::filesystem;
 using namespace dialogtest;
@@ -23,7 +16,7 @@ using testsupport::ScopedWindowOperation;
 
 namespace {
 
-constexpr int kList = 1029, kDrives = 1002;
+constexpr int kFolders = 1029;
 constexpr wchar_t kMyComputer[] = L"マイ コンピュータ";
 
 struct HookCall {
@@ -38,7 +31,7 @@ int __cdecl RecordingHook(HLUMADLG, int code, const char* item, const char* fold
     return code == 2 ? g_hookAnswer : 1;
 }
 
-class FolderDialog : public ::testing::Test {
+class FolderDialog : public DialogTest {
 protected:
     void SetUp() override
     {
@@ -49,7 +42,6 @@ protected:
         g_hookCalls.clear();
         g_hookAnswer = 1;
     }
-    void TearDown() override { FolderDlg_Delete(dialog); }
     void Make(const std::wstring& folder, DWORD mask = 0, DWORD style = 0)
     {
         FolderDlg_Delete(dialog);
@@ -68,35 +60,49 @@ protected:
         std::string buffer(static_cast<std::size_t>(size), '\xCC');
         return cp932::ToWide(FolderDlg_GetPathName(dialog, buffer.data(), size));
     }
-    std::wstring At(const std::wstring& sub = {}) const { return (sub.empty() ? tree.Path() : tree / sub).wstring(); }
-    static HWND List(HWND d) { return GetDlgItem(d, kList); }
+    static HWND List(HWND d) { return GetDlgItem(d, kFolders); }
 
     ScopedWindowOperation off{std::nullopt};
-    testsupport::ScopedTempFolder tree{"vemo-folder"};
-    testsupport::ScopedTranscript transcript;
-    Driver driver;
-    HLUMADLG dialog = nullptr;
 };
 
 } // namespace
 
-TEST_F(FolderDialog, ListsFoldersGoesUpAndStartsTheNextRunThere)
+// Enter chooses the focused folder with the WindowOperation setting off and
+// opens it with the setting on; "上のフォルダへ" and Backspace go up with
+// the folder left selected; the next run starts where the last one ended.
+TEST_F(FolderDialog, ListsEntersGoesUpAndStartsTheNextRunThere)
 {
     Make(At());
-    std::wstring parent = tree.Path().parent_path().wstring();
     EXPECT_EQ(Run([&](HWND d) {
                   EXPECT_EQ(win::GetText(d), L"フォルダの参照");
                   EXPECT_EQ(ListTexts(List(d)), (Texts{L"上のフォルダへ", L"alpha", L"Beta", L"gamma", L"このフォルダで決定"}));
                   EXPECT_EQ(FocusedText(List(d)), L"alpha");
-                  EXPECT_EQ(FocusId(d), kList);
+                  EXPECT_EQ(FocusId(d), kFolders);
                   EXPECT_EQ(StatusText(d), At());
+                  Press(VK_RETURN);
+              }),
+              IDOK);
+    EXPECT_EQ(Result(), At(L"alpha"));
+    ScopedWindowOperation on(1);
+    Make(At());
+    EXPECT_EQ(Run([&](HWND d) {
+                  Select(List(d), {L"gamma"});
+                  Press(VK_RETURN);
+                  EXPECT_EQ(StatusText(d), At(L"gamma"));
+                  EXPECT_EQ(ListTexts(List(d)), (Texts{L"上のフォルダへ", L"このフォルダで決定"}));
+                  Press(VK_HOME);
+                  Press(VK_RETURN);
+                  EXPECT_EQ(FocusedText(List(d)), L"gamma") << "the folder left";
+                  Select(List(d), {L"Beta"});
+                  Press(VK_RETURN);
                   Press(VK_BACK);
-                  EXPECT_EQ(StatusText(d), parent);
-                  EXPECT_EQ(FocusedText(List(d)), tree.Path().filename().wstring()) << "the folder left";
+                  EXPECT_EQ(StatusText(d), At());
+                  EXPECT_EQ(FocusedText(List(d)), L"Beta") << "the folder left";
+                  Press(VK_RETURN);
               }),
               IDCANCEL);
     EXPECT_EQ(Result(), L"");
-    Run([&](HWND d) { EXPECT_EQ(StatusText(d), parent); });
+    Run([&](HWND d) { EXPECT_EQ(StatusText(d), At(L"Beta")); });
 }
 
 // OK takes the focused folder, or the current one from "このフォルダで決定";
@@ -137,26 +143,6 @@ TEST_F(FolderDialog, OkChoosesWhatTheHookAllows)
               }),
               IDCANCEL);
     EXPECT_EQ(Result(), L"");
-}
-
-// Enter chooses with the WindowOperation setting off and opens the folder
-// with it on; "上のフォルダへ" goes back with the folder left selected.
-TEST_F(FolderDialog, EnterChoosesOrOpensByTheSetting)
-{
-    Make(At());
-    EXPECT_EQ(Run([&](HWND) { Press(VK_RETURN); }), IDOK);
-    EXPECT_EQ(Result(), At(L"alpha"));
-    ScopedWindowOperation on(1);
-    Make(At());
-    Run([&](HWND d) {
-        Press(VK_RETURN);
-        EXPECT_EQ(StatusText(d), At(L"alpha"));
-        EXPECT_EQ(ListTexts(List(d)), (Texts{L"上のフォルダへ", L"inner", L"このフォルダで決定"}));
-        Press(VK_HOME);
-        Press(VK_RETURN);
-        EXPECT_EQ(StatusText(d), At());
-        EXPECT_EQ(FocusedText(List(d)), L"alpha");
-    });
 }
 
 TEST_F(FolderDialog, StartFoldersAndTheDrives)
@@ -203,7 +189,11 @@ TEST_F(FolderDialog, StartFoldersAndTheDrives)
     });
 }
 
-TEST_F(FolderDialog, NewFoldersAndTheirRefusals)
+// New folders and their refusals; Alt+F2 and Alt+F1 read the folder and the
+// drive; the context menus are announced and offer folder creation only
+// where it is allowed: never among the drives, nor when the style withdraws
+// it with its button, key and command.
+TEST_F(FolderDialog, NewFoldersReadAloudAndMenus)
 {
     Make(At());
     for (const wchar_t* name : {L"a;b", L"..\\escape", L"ALPHA", L"新規"}) {
@@ -213,29 +203,7 @@ TEST_F(FolderDialog, NewFoldersAndTheirRefusals)
     Run([&](HWND d) {
         Press('N', {false, true});
         EXPECT_EQ(FocusedText(List(d)), L"新規");
-    });
-    EXPECT_EQ(driver.BoxTexts(), (Texts{L"無効な文字が使われています。フォルダ名を入力しなおしてください。",
-                            L"無効な文字が使われています。フォルダ名を入力しなおしてください。",
-                            L"すでに同じ名前のフォルダが存在します。フォルダ名を入力しなおしてください。",
-                            At(L"新規") + L" を作成しました。"}));
-    EXPECT_TRUE(fs::is_directory(At(L"新規")));
-    EXPECT_FALSE(fs::exists(tree.Path().parent_path() / L"escape"));
-    // Withdrawn by the style: no button, key or command asks.
-    Make(At(), 0x1, 0x40000);
-    Run([&](HWND d) {
-        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, 1014)));
-        Press('N', {false, true});
-        Command(d, 1106);
-    });
-}
-
-// Alt+F2 and Alt+F1 read the folder and the drive; the context menus are
-// announced and offer folder creation only where it is allowed.
-TEST_F(FolderDialog, ReadAloudAndMenus)
-{
-    Make(At());
-    Run([&](HWND d) {
-        std::size_t before = transcript.Said().size(); // a slow listing may have said the folder
+        std::size_t before = transcript.Said().size();
         Press(VK_F2, {false, false, true});
         Press(VK_F1, {false, false, true});
         Texts said = transcript.Said(before);
@@ -246,12 +214,23 @@ TEST_F(FolderDialog, ReadAloudAndMenus)
         Command(d, 1013);
         for (int i = 0; i < 20 && StatusText(d) != kMyComputer; ++i)
             Command(d, 1015);
-        EXPECT_EQ(FocusId(d), kList) << "the up button, disabled, gave the focus to the list";
-        Press(VK_APPS); // no menus among the drives
+        EXPECT_EQ(FocusId(d), kFolders) << "the up button, disabled, gave the focus to the list";
+        Press(VK_APPS);
         Command(d, 1013);
     });
+    EXPECT_EQ(driver.BoxTexts(), (Texts{L"無効な文字が使われています。フォルダ名を入力しなおしてください。",
+                            L"無効な文字が使われています。フォルダ名を入力しなおしてください。",
+                            L"すでに同じ名前のフォルダが存在します。フォルダ名を入力しなおしてください。",
+                            At(L"新規") + L" を作成しました。"}));
+    EXPECT_TRUE(fs::is_directory(At(L"新規")));
+    EXPECT_FALSE(fs::exists(tree.Path().parent_path() / L"escape"));
     Make(At(), 0x1, 0x40000);
-    Run([&](HWND) { Press(VK_APPS); });
+    Run([&](HWND d) {
+        EXPECT_FALSE(IsWindowEnabled(GetDlgItem(d, 1014)));
+        Press('N', {false, true});
+        Command(d, 1106);
+        Press(VK_APPS);
+    });
     const Texts read = {L"1114 現在のドライブの読み上げ(&D)\tAlt + F1", L"1115 現在のフォルダの読み上げ(&L)\tAlt + F2"};
     Texts list = read;
     list.insert(list.end(), {L"0 ", L"1106 フォルダの作成(&F)\tCtrl + N"});
@@ -266,19 +245,10 @@ TEST_F(FolderDialog, ReadAloudAndMenus)
 TEST_F(FolderDialog, TheDriveBoxAndADriveThatIsNotReady)
 {
     ScopedWindowOperation on(1); // guides are spoken
-    auto indexOf = [](HWND box, wchar_t letter) {
-        for (int i = 0; i < SendMessageW(box, CB_GETCOUNT, 0, 0); ++i) {
-            wchar_t text[300] = {};
-            SendMessageW(box, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
-            if (lumadlg::DriveLetterOf(text) == letter)
-                return i;
-        }
-        return -1;
-    };
     Make(At());
     Run([&](HWND d) {
         HWND box = GetDlgItem(d, kDrives);
-        int start = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0)), z = indexOf(box, L'Z'), o = indexOf(box, L'O');
+        int start = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0)), z = DriveIndex(d, L'Z'), o = DriveIndex(d, L'O');
         ASSERT_TRUE(z >= 0 && o >= 0 && z != start) << "the test needs Wine's Z: and the empty O:";
         auto choose = [&](int index, bool confirm) {
             SetFocus(box);
@@ -306,7 +276,7 @@ TEST_F(FolderDialog, TheDriveBoxAndADriveThatIsNotReady)
 }
 
 // While it runs the caller may disable OK and the drive box (only those)
-// and show a guide message under the list.
+// and show a guide message, which is spoken.
 TEST_F(FolderDialog, WhatTheCallerChangesWhileItRuns)
 {
     ScopedWindowOperation on(1);
@@ -324,9 +294,6 @@ TEST_F(FolderDialog, WhatTheCallerChangesWhileItRuns)
         EXPECT_EQ(FolderDlg_EnableControl(dialog, kDrives, 0), 1);
         std::string text = cp932::FromWide(L"選べません");
         FolderDlg_MessageWnd(dialog, text.c_str(), text.c_str());
-        HWND guide = FindWindowExW(d, nullptr, L"ZUB_GuideClass", nullptr);
-        ASSERT_NE(guide, nullptr);
-        EXPECT_EQ(ChildRect(d, guide).top, ChildRect(d, List(d)).bottom + 2);
     });
     EXPECT_EQ(transcript.Count(L"reader Speak 1 選べません"), 1u);
     Run([&](HWND d) { EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, IDOK))); });

@@ -1,11 +1,13 @@
-// What the file dialog's tests share: a folder tree of the test's own, the
-// transcript, a driver for the dialog, made and run through the exports.
+// What the dialogs' tests share: a folder tree of the test's own, the
+// transcript, a driver, and a file dialog made and run through the exports
+// (the folder dialog's tests make theirs).
 #pragma once
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include "dialogs/folder/folder_text.h"
 #include "dialogs/lumadlg.h"
 #include "tests/support/dialog_driver.h"
 #include "tests/support/transcript_reader.h"
@@ -24,10 +26,25 @@ inline void Type(HWND d, const std::wstring& text)
 }
 inline std::wstring Line(HWND d) { return win::GetText(GetDlgItem(d, kFolderLine)); }
 inline HWND List(HWND d) { return GetDlgItem(d, kList); }
+// The entry of drive `letter` in a dialog's drive box, or -1.
+inline int DriveIndex(HWND d, wchar_t letter)
+{
+    for (int i = 0; i < SendDlgItemMessageW(d, kDrives, CB_GETCOUNT, 0, 0); ++i) {
+        wchar_t text[MAX_PATH] = {};
+        SendDlgItemMessageW(d, kDrives, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(text));
+        if (lumadlg::DriveLetterOf(text) == letter)
+            return i;
+    }
+    return -1;
+}
 
-class FileDialogTest : public ::testing::Test {
+class DialogTest : public ::testing::Test {
 protected:
-    void TearDown() override { FileDlg_Delete(dialog); }
+    void TearDown() override
+    {
+        FileDlg_Delete(dialog);
+        FolderDlg_Delete(dialog);
+    }
     void Create(int openMode, const std::wstring& folder, const std::wstring& filter = L"", const char* ext = nullptr)
     {
         FileDlg_Delete(dialog);
