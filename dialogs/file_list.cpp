@@ -57,6 +57,7 @@ std::uint32_t CLumaFileDialog::ListFolder(const std::wstring& folder, const std:
     // A reading that keeps the player waiting says which folder it reads.
     std::unique_ptr<FolderReading> reading = ReadingFor(QueryFor(folder, filter), readingAhead_);
     FolderContents contents = reading->Take([&] { reader::SpeakEx(folder); });
+    shellInfo_.UseTypeNamesAhead(reading->TakeTypeNames());
     reading.reset();
     if (!contents.searched) {
         InvalidateRect(list_, nullptr, TRUE);

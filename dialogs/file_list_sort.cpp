@@ -56,8 +56,9 @@ void CLumaFileDialog::RestoreListStates(const ListStates& states)
     if (focusIndex >= 0 && !std::binary_search(selected.begin(), selected.end(), focusIndex))
         changed.insert(std::upper_bound(changed.begin(), changed.end(), focusIndex), focusIndex);
 
-    // Drawn once, when all is in place; nothing read out.
-    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    // Nothing read out. The list is drawn once, at the next paint: the
+    // state changes only mark rows for it, and turning the list's drawing
+    // off and on around them would cost a redraw set-up of its own.
     restoringStates_ = true;
     ClearListStates(states.selectedIndexes);
     for (int i : changed) {
@@ -70,10 +71,11 @@ void CLumaFileDialog::RestoreListStates(const ListStates& states)
         SendMessageW(list_, LVM_SETITEMSTATE, i, reinterpret_cast<LPARAM>(&state));
     }
     restoringStates_ = false;
+    // Every row may show another entry now. Marked before the list scrolls
+    // to the focus, so that a scroll that paints at once paints it all.
+    InvalidateRect(list_, nullptr, TRUE);
     if (focusIndex >= 0)
         SendMessageW(list_, LVM_ENSUREVISIBLE, focusIndex, FALSE);
-    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list_, nullptr, TRUE);
 }
 
 bool CLumaFileDialog::SortList(unsigned key)

@@ -61,7 +61,8 @@ void OrderByName(FolderContents& contents)
 } // namespace
 
 FolderContents ReadFolder(const FolderQuery& query, const std::atomic<bool>& stop,
-                          const std::function<void(bool found)>& searched)
+                          const std::function<void(bool found)>& searched,
+                          const std::function<void(std::wstring_view name)>& fileFound)
 {
     FolderContents contents;
     WIN32_FIND_DATAW found;
@@ -110,6 +111,8 @@ FolderContents ReadFolder(const FolderQuery& query, const std::atomic<bool>& sto
             if (filter.kind == FileFilter::Kind::Extensions && !MatchesExtensions(filter, name))
                 continue;
             files.push_back(FileOf(found));
+            if (fileFound)
+                fileFound(name);
         }
     } while (FindNextFileW(find.get(), &found));
     find.reset();
@@ -130,6 +133,8 @@ FolderContents ReadFolder(const FolderQuery& query, const std::atomic<bool>& sto
                 if (files.size() >= room)
                     break;
                 files.push_back(FileOf(found));
+                if (fileFound)
+                    fileFound(found.cFileName);
             } while (FindNextFileW(patternFind.get(), &found));
         }
     }

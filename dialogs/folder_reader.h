@@ -10,6 +10,7 @@
 #include <functional>
 #include <limits>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dialogs/core/file_item.h"
@@ -45,8 +46,10 @@ struct FolderContents {
 // first instead), at most maxEntries entries, folders before files. Gives
 // up (with what it found so far) when `stop` is set. `searched`, when
 // given, learns as soon as the folder's search began whether it found
-// anything.
+// anything; `fileFound`, when given, learns the name of each file kept, as
+// it is found.
 FolderContents ReadFolder(const FolderQuery& query, const std::atomic<bool>& stop,
-                          const std::function<void(bool found)>& searched = {});
+                          const std::function<void(bool found)>& searched = {},
+                          const std::function<void(std::wstring_view name)>& fileFound = {});
 
 } // namespace lumadlg

@@ -1,7 +1,10 @@
 #include "dialogs/folder_reading.h"
 
+#include <algorithm>
 #include <system_error>
+#include <vector>
 
+#include "dialogs/core/paths.h"
 #include "dialogs/waiting.h"
 
 namespace lumadlg {
@@ -10,15 +13,34 @@ FolderReading::FolderReading(FolderQuery query)
     : query_(std::move(query)), searched_(CreateEventW(nullptr, TRUE, FALSE, nullptr)),
       done_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), started_(GetTickCount64())
 {
+    if (!query_.foldersOnly)
+        typeNames_ = std::make_unique<TypeNamesAhead>();
     auto read = [this] {
+        // The type names of the first extensions found are asked at once:
+        // the list needs them for its first rows.
+        std::vector<std::wstring> extensionsSeen;
+        auto fileFound = [&](std::wstring_view name) {
+            if (typeNames_->Full())
+                return;
+            std::wstring_view extension = ExtensionOf(name);
+            if (std::find(extensionsSeen.begin(), extensionsSeen.end(), extension) != extensionsSeen.end())
+                return;
+            extensionsSeen.emplace_back(extension);
+            typeNames_->Ask(std::wstring(extension), query_.folder + std::wstring(name));
+        };
         try {
-            contents_ = ReadFolder(query_, stop_, [this](bool found) {
-                found_ = found;
-                SetEvent(searched_.get());
-            });
+            contents_ = ReadFolder(
+                query_, stop_,
+                [this](bool found) {
+                    found_ = found;
+                    SetEvent(searched_.get());
+                },
+                typeNames_ ? std::function<void(std::wstring_view)>(fileFound) : nullptr);
         } catch (...) {
             failure_ = std::current_exception();
         }
+        if (typeNames_)
+            typeNames_->Close();
         SetEvent(done_.get());
     };
     try {

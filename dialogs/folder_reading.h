@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "dialogs/folder_reader.h"
+#include "dialogs/type_names_ahead.h"
 #include "win/handles.h"
 
 namespace lumadlg {
@@ -41,6 +42,11 @@ public:
     // the search began; waits as Take does.
     bool FoundAnything(const std::function<void()>& onSlow);
 
+    // The type names of the files' first extensions, asked of the shell
+    // while the folder was read (none for a reading of folders alone);
+    // after Take.
+    std::unique_ptr<TypeNamesAhead> TakeTypeNames() { return std::move(typeNames_); }
+
 private:
     // Waits for one of the events, as Take describes (WaitWithWindowsAlive).
     void Wait(std::initializer_list<HANDLE> events, const std::function<void()>& onSlow);
@@ -54,6 +60,7 @@ private:
     win::UniqueHandle done_;
     ULONGLONG started_ = 0;
     bool told_ = false; // onSlow ran
+    std::unique_ptr<TypeNamesAhead> typeNames_;
     std::thread thread_;
 };
 

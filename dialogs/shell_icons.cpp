@@ -2,6 +2,8 @@
 
 #include <shellapi.h>
 
+#include "win/cp932.h"
+
 namespace lumadlg {
 
 HIMAGELIST SystemSmallIcons()
@@ -28,6 +30,14 @@ int SmallIconIndexOfKind(const std::wstring& name, bool folder)
                         SHGFI_USEFILEATTRIBUTES | SHGFI_SYSICONINDEX | SHGFI_SMALLICON))
         return -1;
     return info.iIcon;
+}
+
+std::wstring ShellTypeName(const std::wstring& path)
+{
+    SHFILEINFOW info = {};
+    if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_TYPENAME))
+        return {};
+    return cp932::CutToBytes(info.szTypeName, 79);
 }
 
 } // namespace lumadlg

@@ -3,10 +3,10 @@
 #include <shellapi.h>
 
 #include <initializer_list>
+#include <optional>
 
 #include "dialogs/core/paths.h"
 #include "dialogs/shell_icons.h"
-#include "win/cp932.h"
 
 namespace lumadlg {
 
@@ -28,11 +28,17 @@ std::wstring KindOf(const FileItem& item)
 
 } // namespace
 
+void ShellInfoCache::UseTypeNamesAhead(std::unique_ptr<TypeNamesAhead> ahead)
+{
+    typeNamesAhead_ = std::move(ahead);
+}
+
 void ShellInfoCache::Clear()
 {
     typeOfKind_.clear();
     typeNames_.clear();
     iconOfKind_.clear();
+    typeNamesAhead_.reset();
 }
 
 std::size_t ShellInfoCache::TypeIndex(const FileItem& item, const std::wstring& folder)
@@ -41,11 +47,10 @@ std::size_t ShellInfoCache::TypeIndex(const FileItem& item, const std::wstring& 
     auto known = typeOfKind_.find(kind);
     if (known != typeOfKind_.end())
         return known->second;
-    SHFILEINFOW info = {};
-    std::wstring name;
-    if (SHGetFileInfoW((folder + item.name).c_str(), 0, &info, sizeof info, SHGFI_TYPENAME))
-        name = cp932::CutToBytes(info.szTypeName, 79);
-    typeNames_.push_back(std::move(name));
+    std::optional<std::wstring> ahead;
+    if (typeNamesAhead_ && item.IsFile())
+        ahead = typeNamesAhead_->Take(std::wstring(ExtensionOf(item.name)));
+    typeNames_.push_back(ahead ? std::move(*ahead) : ShellTypeName(folder + item.name));
     typeOfKind_.emplace(std::move(kind), typeNames_.size() - 1);
     return typeNames_.size() - 1;
 }
