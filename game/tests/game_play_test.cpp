@@ -182,6 +182,12 @@ TEST_F(GamePlay, StageOneClearedEarlyStillAsksAllFiveAndFailingStageTwoEndsTheGa
     EXPECT_EQ(questions.size(), 10u);
     EXPECT_EQ(enabled, (std::vector<int>{mnuQuizeCheck, mnuQuizeRevoice, mnuQuizeCancel, mnuToolRank, mnuToolInfo}));
     EXPECT_EQ(window.TotalCorrect, 4);
+    // After each number and each question the game waits for its speech to end.
+    int waited = 0;
+    for (size_t i = 0; i + 1 < said.size(); ++i)
+        if (said[i].starts_with(L"voice Speak 0 第 ") || said[i].starts_with(L"voice Speak 0 q"))
+            waited += said[i + 1] == L"voice WaitSpeech";
+    EXPECT_EQ(waited, 20);
     // After the second right answer the lamp reads ステ｜ジクリア and Need stays 0.
     EXPECT_EQ(needShown[2], std::make_pair(0, std::wstring(L"ス")));
     EXPECT_EQ(needShown[4].first, 0);

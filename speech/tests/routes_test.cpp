@@ -17,19 +17,16 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "game/logic/styles.h"
-#include "game/quiz/tests/quiz_file_builder.h"
 #include "game/voice.h"
 #include "speech/nvda_client.h"
 #include "speech/reader_router.h"
 #include "speech/tone_player.h"
 #include "speech/voskusr.h"
 #include "tests/support/e2e/driver.h"
-#include "tests/support/temp_folder.h"
 #include "tests/support/transcript_reader.h"
 #include "win/cp932.h"
 #include "win/message_loop.h"
@@ -305,41 +302,6 @@ TEST(GameVoice, TheSettingAndTheReadersRunningDecideTheRoute)
         EXPECT_EQ(said, c.said);
     }
     win::RegKey::Create(HKEY_CURRENT_USER, game::kSettingsKey).DeleteValue(game::kSpeechValue);
-}
-
-TEST(GameVoice, TheGameWaitsForTheEndOfTheNumberAndOfTheQuestion)
-{
-    // The stand-in game with its dialog library, sounds and NVDA's client.
-    testsupport::ScopedTempFolder folder;
-    std::filesystem::copy(kFolder + L"\\..\\standin", folder.Path());
-    std::filesystem::copy_file(kFolder + L"\\nvdaControllerClient.dll", folder / L"nvdaControllerClient.dll");
-    std::ofstream(folder / L"quiz.zlq", std::ios::binary) << quiz::testing::QuizFileBytes({30}, 30);
-    win::RegKey::Create(HKEY_CURRENT_USER, game::kSettingsKey).DeleteValue(game::kSpeechValue);
-    SetEnvironmentVariableW(L"STANDIN_NVDA", L"running");
-    e2e::ScopedEnv speaking(L"STANDIN_NVDA_SPEAK_MS", L"100");
-    e2e::ScopedEnv path(L"VEMO_STANDIN_PATH", (folder / L"quiz.zlq").wstring());
-    e2e::ScopedEnv scale(L"VEMO_TIME_SCALE", L"0.1");
-    testsupport::ScopedTranscript transcript;
-    {
-        e2e::Process game(folder / L"Vemo.exe");
-        const HWND main = e2e::WaitForWindow(game.Id(), L"VemoQuizWindow", kTimeout);
-        ASSERT_TRUE(e2e::WaitForLine(transcript.Path(), L"voice Speak 0  F2でクイズを開いてください", 0, kTimeout));
-        e2e::PressKey(main, VK_F2);
-        ASSERT_TRUE(e2e::WaitForLine(transcript.Path(), L"voice Speak 0 F3でカルミオできます", 0, kTimeout));
-        e2e::PressKey(main, VK_F3);
-        ASSERT_TRUE(e2e::WaitForLine(
-            transcript.Path(), [](const std::wstring& l) { return l.starts_with(L"voice Speak 0 a"); }, 0, kTimeout));
-        PostMessageW(main, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(game.WaitForExit(kTimeout));
-    }
-    // After the number and after the question the game waits for the end of
-    // its speech (which WaitSpeech knows from NVDA's marks, as above).
-    const Lines said = Said(transcript, 0, L"voice ");
-    int waited = 0;
-    for (size_t i = 0; i + 1 < said.size(); ++i)
-        if (said[i].starts_with(L"voice Speak 0 第 一問 [nvda]") || said[i].starts_with(L"voice Speak 0 q"))
-            waited += said[i].ends_with(L" [nvda]") && said[i + 1] == L"voice WaitSpeech [nvda]";
-    EXPECT_EQ(waited, 2) << testing::PrintToString(said);
 }
 
 TEST(PlayTone, EveryCueAndABurstBeyondTheQueueDrain)
