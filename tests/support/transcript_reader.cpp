@@ -74,14 +74,6 @@ ScopedTranscript::~ScopedTranscript()
     std::filesystem::remove(path_, ignored);
 }
 
-std::vector<std::string> ScopedTranscript::Lines() const
-{
-    std::vector<std::string> lines = ReadWrittenLines(path_);
-    for (std::string& line : lines)
-        line = std::string(speech::transcript::SplitRouteField(line));
-    return lines;
-}
-
 std::vector<std::vector<std::wstring>> ScopedTranscript::Entries() const { return ReadEntries(path_); }
 
 std::vector<std::wstring> SaidLines(const std::filesystem::path& file)

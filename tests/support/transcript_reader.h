@@ -26,10 +26,8 @@ public:
     ScopedTranscript& operator=(const ScopedTranscript&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
-    // The lines as written (UTF-8, escapes kept) without their route fields,
-    // and the same split into fields, escapes undone (the marker comes back
-    // as U+F8F2).
-    std::vector<std::string> Lines() const;
+    // The lines without their route fields split into fields, escapes undone
+    // (the marker comes back as U+F8F2).
     std::vector<std::vector<std::wstring>> Entries() const;
     // Like Said, with the route field kept where a line has one:
     // "reader Speak 1 上のフォルダへ [nvda]".
