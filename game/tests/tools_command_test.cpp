@@ -8,6 +8,7 @@
 #include "game/launcher.h"
 #include "game/links.h"
 #include "game/manual.h"
+#include "game/quiz/text_helpers.h"
 #include "game/rules/score_store.h"
 #include "game/tests/window_test_support.h"
 #include "win/module.h"
@@ -142,6 +143,15 @@ TEST_F(ToolsCommandTest, TheManualOpensInTheEditorOrElseInTheSystemEditor)
     EXPECT_EQ(openManual(), cannot);
     DocRead(L"", L"C:\\", launcher, window.hwnd());
     EXPECT_EQ(launcher.notes, (Lines{notepad, editor, editor, notepad})) << "no file name, nothing started";
+}
+
+// The program's folder (of the manual, the sounds, the dialog library) joined
+// to a name by one backslash, also after a character whose trail byte is 0x5C.
+TEST(FolderNames, AddYenJoinsWithOneBackslash)
+{
+    EXPECT_EQ(quiz::AddYen(L"C:\\Games\\"), L"C:\\Games\\");
+    EXPECT_EQ(quiz::AddYen(L"C:\\表"), L"C:\\表\\"); // 表 ends in byte 0x5C in Shift-JIS
+    EXPECT_EQ(quiz::AddYen(L""), L"\\");
 }
 
 TEST_F(ToolsCommandTest, VersionBoxAndDownloadPagesInANewBrowserOrElseTheDefaultOne)

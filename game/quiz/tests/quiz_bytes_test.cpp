@@ -1,5 +1,5 @@
 // The quiz as bytes: reading quiz files (files on disk are read in the
-// question store's tests), and picking questions and their answers' order.
+// open command's tests), and picking questions and their answers' order.
 #include <gtest/gtest.h>
 
 #include <cmath>
