@@ -4,6 +4,7 @@
 // caller reads.
 #include <windows.h>
 #include <commctrl.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -276,7 +277,10 @@ Texts SortAsTheList(std::vector<OrderEntry>& entries, unsigned key, bool descend
 // Every sort of the file dialog, and the folder dialog's list, give the
 // order of the platform's comparison, ties included, in a folder of names
 // that differ only in case, width, kana and digits, long names, one name in
-// several types, and entries that share a size or a date.
+// several types, and entries that share a size or a date. Each file's type
+// is the shell's name for its own path, whether asked while the folder was
+// read or when its row was drawn (there are more extensions than are asked
+// ahead, and files without one).
 TEST_F(FileDialog, OrdersFollowThePlatformsComparison)
 {
     const std::wstring longName = L"long" + std::wstring(180, L'n');
@@ -330,6 +334,11 @@ TEST_F(FileDialog, OrdersFollowThePlatformsComparison)
         auto at = std::find(listed[0].begin(), listed[0].end(), e.name);
         ASSERT_NE(at, listed[0].end()) << "listed: " << cp932::FromWide(e.name);
         e.type = types[static_cast<std::size_t>(at - listed[0].begin())];
+        SHFILEINFOW info = {};
+        SHGetFileInfoW((tree / L"mixed" / e.name).c_str(), 0, &info, sizeof info, SHGFI_TYPENAME);
+        if (!e.folder) { // a kind is its extension in any case
+            EXPECT_EQ(NoCase(e.type, info.szTypeName), 0) << cp932::FromWide(e.type + L" for " + e.name);
+        }
     }
     // A listing sorts by name; a command by its key, again in the other direction.
     std::vector<OrderEntry> expected = found;
