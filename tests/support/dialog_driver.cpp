@@ -431,19 +431,4 @@ bool RunOnHost(const std::filesystem::path& folder, const std::string& commands)
     return std::filesystem::remove(mark);
 }
 
-ManyEntries::ManyEntries(const testsupport::ScopedTempFolder& tree, const std::wstring& name, int folders, int files)
-{
-    const std::filesystem::path shm = L"Z:\\dev\\shm"; // the host's /dev/shm
-    path_ = (std::filesystem::is_directory(shm) ? shm : tree.Path()) / (tree.Path().filename().wstring() + L"-" + name);
-    made_ = std::filesystem::create_directory(path_) &&
-            RunOnHost(path_, "seq -f folder%05g 1 " + std::to_string(folders) + " | xargs mkdir && seq -f file%05g.dat 1 " +
-                                 std::to_string(files) + " | xargs touch");
-}
-
-ManyEntries::~ManyEntries()
-{
-    RunOnHost(path_, "find . -mindepth 1 -delete");
-    std::filesystem::remove(path_);
-}
-
 } // namespace dialogtest

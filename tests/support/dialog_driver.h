@@ -110,19 +110,4 @@ std::optional<FileId> FileIdOf(const std::string& cp932Path);
 // not the minutes they take through Wine.
 bool RunOnHost(const std::filesystem::path& folder, const std::string& commands);
 
-// A folder of `folders` subfolders ("folder00001" ...) and `files` empty
-// files ("file00001.dat" ...) that the host's shell makes and empties, in
-// its memory-backed folder when it has one.
-class ManyEntries {
-public:
-    ManyEntries(const testsupport::ScopedTempFolder& tree, const std::wstring& name, int folders, int files);
-    ~ManyEntries();
-    bool Made() const { return made_; }
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-    bool made_ = false;
-};
-
 } // namespace dialogtest
