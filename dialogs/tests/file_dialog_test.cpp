@@ -193,36 +193,26 @@ TEST_F(FileDialog, StylesHideAndShow)
 }
 
 // Each sort says its order's name and nothing else, though it moves the
-// focused entry; sorting by size twice turns the files round.
-TEST_F(FileDialog, SortsSayOnlyTheOrdersName)
-{
-    Create(1, At());
-    Texts said;
-    Run([&](HWND d) {
-        Command(d, 1110);
-        Command(d, 1110);
-        EXPECT_EQ(ListTexts(List(d)), (Texts{L"上のフォルダへ", L"e.dat", L"d.dat", L"c.dat", L"b.txt", L"a.zlq", L"beta", L"Alpha"}));
-        Type(d, L".\\"); // a fresh listing of the same folder
-        SetFocus(List(d));
-        std::size_t before = transcript.Said().size();
-        for (int i = 0; i < 5; ++i)
-            Command(d, 1113);
-        said = transcript.Said(before);
-    });
-    EXPECT_EQ(said, (Texts{L"reader Speak 0 名前順", L"reader Speak 0 サイズ順", L"reader Speak 0 種類順",
-                           L"reader Speak 0 日時順", L"reader Speak 0 名前順"}));
-}
-
-// The focused entry is read when the focus arrives and whenever its
-// selection changes (Ctrl+Space), once each; the detail commands read it.
-TEST_F(FileDialog, TheFocusedEntryIsRead)
+// focused entry; sorting by size twice turns the files round. The focused
+// entry is read when the focus arrives and whenever its selection changes
+// (Ctrl+Space), once each; the detail commands read it.
+TEST_F(FileDialog, SortsAndTheFocusedEntryAreRead)
 {
     Create(1, At());
     SetStyle(FDSM_STYLE, FDS_MULTISELECT);
     Run([&](HWND d) {
+        Command(d, 1110);
+        Command(d, 1110);
+        EXPECT_EQ(ListTexts(List(d)), (Texts{L"上のフォルダへ", L"e.dat", L"d.dat", L"c.dat", L"b.txt", L"a.zlq", L"beta", L"Alpha"}));
+        Type(d, At()); // a fresh listing of the same folder
         SetFocus(List(d)); // a.zlq, the first file
-        Command(d, 1100);
         std::size_t before = transcript.Said().size();
+        for (int i = 0; i < 5; ++i)
+            Command(d, 1113);
+        EXPECT_EQ(transcript.Said(before), (Texts{L"reader Speak 0 名前順", L"reader Speak 0 サイズ順", L"reader Speak 0 種類順",
+                                                 L"reader Speak 0 日時順", L"reader Speak 0 名前順"}));
+        Command(d, 1100);
+        before = transcript.Said().size();
         Press(VK_DOWN);
         Press(VK_SPACE, {.ctrl = true});
         Press(VK_SPACE, {.ctrl = true});
@@ -233,7 +223,7 @@ TEST_F(FileDialog, TheFocusedEntryIsRead)
         Command(d, 1115);
     });
     for (const std::wstring& said : Texts{L"reader SpeakEx 4 1 一覧 a.zlq", L"reader SpeakEx 4 1 0KB",
-                                          L"reader Speak 1 上のフォルダへ", L"reader SpeakEx 4 1 " + At()})
+                                          L"reader Speak 1 上のフォルダへ", L"reader SpeakEx 4 1 " + At() + L"\\"})
         EXPECT_GE(transcript.Count(said), 1u) << cp932::FromWide(said);
 }
 

@@ -324,14 +324,6 @@ int FocusId(HWND dialog)
     return GetDlgCtrlID(parent != dialog && IsChild(dialog, parent) ? parent : focus);
 }
 
-RECT ChildRect(HWND parent, HWND child)
-{
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 std::wstring StatusText(HWND dialog)
 {
     wchar_t text[600] = {};

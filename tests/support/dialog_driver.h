@@ -87,7 +87,6 @@ bool Char(WPARAM ch);
 void Command(HWND dialog, int id);
 
 int FocusId(HWND dialog); // a combo box's edit counts as the combo box
-RECT ChildRect(HWND parent, HWND child);
 std::wstring StatusText(HWND dialog); // the status bar 1005
 std::wstring ItemText(HWND list, int index, int column = 0);
 Texts ListTexts(HWND list, int column = 0);
