@@ -324,14 +324,6 @@ int FocusId(HWND dialog)
     return GetDlgCtrlID(parent != dialog && IsChild(dialog, parent) ? parent : focus);
 }
 
-RECT ChildRect(HWND parent, HWND child)
-{
-    RECT r;
-    GetWindowRect(child, &r);
-    MapWindowPoints(nullptr, parent, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
 std::wstring StatusText(HWND dialog)
 {
     wchar_t text[600] = {};
@@ -429,21 +421,6 @@ bool RunOnHost(const std::filesystem::path& folder, const std::string& commands)
             FindNextChangeNotification(change);
     FindCloseChangeNotification(change);
     return std::filesystem::remove(mark);
-}
-
-ManyEntries::ManyEntries(const testsupport::ScopedTempFolder& tree, const std::wstring& name, int folders, int files)
-{
-    const std::filesystem::path shm = L"Z:\\dev\\shm"; // the host's /dev/shm
-    path_ = (std::filesystem::is_directory(shm) ? shm : tree.Path()) / (tree.Path().filename().wstring() + L"-" + name);
-    made_ = std::filesystem::create_directory(path_) &&
-            RunOnHost(path_, "seq -f folder%05g 1 " + std::to_string(folders) + " | xargs mkdir && seq -f file%05g.dat 1 " +
-                                 std::to_string(files) + " | xargs touch");
-}
-
-ManyEntries::~ManyEntries()
-{
-    RunOnHost(path_, "find . -mindepth 1 -delete");
-    std::filesystem::remove(path_);
 }
 
 } // namespace dialogtest

@@ -87,7 +87,6 @@ bool Char(WPARAM ch);
 void Command(HWND dialog, int id);
 
 int FocusId(HWND dialog); // a combo box's edit counts as the combo box
-RECT ChildRect(HWND parent, HWND child);
 std::wstring StatusText(HWND dialog); // the status bar 1005
 std::wstring ItemText(HWND list, int index, int column = 0);
 Texts ListTexts(HWND list, int column = 0);
@@ -109,20 +108,5 @@ std::optional<FileId> FileIdOf(const std::string& cp932Path);
 // side by side there, and tens of thousands of entries take seconds to make,
 // not the minutes they take through Wine.
 bool RunOnHost(const std::filesystem::path& folder, const std::string& commands);
-
-// A folder of `folders` subfolders ("folder00001" ...) and `files` empty
-// files ("file00001.dat" ...) that the host's shell makes and empties, in
-// its memory-backed folder when it has one.
-class ManyEntries {
-public:
-    ManyEntries(const testsupport::ScopedTempFolder& tree, const std::wstring& name, int folders, int files);
-    ~ManyEntries();
-    bool Made() const { return made_; }
-    const std::filesystem::path& Path() const { return path_; }
-
-private:
-    std::filesystem::path path_;
-    bool made_ = false;
-};
 
 } // namespace dialogtest

@@ -251,7 +251,10 @@ TEST_F(AllControls, GuideMessages)
     EXPECT_EQ(assist->ShowGuideAt(IDC_LIST, "b", nullptr), 0) << "nothing spoken, nothing returned";
     EXPECT_FALSE(IsWindow(guide)) << "replaced";
     guide = assist->GuideWindow();
-    EXPECT_EQ(ChildRect(dialog, guide).top, ChildRect(dialog, GetDlgItem(dialog, IDC_LIST)).bottom + 2);
+    RECT guideRect, listRect;
+    GetWindowRect(guide, &guideRect);
+    GetWindowRect(GetDlgItem(dialog, IDC_LIST), &listRect);
+    EXPECT_EQ(guideRect.top, listRect.bottom + 2);
     Focus(IDC_LIST);
     ASSERT_TRUE(Press(VK_HOME));
     EXPECT_FALSE(IsWindow(guide)) << "a key that does nothing else closes it";

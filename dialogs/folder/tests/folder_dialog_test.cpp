@@ -241,12 +241,18 @@ TEST_F(FolderDialog, NewFoldersReadAloudAndMenus)
 // A drive chosen in the box but not confirmed is put back when the box
 // loses the focus; a confirmed one is listed and kept. O: (a CD-ROM drive
 // without a medium in the test prefix) is offered, but choosing it, in the
-// box or among the drives, says so and keeps the folder.
-TEST_F(FolderDialog, TheDriveBoxAndADriveThatIsNotReady)
+// box or among the drives, says so and keeps the folder. While it runs the
+// caller may disable OK and the drive box (only those) and show a guide
+// message, which is spoken; the next run has them back.
+TEST_F(FolderDialog, TheDriveBoxAndWhatTheCallerChangesWhileItRuns)
 {
     ScopedWindowOperation on(1); // guides are spoken
     Make(At());
+    EXPECT_EQ(FolderDlg_EnableControl(dialog, 1, 0), 0) << "not running";
+    EXPECT_EQ(FolderDlg_SetWindowText(dialog, nullptr, 1017), 1);
+    EXPECT_EQ(FolderDlg_SetWindowText(dialog, "x", 1000), 0);
     Run([&](HWND d) {
+        EXPECT_EQ(win::GetText(GetDlgItem(d, 1017)), L"");
         HWND box = GetDlgItem(d, kDrives);
         int start = static_cast<int>(SendMessageW(box, CB_GETCURSEL, 0, 0)), z = DriveIndex(d, L'Z'), o = DriveIndex(d, L'O');
         ASSERT_TRUE(z >= 0 && o >= 0 && z != start) << "the test needs Wine's Z: and the empty O:";
@@ -271,21 +277,6 @@ TEST_F(FolderDialog, TheDriveBoxAndADriveThatIsNotReady)
         EXPECT_EQ(StatusText(d), kMyComputer);
         EXPECT_EQ(choose(z, true), z);
         EXPECT_EQ(StatusText(d), L"Z:\\");
-    });
-    EXPECT_EQ(transcript.Count(L"reader Speak 1 ドライブの準備ができていません"), 2u);
-}
-
-// While it runs the caller may disable OK and the drive box (only those)
-// and show a guide message, which is spoken.
-TEST_F(FolderDialog, WhatTheCallerChangesWhileItRuns)
-{
-    ScopedWindowOperation on(1);
-    Make(At());
-    EXPECT_EQ(FolderDlg_EnableControl(dialog, 1, 0), 0) << "not running";
-    EXPECT_EQ(FolderDlg_SetWindowText(dialog, nullptr, 1017), 1);
-    EXPECT_EQ(FolderDlg_SetWindowText(dialog, "x", 1000), 0);
-    Run([&](HWND d) {
-        EXPECT_EQ(win::GetText(GetDlgItem(d, 1017)), L"");
         EXPECT_EQ(FolderDlg_EnableControl(dialog, 1000, 0), 0);
         EXPECT_EQ(FolderDlg_EnableControl(dialog, 1, 0), 1);
         EXPECT_EQ(FolderDlg_EnableControl(dialog, 1, 0), 0) << "already disabled";
@@ -295,6 +286,7 @@ TEST_F(FolderDialog, WhatTheCallerChangesWhileItRuns)
         std::string text = cp932::FromWide(L"選べません");
         FolderDlg_MessageWnd(dialog, text.c_str(), text.c_str());
     });
+    EXPECT_EQ(transcript.Count(L"reader Speak 1 ドライブの準備ができていません"), 2u);
     EXPECT_EQ(transcript.Count(L"reader Speak 1 選べません"), 1u);
     Run([&](HWND d) { EXPECT_TRUE(IsWindowEnabled(GetDlgItem(d, IDOK))); });
 }
