@@ -59,6 +59,32 @@ std::wstring ParentFolder(std::wstring_view path)
     return std::wstring(p.substr(0, last + 1));
 }
 
+std::wstring WithoutDotComponents(std::wstring_view path)
+{
+    const std::size_t rootLength = path.size() >= 3 && path[1] == L':' && path[2] == L'\\' ? 3 : 0;
+    std::vector<std::wstring_view> kept;
+    for (std::wstring_view rest = path.substr(rootLength); !rest.empty();) {
+        const std::size_t end = std::min(rest.find(L'\\'), rest.size());
+        const std::wstring_view part = rest.substr(0, end);
+        rest.remove_prefix(std::min(end + 1, rest.size()));
+        if (part == L"..") {
+            if (!kept.empty())
+                kept.pop_back();
+        } else if (part != L".") {
+            kept.push_back(part);
+        }
+    }
+    std::wstring result(path.substr(0, rootLength));
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        if (i > 0)
+            result += L'\\';
+        result += kept[i];
+    }
+    if (!kept.empty() && !path.empty() && path.back() == L'\\')
+        result += L'\\';
+    return result;
+}
+
 std::wstring LastComponent(std::wstring_view folder)
 {
     if (Cp932Length(folder) >= 260)

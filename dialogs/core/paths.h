@@ -24,6 +24,11 @@ bool IsRootFolder(std::wstring_view folder);
 // without any "\" left, the path without its trailing "\" ("C:\" -> "C:").
 std::wstring ParentFolder(std::wstring_view path);
 
+// The path with its "." components dropped and each ".." taking away the
+// component before it, never the drive's root: "C:\a\.\b\..\c" ->
+// "C:\a\c", "C:\..\a" -> "C:\a". A trailing "\" stays.
+std::wstring WithoutDotComponents(std::wstring_view path);
+
 // The last component of a folder (its text after the last "\", ignoring one
 // trailing "\"); "" when the folder is 260 bytes or longer.
 std::wstring LastComponent(std::wstring_view folder);

@@ -115,6 +115,10 @@ TypedName ParseTypedName(std::wstring_view text, const TypedNameContext& context
                 working = current;
             working = WithBackslash(working) + parts.dir;
         }
+        // "." and ".." are followed here, so that the folder listed, shown
+        // and read out is the one they lead to, and a later ".." goes up
+        // from it.
+        working = WithoutDotComponents(working);
         if (!env.IsFolderUsable(working))
             return Refuse(msg::kNoSuchPath);
         if (parts.base.empty() && parts.ext.empty())
@@ -124,8 +128,8 @@ TypedName ParseTypedName(std::wstring_view text, const TypedNameContext& context
     }
 
     std::wstring full = WithBackslash(working) + parts.base + parts.ext;
-    if (env.IsFolderUsable(full))
-        return Result(kTypedFolder, WithBackslash(full));
+    if (const std::wstring folder = WithoutDotComponents(full); env.IsFolderUsable(folder))
+        return Result(kTypedFolder, WithBackslash(folder));
 
     std::wstring folder = ParentFolder(full);
     std::wstring name = parts.base + parts.ext;

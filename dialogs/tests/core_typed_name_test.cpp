@@ -40,10 +40,12 @@ void Check(TypedNameContext ctx, const std::vector<Case>& cases)
         TypedName t = ParseTypedName(c.text, ctx, env);
         SCOPED_TRACE(testing::Message() << "typed " << testing::PrintToString(c.text));
         EXPECT_EQ(t.code, c.code);
-        if (!c.folderOrMessage.empty())
+        if (!c.folderOrMessage.empty()) {
             EXPECT_EQ(c.code == kTypedRefused ? t.message : t.folder, c.folderOrMessage);
-        if (!c.name.empty())
+        }
+        if (!c.name.empty()) {
             EXPECT_EQ(t.name, c.name);
+        }
     }
 }
 
@@ -59,6 +61,10 @@ TEST(TypedNames, InAFolder)
            {L"E:", kTypedRefused, L"ドライブの準備ができていません。"},
            {L"sub\\", kTypedFolder, L"C:\\quiz\\sub\\"},
            {L"..\\other\\", kTypedFolder, L"C:\\other\\"},
+           {L".\\", kTypedFolder, L"C:\\quiz\\"}, // "." and ".." followed, never above the root
+           {L"sub\\.", kTypedFolder, L"C:\\quiz\\sub\\"},
+           {L"..\\..\\other\\.\\", kTypedFolder, L"C:\\other\\"},
+           {L"sub\\..\\sub\\b.zlq", kTypedExisting, L"C:\\quiz\\sub\\", L"b.zlq"},
            {L"\\other", kTypedFolder, L"C:\\other\\"},
            {L"C:sub", kTypedFolder, L"C:\\quiz\\sub\\"},
            {L"c:quiz", kTypedFolder, L"c:\\quiz\\"}, // another letter case: another drive, from its root
