@@ -51,7 +51,12 @@ public:
         hook_ = SetWindowsHookExW(WH_GETMESSAGE, &Player::Taken, nullptr, GetCurrentThreadId());
         offered_ = SetWindowsHookExW(WH_CALLWNDPROC, &Player::Offered, nullptr, GetCurrentThreadId());
     }
-    ~Player() { KillTimer(nullptr, timer_), UnhookWindowsHookEx(hook_), UnhookWindowsHookEx(offered_); }
+    ~Player()
+    {
+        KillTimer(nullptr, timer_);
+        UnhookWindowsHookEx(hook_);
+        UnhookWindowsHookEx(offered_);
+    }
 
     int namesEntered = 0;
     bool timedOut = false;

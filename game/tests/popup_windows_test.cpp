@@ -58,7 +58,10 @@ TEST_F(PopupTest, AMessagePlaysItsSoundSpeaksAndClosesByItselfAfterTheSpeechEven
     for (WPARAM key : {VK_ESCAPE, VK_F8}) {
         QuizAbort = false;
         const size_t before = transcript.Said().size();
-        ShowMessage(L"ステージ1", nullptr, [key](HWND w) { KillTimer(w, 1), PostMessageW(w, WM_KEYDOWN, key, 0); });
+        ShowMessage(L"ステージ1", nullptr, [key](HWND w) {
+            KillTimer(w, 1);
+            PostMessageW(w, WM_KEYDOWN, key, 0);
+        });
         EXPECT_TRUE(QuizAbort) << key;
         EXPECT_EQ(transcript.Said(before), Lines{L"voice WaitSpeech"}) << key;
     }
@@ -69,7 +72,10 @@ TEST_F(PopupTest, AMessagePlaysItsSoundSpeaksAndClosesByItselfAfterTheSpeechEven
     // has been, not at a later tick. A missing sound is not played.
     QuizAbort = false;
     const size_t before = transcript.Said().size();
-    ShowMessage(L"ゲームオーバー", L"@無い音.wav", [](HWND w) { KillTimer(w, 1), PostMessageW(w, WM_TIMER, 1, 0); });
+    ShowMessage(L"ゲームオーバー", L"@無い音.wav", [](HWND w) {
+        KillTimer(w, 1);
+        PostMessageW(w, WM_TIMER, 1, 0);
+    });
     EXPECT_EQ(transcript.Said(before), (Lines{L"voice StopSpeech", Message(L"ゲームオーバー"), L"voice WaitSpeech"}));
 }
 
@@ -128,7 +134,10 @@ TEST_F(PopupTest, TheNameEntryRefusesTooLongTwoLineOrEmptyNamesAndAcceptsOthers)
         {L"ABCDEFGHIJKLM", L"ABCDEFGHIJKL", L"ABCDEFGHIJKL", 1,
          [](HWND box) { SendMessageW(GetDlgItem(GetParent(box), 1), BM_CLICK, 0, 0); }},
         {L"", L"", L"Z", 2,
-         [](HWND box) { SendMessageW(box, WM_CHAR, L'Z', 1), SendMessageW(box, WM_LBUTTONDBLCLK, MK_LBUTTON, 0); }},
+         [](HWND box) {
+             SendMessageW(box, WM_CHAR, L'Z', 1);
+             SendMessageW(box, WM_LBUTTONDBLCLK, MK_LBUTTON, 0);
+         }},
     };
     for (const Case& c : cases) {
         EnteredName = L"前の名前";

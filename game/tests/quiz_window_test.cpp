@@ -114,7 +114,8 @@ TEST_F(QuizWindowTest, ADoubleClickOnTheAnswerPanelAndOnlyThereOpensTheNameEntry
     for (const POINT at : {POINT{2, 2}, panel}) {
         OnActivate entry(L"VemoNameEntry", [](HWND w) {
             HWND box = FindWindowExW(w, nullptr, L"EDIT", nullptr);
-            SetWindowTextW(box, L"Q"), PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
+            SetWindowTextW(box, L"Q");
+            PostMessageW(box, WM_KEYDOWN, VK_RETURN, 0);
         }, false);
         SendMessageW(window.hwnd(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(at.x, at.y));
         EXPECT_EQ(entry.Ran(), at.x != 2);

@@ -54,7 +54,11 @@ public:
         current_ = this;
         hook_ = SetWindowsHookExW(WH_CBT, &OnActivate::Hook, nullptr, GetCurrentThreadId());
     }
-    ~OnActivate() { UnhookWindowsHookEx(hook_), current_ = nullptr; }
+    ~OnActivate()
+    {
+        UnhookWindowsHookEx(hook_);
+        current_ = nullptr;
+    }
     bool Ran() const { return ran_; }
     bool TimedOut() const { return timedOut_; }
 
@@ -110,7 +114,11 @@ protected:
     }
     ~GameWindowTest() override { SetTimeScale(1); }
     void Command(int id) { SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(id, 0), 0); }
-    void Key(HWND to, UINT key) { PostMessageW(to, WM_KEYDOWN, key, 1), win::DoEvents(); }
+    void Key(HWND to, UINT key)
+    {
+        PostMessageW(to, WM_KEYDOWN, key, 1);
+        win::DoEvents();
+    }
     Lines Said(size_t from = 0) const { return transcript.Said(from); }
 
     testsupport::ScopedTranscript transcript; // before the window: it speaks at load
