@@ -1,8 +1,6 @@
 #include "dialogs/folder_reading.h"
 
-#include <algorithm>
 #include <system_error>
-#include <vector>
 
 #include "dialogs/core/paths.h"
 #include "dialogs/waiting.h"
@@ -18,16 +16,7 @@ FolderReading::FolderReading(FolderQuery query)
     auto read = [this] {
         // The type names of the first extensions found are asked at once:
         // the list needs them for its first rows.
-        std::vector<std::wstring> extensionsSeen;
-        auto fileFound = [&](std::wstring_view name) {
-            if (typeNames_->Full())
-                return;
-            std::wstring_view extension = ExtensionOf(name);
-            if (std::find(extensionsSeen.begin(), extensionsSeen.end(), extension) != extensionsSeen.end())
-                return;
-            extensionsSeen.emplace_back(extension);
-            typeNames_->Ask(std::wstring(extension), query_.folder + std::wstring(name));
-        };
+        auto fileFound = [this](std::wstring_view name) { typeNames_->Ask(ExtensionOf(name), query_.folder, name); };
         try {
             contents_ = ReadFolder(
                 query_, stop_,

@@ -49,7 +49,7 @@ std::size_t ShellInfoCache::TypeIndex(const FileItem& item, const std::wstring& 
         return known->second;
     std::optional<std::wstring> ahead;
     if (typeNamesAhead_ && item.IsFile())
-        ahead = typeNamesAhead_->Take(std::wstring(ExtensionOf(item.name)));
+        ahead = typeNamesAhead_->Take(ExtensionOf(item.name));
     typeNames_.push_back(ahead ? std::move(*ahead) : ShellTypeName(folder + item.name));
     typeOfKind_.emplace(std::move(kind), typeNames_.size() - 1);
     return typeNames_.size() - 1;

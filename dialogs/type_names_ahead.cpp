@@ -21,17 +21,15 @@ TypeNamesAhead::~TypeNamesAhead()
         thread_.join();
 }
 
-void TypeNamesAhead::Ask(std::wstring kind, std::wstring path)
+void TypeNamesAhead::Ask(std::wstring_view kind, const std::wstring& folder, std::wstring_view name)
 {
-    if (Full())
+    if (gaveUp_ || asked_.size() >= kMaxKinds || std::find(asked_.begin(), asked_.end(), kind) != asked_.end())
         return;
+    asked_.emplace_back(kind);
     {
         std::lock_guard<std::mutex> lock(mutex_);
-        if (std::any_of(kinds_.begin(), kinds_.end(), [&](const Kind& k) { return k.kind == kind; }))
-            return;
-        kinds_.push_back({std::move(kind), std::move(path), {}, State::Waiting});
+        kinds_.push_back({std::wstring(kind), folder + std::wstring(name), {}, State::Waiting});
     }
-    ++asked_;
     if (!thread_.joinable()) {
         try {
             thread_ = std::thread([this] { Run(); });
@@ -40,7 +38,7 @@ void TypeNamesAhead::Ask(std::wstring kind, std::wstring path)
             std::lock_guard<std::mutex> lock(mutex_);
             for (Kind& k : kinds_)
                 k.state = State::Dropped;
-            asked_ = kMaxKinds;
+            gaveUp_ = true;
             return;
         }
     }
@@ -56,7 +54,7 @@ void TypeNamesAhead::Close()
     changed_.notify_all();
 }
 
-std::optional<std::wstring> TypeNamesAhead::Take(const std::wstring& kind)
+std::optional<std::wstring> TypeNamesAhead::Take(std::wstring_view kind)
 {
     std::unique_lock<std::mutex> lock(mutex_);
     auto it = std::find_if(kinds_.begin(), kinds_.end(), [&](const Kind& k) { return k.kind == kind; });

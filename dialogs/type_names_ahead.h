@@ -11,6 +11,7 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -28,17 +29,17 @@ public:
     TypeNamesAhead(const TypeNamesAhead&) = delete;
     TypeNamesAhead& operator=(const TypeNamesAhead&) = delete;
 
-    // A file with the extension `kind` at `path`: the type name is asked
-    // unless it was for that extension or kMaxKinds were. From one thread.
-    void Ask(std::wstring kind, std::wstring path);
-    bool Full() const { return asked_ >= kMaxKinds; }
+    // A file `name` in `folder` (with its "\"), with the extension `kind`:
+    // the type name is asked unless it was for that extension or kMaxKinds
+    // were. Called for every file found, from the reading's thread alone.
+    void Ask(std::wstring_view kind, const std::wstring& folder, std::wstring_view name);
     // Nothing more will be asked: the thread ends after the lookups asked.
     void Close();
 
     // The type name for an extension whose lookup began, waited for;
     // nothing when it was not asked or its lookup had not begun (it is then
     // dropped, and the caller asks the shell itself).
-    std::optional<std::wstring> Take(const std::wstring& kind);
+    std::optional<std::wstring> Take(std::wstring_view kind);
 
 private:
     enum class State { Waiting, Looking, Done, Dropped };
@@ -50,7 +51,10 @@ private:
     };
     void Run();
 
-    std::size_t asked_ = 0; // by the asking thread alone
+    // The asking thread's own record, read without the lock: the kinds
+    // asked, and whether asking gave up (no thread could be started).
+    std::vector<std::wstring> asked_;
+    bool gaveUp_ = false;
     std::mutex mutex_;
     std::condition_variable changed_;
     std::vector<Kind> kinds_;

@@ -9,7 +9,6 @@
 #include <oleauto.h>
 
 #include <string_view>
-
 #include <utility>
 
 namespace win {
